@@ -1,0 +1,58 @@
+// Native backend of the file port, used by the unit tests: backslashes in the program's
+// Windows paths are taken as separators.
+#include "platform/files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string nativePath(std::string_view path) {
+    std::string native(path);
+    std::replace(native.begin(), native.end(), '\\', '/');
+    return native;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxBytes) {
+    std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string bytes(maxBytes, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, maxBytes, file));
+    std::fclose(file);
+    return bytes;
+}
+
+ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
+    const std::string target = nativePath(path);
+    const std::string temporary = target + ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return ReplaceResult::cannotCreate;
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && std::rename(temporary.c_str(), target.c_str()) == 0)
+        return ReplaceResult::replaced;
+    ::unlink(temporary.c_str());
+    return ReplaceResult::cannotWrite;
+}
+
+bool fileExists(std::string_view path) {
+    struct stat info {};
+    return ::stat(nativePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}

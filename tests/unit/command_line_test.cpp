@@ -1,0 +1,154 @@
+#include "launch/command_line.h"
+#include "settings/text_field.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kGameFlags = " +set crosshair 1 +set dialog 3 +set cl_run 1 +set m_filter 1"
+                               " +set lookspring 1 +set lookstrafe 0 +set freelook 1";
+
+LaunchSettings startup() {
+    LaunchSettings s{};
+    applyStartupValues(s);
+    storeFieldText(s.gameDirectory, "C:\\GAMES\\ZAT\\");
+    return s;
+}
+
+LaunchSettings deathmatch(int32_t mode) {
+    LaunchSettings s = startup();
+    s.gameType = 22;
+    s.multiplayerMode = mode;
+    storeFieldText(s.skinName, "Rook_Base");
+    return s;
+}
+
+} // namespace
+
+TEST(Composition, SinglePlayerStartupRecordWithALevel) {
+    LaunchSettings s = startup();
+    storeFieldText(s.mapName, "intake1");
+    const CommandLine line = composeCommandLine(s);
+    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 0 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
+              line.launchCommand);
+    EXPECT_EQ(" +set skill 0" + kGameFlags + " +map intake1", line.optionText);
+}
+
+TEST(Composition, DeathmatchJoiningAServer) {
+    LaunchSettings s = deathmatch(200);
+    storeFieldText(s.serverAddress, "192.168.1.20");
+    storeFieldText(s.mapName, "dm_pit");
+    const CommandLine line = composeCommandLine(s);
+    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
+              line.launchCommand);
+    EXPECT_EQ(" +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base"
+              " +connect 192.168.1.20" +
+                  kGameFlags,
+              line.optionText)
+        << "a player who joins sends no map";
+}
+
+TEST(Composition, DeathmatchStartingADedicatedServer) {
+    LaunchSettings s = deathmatch(202);
+    s.dedicated = 1;
+    s.dmflags = 0x4 | 0x40;
+    s.timeLimitOn = 1;
+    storeFieldText(s.timeLimit, "20");
+    storeFieldText(s.fragLimit, "50"); // not switched on: not sent
+    storeFieldText(s.hostName, "Rook's Den");
+    storeFieldText(s.mapName, "dm_forge");
+    const CommandLine line = composeCommandLine(s);
+    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +dedicated 1"
+              " +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
+              line.launchCommand);
+    EXPECT_EQ(" +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base"
+              " +set dmflags 68 +set allow_download 1 +set cheats 0 +set hostname Rook's Den"
+              " +set timelimit 20" +
+                  kGameFlags + " +map dm_forge",
+              line.optionText);
+}
+
+TEST(Composition, SinglePlayerSendsNothingOfDeathmatchWhateverTheFieldsHold) {
+    LaunchSettings s = deathmatch(202);
+    s.gameType = 11;
+    s.skillLevel = 402;
+    s.dedicated = 1;
+    storeFieldText(s.serverAddress, "10.0.0.1");
+    const CommandLine line = composeCommandLine(s);
+    EXPECT_EQ(" +set skill 2" + kGameFlags, line.optionText);
+    EXPECT_EQ(std::string::npos, line.launchCommand.find("dedicated"));
+}
+
+TEST(Composition, EmptyValuesAndUnknownChoices) {
+    LaunchSettings s = deathmatch(200);
+    storeFieldText(s.playerName, "");
+    storeFieldText(s.skinName, "");
+    s.handedness = 0;
+    s.playerModel = 9;
+    s.crosshair = 706;
+    s.dialogMode = 799;
+    s.alwaysRun = 2; // only exactly 1 counts
+    EXPECT_EQ(" +set skin  +set cl_run 0 +set m_filter 1 +set lookspring 1 +set lookstrafe 0"
+              " +set freelook 1",
+              composeCommandLine(s).optionText);
+
+    s.multiplayerMode = 201; // neither joining nor starting: no server part, no map
+    storeFieldText(s.mapName, "dm_pit");
+    EXPECT_EQ(std::string::npos, composeCommandLine(s).optionText.find("+map"));
+}
+
+TEST(Composition, ServerWithEverythingOffStillSendsItsFourSettings) {
+    LaunchSettings s = deathmatch(202);
+    s.allowDownloads = 0;
+    s.dmflags = INT32_MIN;
+    const std::string options = composeCommandLine(s).optionText;
+    EXPECT_NE(std::string::npos, options.find(" +set dmflags -2147483648 +set allow_download 0"
+                                              " +set cheats 0 +set hostname  +set crosshair 1"));
+}
+
+TEST(Composition, ChoiceValuesMapAsTheGameExpects) {
+    LaunchSettings s = startup();
+    s.crosshair = 703;
+    s.dialogMode = 801;
+    const std::string options = composeCommandLine(s).optionText;
+    EXPECT_NE(std::string::npos, options.find(" +set crosshair 3 +set dialog 2"));
+    s.dialogMode = 803;
+    EXPECT_NE(std::string::npos, composeCommandLine(s).optionText.find(" +set dialog 0"));
+    s.handedness = 510;
+    s.gameType = 22;
+    s.playerModel = 502;
+    EXPECT_NE(std::string::npos,
+              composeCommandLine(s).optionText.find(" +set hand 1 +set model pl_tov"));
+}
+
+TEST(Composition, AnEmptyGameDirectoryStartsWithTheExecutable) {
+    LaunchSettings s = startup();
+    storeFieldText(s.gameDirectory, "");
+    EXPECT_EQ("zat.exe +set deathmatch 0 +exec base\\zatstart.cfg",
+              composeCommandLine(s).launchCommand);
+}
+
+TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAField) {
+    LaunchSettings s = deathmatch(202);
+    s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
+    // No terminators anywhere: each field must still be read only to its edge.
+    std::memset(s.gameDirectory, 'g', sizeof s.gameDirectory);
+    std::memset(s.serverAddress, 'a', sizeof s.serverAddress);
+    std::memset(s.mapName, 'm', sizeof s.mapName);
+    std::memset(s.playerName, 'n', sizeof s.playerName);
+    std::memset(s.skinName, 's', sizeof s.skinName);
+    std::memset(s.timeLimit, 't', sizeof s.timeLimit);
+    std::memset(s.fragLimit, 'f', sizeof s.fragLimit);
+    std::memset(s.maxPlayers, 'x', sizeof s.maxPlayers);
+    std::memset(s.hostName, 'h', sizeof s.hostName);
+    const CommandLine line = composeCommandLine(s);
+    EXPECT_NE(std::string::npos, line.optionText.find(" +set name " + std::string(80, 'n') + " "));
+    EXPECT_NE(std::string::npos,
+              line.optionText.find(" +set hostname " + std::string(82, 'h') + " "));
+    EXPECT_NE(std::string::npos, line.optionText.find(" +map " + std::string(80, 'm')));
+    EXPECT_LE(line.optionText.size(), kOptionTextLimit);
+    const std::string dir(200, 'g');
+    EXPECT_EQ(dir + "zat.exe +set deathmatch 1 +exec " + dir + "base\\zatstart.cfg",
+              line.launchCommand);
+}

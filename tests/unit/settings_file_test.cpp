@@ -1,0 +1,115 @@
+#include "settings/settings_file.h"
+#include "settings/text_field.h"
+#include "temp_folder.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string imageOf(const LaunchSettings& s) {
+    return {reinterpret_cast<const char*>(&s), sizeof s};
+}
+
+LaunchSettings playedRecord(const TempFolder& folder) {
+    LaunchSettings s{};
+    applyStartupValues(s);
+    storeFieldText(s.gameDirectory, "C:\\GAMES\\ZAT\\");
+    storeFieldText(s.mapName, "dm_forge");
+    storeFieldText(s.bindings[0], "CTRL, SPACE");
+    s.invertMouse = 7;
+    s.dmflags = -5;
+    storeFieldText(s.savePath, folder.path("mine.ZTP"));
+    storeFieldText(s.loadPath, folder.path("old.ZTP"));
+    return s;
+}
+
+} // namespace
+
+TEST(SettingsFile, SavingThenLoadingRestoresTheRecordByteForByte) {
+    TempFolder folder;
+    const LaunchSettings saved = playedRecord(folder);
+    ASSERT_EQ(std::nullopt, writeSettingsFile(saved));
+
+    const std::string onDisk = folder.read("mine.ZTP");
+    EXPECT_EQ(1648u, onDisk.size());
+    EXPECT_EQ(imageOf(saved), onDisk);
+    EXPECT_FALSE(folder.exists("mine.ZTP.tmp"));
+
+    LaunchSettings loaded{};
+    applyStartupValues(loaded);
+    storeFieldText(loaded.loadPath, folder.path("mine.ZTP"));
+    ASSERT_EQ(std::nullopt, readSettingsFile(loaded));
+    EXPECT_EQ(imageOf(saved), imageOf(loaded)) << "loadPath comes from the file too";
+}
+
+TEST(SettingsFile, ANameWithoutExtensionIsSavedUnderExactlyThatName) {
+    TempFolder folder;
+    LaunchSettings s = playedRecord(folder);
+    storeFieldText(s.savePath, folder.path("nightly"));
+    ASSERT_EQ(std::nullopt, writeSettingsFile(s));
+    EXPECT_TRUE(folder.exists("nightly"));
+}
+
+TEST(SettingsFile, AShortFileLeavesTheWholeRecordAsItWas) {
+    TempFolder folder;
+    for (std::size_t length : {0u, 100u, 1647u}) {
+        folder.write("short.ZTP", std::string(length, '\xAB'));
+        LaunchSettings s = playedRecord(folder);
+        storeFieldText(s.loadPath, folder.path("short.ZTP"));
+        const std::string before = imageOf(s);
+        EXPECT_EQ(settingsMessages::cantRead, readSettingsFile(s)) << length;
+        EXPECT_EQ(before, imageOf(s)) << length;
+    }
+}
+
+TEST(SettingsFile, ALongerFileIsTakenWithoutItsTail) {
+    TempFolder folder;
+    LaunchSettings source = playedRecord(folder);
+    folder.write("long.ZTP", imageOf(source) + "trailing junk");
+    LaunchSettings s{};
+    storeFieldText(s.loadPath, folder.path("long.ZTP"));
+    EXPECT_EQ(std::nullopt, readSettingsFile(s));
+    EXPECT_EQ(imageOf(source), imageOf(s));
+}
+
+TEST(SettingsFile, AMissingFileCannotBeLoaded) {
+    TempFolder folder;
+    LaunchSettings s = playedRecord(folder);
+    storeFieldText(s.loadPath, folder.path("absent.ZTP"));
+    const std::string before = imageOf(s);
+    EXPECT_EQ(settingsMessages::cantLoad, readSettingsFile(s));
+    EXPECT_EQ(before, imageOf(s));
+}
+
+TEST(SettingsFile, AFailedSaveKeepsThePreviousFile) {
+    TempFolder folder;
+    LaunchSettings s = playedRecord(folder);
+    folder.write("mine.ZTP", "previous settings");
+
+    // The temporary file cannot be created: a folder stands in its place.
+    std::filesystem::create_directory(folder.native("mine.ZTP.tmp"));
+    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s));
+    EXPECT_EQ("previous settings", folder.read("mine.ZTP"));
+    std::filesystem::remove(folder.native("mine.ZTP.tmp"));
+
+    // The written file cannot be moved over the target: the target is a folder.
+    storeFieldText(s.savePath, folder.path("taken"));
+    std::filesystem::create_directory(folder.native("taken"));
+    EXPECT_EQ(settingsMessages::cantWrite, writeSettingsFile(s));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.native("taken")));
+    EXPECT_FALSE(folder.exists("taken.tmp"));
+
+    // A folder that does not exist.
+    storeFieldText(s.savePath, folder.path("missing\\mine.ZTP"));
+    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s));
+}
+
+TEST(SettingsFile, AChosenPathLongerThanItsFieldIsRefusedNotCut) {
+    LaunchSettings s{};
+    storeFieldText(s.savePath, "C:\\before.ZTP");
+    EXPECT_EQ(settingsMessages::pathTooLong, storeChosenPath(s.savePath, std::string(200, 'p')));
+    EXPECT_EQ("C:\\before.ZTP", fieldText(s.savePath));
+    EXPECT_EQ(std::nullopt, storeChosenPath(s.savePath, std::string(199, 'p')));
+    EXPECT_EQ(199u, fieldText(s.savePath).size());
+}

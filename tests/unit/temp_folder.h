@@ -1,0 +1,59 @@
+#pragma once
+// A fresh folder per test, named with the program's backslash separators so the same test
+// runs natively and under Wine.
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::random_device seed;
+        dir_ = std::filesystem::temp_directory_path() /
+               ("zat-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(dir_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder with a trailing backslash, as gameDirectory holds it.
+    std::string directory() const { return windowsPath(dir_.string()) + "\\"; }
+    std::string path(std::string_view name) const { return directory() + std::string(name); }
+    std::filesystem::path native(std::string_view relative) const {
+        std::string rel(relative);
+        for (char& c : rel)
+            if (c == '\\')
+                c = '/';
+        return dir_ / rel;
+    }
+
+    void write(std::string_view relative, std::string_view bytes) const {
+        std::ofstream out(native(relative), std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::string read(std::string_view relative) const {
+        std::ifstream in(native(relative), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    bool exists(std::string_view relative) const {
+        return std::filesystem::exists(native(relative));
+    }
+
+  private:
+    static std::string windowsPath(std::string path) {
+#ifdef _WIN32
+        for (char& c : path)
+            if (c == '/')
+                c = '\\';
+#endif
+        return path;
+    }
+    std::filesystem::path dir_;
+};

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Makes the build's own Wine prefix once: initialised, crash dialogs off, settled.
+set -e
+: "${WINEPREFIX:?WINEPREFIX must name the build's own Wine prefix}"
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/.zat-ready" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot --init
+  wineserver -w
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+  wineserver -w
+  touch "$WINEPREFIX/.zat-ready"
+fi
