@@ -53,13 +53,18 @@ void appendServer(CommandLine& line, const LaunchSettings& s) {
         (options += " +set maxclients ") += fieldText(s.maxPlayers);
 }
 
+// A long-form directory may hold blanks; the game then needs the path quoted to see it whole.
+std::string asOneWord(std::string path) {
+    return path.find(' ') == std::string::npos ? path : '"' + path + '"';
+}
+
 } // namespace
 
 CommandLine composeCommandLine(const LaunchSettings& s) {
     CommandLine line;
     std::string& options = line.optionText;
     const std::string_view directory = fieldText(s.gameDirectory);
-    (line.launchCommand = directory) += "zat.exe";
+    line.launchCommand = asOneWord(std::string(directory) + "zat.exe");
 
     if (s.gameType == 11) {
         line.launchCommand += " +set deathmatch 0";
@@ -85,6 +90,6 @@ CommandLine composeCommandLine(const LaunchSettings& s) {
     if ((s.multiplayerMode == 202 || s.gameType == 11) && !fieldText(s.mapName).empty())
         (options += " +map ") += fieldText(s.mapName);
 
-    ((line.launchCommand += " +exec ") += directory) += "base\\zatstart.cfg";
+    line.launchCommand += " +exec " + asOneWord(std::string(directory) + "base\\zatstart.cfg");
     return line;
 }

@@ -152,3 +152,11 @@ TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAFiel
     EXPECT_EQ(dir + "zat.exe +set deathmatch 1 +exec " + dir + "base\\zatstart.cfg",
               line.launchCommand);
 }
+
+TEST(Composition, ALongFormDirectoryWithBlanksIsQuotedSoTheGameSeesWholePaths) {
+    LaunchSettings s = startup();
+    storeFieldText(s.gameDirectory, "C:\\Program Files\\Zat\\");
+    EXPECT_EQ("\"C:\\Program Files\\Zat\\zat.exe\" +set deathmatch 0"
+              " +exec \"C:\\Program Files\\Zat\\base\\zatstart.cfg\"",
+              composeCommandLine(s).launchCommand);
+}

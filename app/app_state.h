@@ -1,0 +1,50 @@
+#pragma once
+// Everything that outlives a page: the record, where the last page stood, the composed
+// command line, where the INI file lives, and which page the loop opens next.
+
+#include "launch/command_line.h"
+#include "platform/port.h"
+#include "settings/game_location.h"
+#include "settings/launch_settings.h"
+
+#include <cstdint>
+
+// Screen pixels of the page left last; left 0 means none was recorded.
+struct PagePosition {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+namespace templates {
+constexpr int about = 1;
+constexpr int driverList = 10;
+constexpr int modeList = 11;
+constexpr int splash = 12;
+constexpr int welcome = 10000;
+constexpr int gameType = 10002;
+constexpr int multiplayer = 10003;
+constexpr int serverOptions = 10004;
+constexpr int gameOptions = 10005;
+constexpr int mapSelect = 10006;
+constexpr int playerSetup = 10007;
+constexpr int controlSetup = 10008;
+constexpr int commandLine = 10009;
+constexpr int run = 10010;
+constexpr int videoOptions = 10011;
+constexpr int advancedVideo = 10012;
+} // namespace templates
+
+constexpr const char* kPageTitle = "Zat Start Version 1.5";
+
+struct App {
+    explicit App(Desktop& desktopToUse) : desktop(desktopToUse) {}
+
+    Desktop& desktop;
+    LaunchSettings settings{};
+    PagePosition pagePosition;
+    CommandLine commandLine;
+    IniLocations ini;
+    int nextPage = 0; // the template the page loop opens next; 0 ends the program
+};

@@ -1,0 +1,123 @@
+#include "app/page_frame.h"
+
+#include "app/locate_game.h"
+#include "app/navigation_menu.h"
+
+namespace {
+
+// Where navigation commands 300 to 307 lead.
+constexpr int navigationTargets[] = {
+    templates::welcome,     templates::gameType,  templates::multiplayer,  templates::serverOptions,
+    templates::gameOptions, templates::mapSelect, templates::videoOptions, templates::commandLine,
+};
+
+void storeFields(App& app, const Page& page, PageWindow& window) {
+    if (page.store)
+        page.store(app, window);
+}
+
+bool leave(App& app, const Page& page, PageWindow& window, int (*target)(const LaunchSettings&)) {
+    if (!target)
+        return false;
+    storeFields(app, page, window);
+    const int templateId = target(app.settings);
+    if (templateId == 0)
+        recordPagePosition(app, window); // an unexpected value: the page stays
+    else
+        goToPage(app, window, templateId);
+    return true;
+}
+
+bool navigate(App& app, const Page& page, PageWindow& window, int id) {
+    if (id == frameIds::help && !page.offersHelp)
+        return false;
+    recordPagePosition(app, window);
+    storeFields(app, page, window);
+    const int index = id - frameIds::firstNavigation;
+    if (index < static_cast<int>(std::size(navigationTargets)))
+        goToPage(app, window, navigationTargets[index]);
+    else if (id == frameIds::locateGame)
+        runLocateSequence(app, window);
+    else if (id == frameIds::about)
+        openAboutBox(app);
+    else if (id == frameIds::help)
+        app.desktop.openHelp(window, ".\\ZatStart.hlp");
+    return true;
+}
+
+bool aboutBoxEvent(PageWindow& window, const PageEvent& event) {
+    // Only OK closes the box; Escape and the rest are left alone.
+    if (event.kind == PageEvent::Kind::command && event.id == 100) {
+        window.end();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageEvent& event) {
+    switch (event.kind) {
+    case PageEvent::Kind::init:
+        if (!page.positionOnlyWhenRecorded || app.pagePosition.left != 0)
+            applyPagePosition(app, window);
+        if (page.open)
+            page.open(app, window);
+        return false;
+    case PageEvent::Kind::command:
+        break;
+    default:
+        return page.other && page.other(app, window, event);
+    }
+    const int id = event.id;
+    if (page.command && page.command(app, window, id))
+        return true;
+    if (id == frameIds::next)
+        return leave(app, page, window, page.next);
+    if (id == frameIds::back)
+        return leave(app, page, window, page.back);
+    if (id >= frameIds::firstNavigation && id <= frameIds::lastNavigation)
+        return navigate(app, page, window, id);
+    if (id == frameIds::navigationMenu) {
+        showNavigationMenu(app, window);
+        return true;
+    }
+    if (id == frameIds::close)
+        return confirmExit(app, window);
+    return false;
+}
+
+void recordPagePosition(App& app, PageWindow& window) {
+    const Rect r = window.windowRect();
+    app.pagePosition = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void applyPagePosition(App& app, PageWindow& window) {
+    const PagePosition& p = app.pagePosition;
+    if (p.width <= 0 || p.height <= 0)
+        return; // nothing recorded yet
+    window.moveWindow({p.left, p.top, p.left + p.width, p.top + p.height});
+}
+
+void goToPage(App& app, PageWindow& window, int templateId) {
+    recordPagePosition(app, window);
+    app.nextPage = templateId;
+    window.end();
+}
+
+bool confirmExit(App& app, PageWindow& window) {
+    if (app.desktop.messageBox(&window, "Are you sure you wish to exit Zat Start?", "Zat Start",
+                               MessageIcon::question, MessageButtons::yesNo) != MessageAnswer::yes)
+        return false;
+    app.nextPage = 0;
+    window.end();
+    return true;
+}
+
+void showError(App& app, PageWindow* owner, std::string_view text) {
+    app.desktop.messageBox(owner, text, "Error", MessageIcon::error, MessageButtons::ok);
+}
+
+void openAboutBox(App& app) {
+    app.desktop.runDialog(templates::about, aboutBoxEvent);
+}

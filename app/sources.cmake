@@ -1,0 +1,10 @@
+set(ZAT_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/navigation_menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/locate_game.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/welcome_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../launch/launch_pages.cpp
+)

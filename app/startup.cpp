@@ -1,0 +1,59 @@
+#include "app/startup.h"
+
+#include "app/locate_game.h"
+#include "app/pages.h"
+
+namespace {
+
+constexpr int kSplashTimer = 1;
+constexpr unsigned kSplashMilliseconds = 3000;
+
+void showSplash(App& app) {
+    app.desktop.runDialog(templates::splash, [&app](PageWindow& window, const PageEvent& event) {
+        if (event.kind == PageEvent::Kind::init) {
+            window.setTimer(kSplashTimer, kSplashMilliseconds);
+            return false;
+        }
+        if (event.kind != PageEvent::Kind::timer || event.id != kSplashTimer)
+            return false;
+        window.killTimer(kSplashTimer);
+        app.nextPage = templates::welcome;
+        window.end();
+        return true;
+    });
+}
+
+// One page at a time: a page that moves on names the next one and ends itself, so the
+// dialogs never nest however long the player walks back and forth.
+void runPages(App& app) {
+    while (app.nextPage != 0) {
+        const Page* page = findPage(app.nextPage);
+        app.nextPage = 0;
+        if (!page)
+            return;
+        app.desktop.runDialog(page->templateId,
+                              [&app, page](PageWindow& window, const PageEvent& event) {
+                                  return handlePageEvent(app, *page, window, event);
+                              });
+    }
+}
+
+} // namespace
+
+int runZatStart(Desktop& desktop) {
+    if (desktop.dialogWindowExists(kPageTitle)) {
+        desktop.messageBox(nullptr,
+                           "A Previous Instance of Zat Start is already running. Please close "
+                           "it before running another instance.",
+                           kPageTitle, MessageIcon::error, MessageButtons::ok);
+        return 0;
+    }
+    App app(desktop);
+    app.ini = iniLocationsOf(desktop);
+    readGameLocation(app.settings, app.ini);
+    applyStartupValues(app.settings);
+    app.pagePosition.left = 0;
+    showSplash(app);
+    runPages(app);
+    return 0;
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The port the pages talk to instead of Win32: a page window and the desktop around it.
+// Two backends implement it: platform/win32 (the program) and the in-memory backend of the
+// unit tests, which builds every dialog from the same resource script.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// What a page handler is given, in the shape of a dialog procedure's messages.
+struct PageEvent {
+    enum class Kind { init, command, timer, mouseMove };
+    Kind kind = Kind::init;
+    int id = 0;        // command: the control or menu id; timer: the timer id
+    Point cursor = {}; // mouseMove: the cursor in screen pixels
+};
+
+class PageWindow {
+  public:
+    virtual ~PageWindow() = default;
+
+    virtual void setItemText(int id, std::string_view text) = 0;
+    // At most limit - 1 characters, cut as the platform cuts a text read with a buffer of
+    // limit bytes.
+    virtual std::string itemText(int id, std::size_t limit) = 0;
+    virtual std::size_t itemTextLength(int id) = 0;
+    virtual bool isChecked(int id) = 0;
+    virtual void setChecked(int id, bool checked) = 0;
+    virtual void enableItem(int id, bool enabled) = 0;
+    virtual void showItem(int id, bool shown) = 0;
+
+    virtual void listAdd(int id, std::string_view text) = 0; // sorted lists insert in order
+    virtual void listReset(int id) = 0;
+    virtual void listSelect(int id, int index) = 0; // an index the list lacks selects nothing
+    virtual int listSelection(int id) = 0;          // -1 when nothing is selected
+    virtual int listCount(int id) = 0;
+    virtual std::optional<std::string> listEntry(int id, int index) = 0;
+
+    virtual Rect windowRect() = 0; // screen pixels
+    virtual void moveWindow(const Rect& where) = 0;
+    virtual Point itemScreenOrigin(int id) = 0; // an item's client origin on the screen
+
+    virtual void setTimer(int id, unsigned milliseconds) = 0;
+    virtual void killTimer(int id) = 0;
+
+    // Ends the dialog; its modal loop returns once the handler has returned.
+    virtual void end() = 0;
+};
+
+// Returns whether the event was handled (a dialog procedure's nonzero).
+using PageHandler = std::function<bool(PageWindow&, const PageEvent&)>;
+
+enum class MessageIcon { none, error, question };
+enum class MessageButtons { ok, yesNo };
+enum class MessageAnswer { ok, yes, no };
+
+struct FileFilter {
+    std::string label;
+    std::string pattern;
+};
+
+struct FileDialogRequest {
+    bool save = false;
+    std::string title;
+    std::vector<FileFilter> filters; // the first one is selected
+    std::string initialName;
+    bool fileMustExist = false;
+    bool pathMustExist = false;
+    bool askBeforeOverwrite = false;
+};
+
+struct MenuItem {
+    int id = 0; // 0: a separator
+    std::string label;
+};
+
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+
+    // Opens a dialog template modally, without an owner window, and returns when it ends.
+    virtual void runDialog(int templateId, const PageHandler& handler) = 0;
+
+    virtual MessageAnswer messageBox(PageWindow* owner, std::string_view text,
+                                     std::string_view caption, MessageIcon icon,
+                                     MessageButtons buttons) = 0;
+    // The chosen path, or nothing when the player cancelled.
+    virtual std::optional<std::string> fileDialog(PageWindow& owner,
+                                                  const FileDialogRequest& request) = 0;
+    // Shows a popup menu at a screen point; a chosen item arrives at the owner afterwards as
+    // a command.
+    virtual void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items,
+                           Point topLeft) = 0;
+    virtual void openHelp(PageWindow& owner, std::string_view helpFile) = 0;
+
+    // Whether a top-level dialog window with this title exists.
+    virtual bool dialogWindowExists(std::string_view title) = 0;
+
+    virtual std::string windowsDirectory() = 0;
+    virtual std::string appDataDirectory() = 0; // empty when there is none
+    // The short (8.3) form of an existing path; nothing when the volume gives none.
+    virtual std::optional<std::string> shortPath(std::string_view path) = 0;
+
+    // Starts executable (an absolute path) with the given command line in the given
+    // directory, without any command interpreter, and waits until it ends. False when it
+    // could not be started.
+    virtual bool runProgram(std::string_view executable, std::string_view commandLine,
+                            std::string_view currentDirectory) = 0;
+};
