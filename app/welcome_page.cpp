@@ -11,7 +11,7 @@ constexpr int kFirstRunTimer = 2;
 
 void open(App& app, PageWindow& window) {
     if (app.settings.locateGamePending == 1)
-        window.setTimer(kFirstRunTimer, 1);
+        window.setTimer(kFirstRunTimer, 100);
 }
 
 bool onTimer(App& app, PageWindow& window, const PageEvent& event) {

@@ -8,6 +8,8 @@ if [ ! -f "$WINEPREFIX/.zat-ready" ]; then
   wineboot --init
   wineserver -w
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+  # Without a window manager (Xvfb) Wine draws the title bars itself.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
   wineserver -w
   touch "$WINEPREFIX/.zat-ready"
 fi

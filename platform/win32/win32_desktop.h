@@ -1,0 +1,32 @@
+#pragma once
+// The desktop of the program: Win32 dialogs, message boxes, menus and the system queries.
+
+#include "platform/port.h"
+
+#include <windows.h>
+
+class Win32Desktop final : public Desktop {
+  public:
+    explicit Win32Desktop(HINSTANCE instance) : instance_(instance) {}
+
+    void runDialog(int templateId, const PageHandler& handler) override;
+
+    MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
+                             MessageIcon icon, MessageButtons buttons) override;
+    std::optional<std::string> fileDialog(PageWindow& owner,
+                                          const FileDialogRequest& request) override;
+    void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
+    void openHelp(PageWindow& owner, std::string_view helpFile) override;
+
+    bool dialogWindowExists(std::string_view title) override;
+
+    std::string windowsDirectory() override;
+    std::string appDataDirectory() override;
+    std::optional<std::string> shortPath(std::string_view path) override;
+
+    bool runProgram(std::string_view executable, std::string_view commandLine,
+                    std::string_view currentDirectory) override;
+
+  private:
+    HINSTANCE instance_;
+};

@@ -1,0 +1,84 @@
+// One dialog procedure for every page: it turns the dialog messages a page cares about into
+// page events and hands them to the page's handler.
+#include "platform/win32/win32_dialog.h"
+
+#include "platform/win32/win32_page_window.h"
+
+#include <exception>
+
+namespace {
+
+// Lives on runModalDialog's stack for as long as the dialog exists.
+struct DialogSession {
+    PageHandler handler;
+    Win32PageWindow window{nullptr};
+    // A handler's exception must not unwind through the system's frames; it is carried out
+    // and rethrown once the modal loop has returned.
+    std::exception_ptr failure;
+};
+
+DialogSession* sessionOf(HWND dialog) {
+    return reinterpret_cast<DialogSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+}
+
+bool deliver(DialogSession& session, HWND dialog, const PageEvent& event) {
+    if (session.failure)
+        return false;
+    try {
+        return session.handler(session.window, event);
+    } catch (...) {
+        session.failure = std::current_exception();
+        EndDialog(dialog, 1);
+        return true;
+    }
+}
+
+INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* session = reinterpret_cast<DialogSession*>(lParam);
+        session->window = Win32PageWindow(dialog);
+        SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
+        deliver(*session, dialog, {PageEvent::Kind::init, 0, {}});
+        // The keyboard starts on the default button, so Enter goes on to the next page;
+        // without one the dialog manager picks the first tab stop.
+        const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+        HWND button =
+            HIWORD(defaultId) == DC_HASDEFID ? GetDlgItem(dialog, LOWORD(defaultId)) : nullptr;
+        if (button && IsWindowEnabled(button)) {
+            SetFocus(button);
+            return FALSE;
+        }
+        return TRUE;
+    }
+    DialogSession* session = sessionOf(dialog);
+    if (!session)
+        return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        // The whole parameter: notifications carry a nonzero high word and so never look
+        // like a click on the control that sent them.
+        return deliver(*session, dialog, {PageEvent::Kind::command, static_cast<int>(wParam), {}});
+    case WM_TIMER:
+        return deliver(*session, dialog, {PageEvent::Kind::timer, static_cast<int>(wParam), {}});
+    case WM_MOUSEMOVE: {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        return deliver(*session, dialog, {PageEvent::Kind::mouseMove, 0, {cursor.x, cursor.y}});
+    }
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
+    DialogSession session{handler, Win32PageWindow(nullptr), nullptr};
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr, pageDialogProc,
+                    reinterpret_cast<LPARAM>(&session));
+    if (session.failure)
+        std::rethrow_exception(session.failure);
+}

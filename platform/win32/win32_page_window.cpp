@@ -1,0 +1,145 @@
+// Dialog item calls behind the page window. Every read goes through a buffer sized from the
+// control's own length query, so no text can overrun it.
+#include "platform/win32/win32_page_window.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// A page width or height from two screen coordinates, kept in int range whatever they hold.
+int span(int from, int to) {
+    const long long length = static_cast<long long>(to) - from;
+    return static_cast<int>(std::clamp<long long>(length, INT_MIN, INT_MAX));
+}
+
+LRESULT sendToItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
+}
+
+} // namespace
+
+HWND windowHandleOf(PageWindow* page) {
+    auto* win32 = dynamic_cast<Win32PageWindow*>(page);
+    return win32 ? win32->handle() : nullptr;
+}
+
+void Win32PageWindow::setItemText(int id, std::string_view text) {
+    const std::string terminated(text);
+    SetDlgItemTextA(dialog_, id, terminated.c_str());
+}
+
+std::string Win32PageWindow::itemText(int id, std::size_t limit) {
+    if (limit == 0)
+        return {};
+    // The text cannot be longer than its length, so a smaller buffer cuts it the same way.
+    const std::size_t room =
+        std::min({limit, itemTextLength(id) + 1, static_cast<std::size_t>(INT_MAX)});
+    std::vector<char> buffer(room, '\0');
+    GetDlgItemTextA(dialog_, id, buffer.data(), static_cast<int>(room));
+    buffer.back() = '\0';
+    return std::string(buffer.data(), strnlen(buffer.data(), room));
+}
+
+std::size_t Win32PageWindow::itemTextLength(int id) {
+    HWND item = GetDlgItem(dialog_, id);
+    if (!item)
+        return 0;
+    return static_cast<std::size_t>(std::max(GetWindowTextLengthA(item), 0));
+}
+
+bool Win32PageWindow::isChecked(int id) {
+    return IsDlgButtonChecked(dialog_, id) == BST_CHECKED;
+}
+
+void Win32PageWindow::setChecked(int id, bool checked) {
+    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32PageWindow::enableItem(int id, bool enabled) {
+    if (HWND item = GetDlgItem(dialog_, id))
+        EnableWindow(item, enabled ? TRUE : FALSE);
+}
+
+void Win32PageWindow::showItem(int id, bool shown) {
+    if (HWND item = GetDlgItem(dialog_, id))
+        ShowWindow(item, shown ? SW_SHOW : SW_HIDE);
+}
+
+void Win32PageWindow::listAdd(int id, std::string_view text) {
+    const std::string terminated(text);
+    sendToItem(dialog_, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+}
+
+void Win32PageWindow::listReset(int id) {
+    sendToItem(dialog_, id, LB_RESETCONTENT, 0, 0);
+}
+
+void Win32PageWindow::listSelect(int id, int index) {
+    // -1 clears the selection; an index past the end must do the same, not keep the old one.
+    const bool present = index >= 0 && index < listCount(id);
+    sendToItem(dialog_, id, LB_SETCURSEL, present ? static_cast<WPARAM>(index) : WPARAM(-1), 0);
+}
+
+int Win32PageWindow::listSelection(int id) {
+    // A missing control would answer 0, which reads as the first entry.
+    if (!GetDlgItem(dialog_, id))
+        return -1;
+    const LRESULT selected = sendToItem(dialog_, id, LB_GETCURSEL, 0, 0);
+    return selected < 0 || selected > INT_MAX ? -1 : static_cast<int>(selected);
+}
+
+int Win32PageWindow::listCount(int id) {
+    const LRESULT count = sendToItem(dialog_, id, LB_GETCOUNT, 0, 0);
+    return count < 0 || count > INT_MAX ? 0 : static_cast<int>(count);
+}
+
+std::optional<std::string> Win32PageWindow::listEntry(int id, int index) {
+    if (index < 0 || index >= listCount(id))
+        return std::nullopt;
+    const auto entry = static_cast<WPARAM>(index);
+    const LRESULT length = sendToItem(dialog_, id, LB_GETTEXTLEN, entry, 0);
+    if (length < 0 || length >= INT_MAX)
+        return std::nullopt;
+    // A list without strings hands back its item data instead, which may be wider.
+    const std::size_t room = std::max(static_cast<std::size_t>(length), sizeof(LPARAM)) + 1;
+    std::vector<char> buffer(room, '\0');
+    const LRESULT copied =
+        sendToItem(dialog_, id, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(buffer.data()));
+    if (copied < 0)
+        return std::nullopt;
+    buffer.back() = '\0';
+    return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
+}
+
+Rect Win32PageWindow::windowRect() {
+    RECT r{};
+    GetWindowRect(dialog_, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void Win32PageWindow::moveWindow(const Rect& where) {
+    MoveWindow(dialog_, where.left, where.top, span(where.left, where.right),
+               span(where.top, where.bottom), TRUE);
+}
+
+Point Win32PageWindow::itemScreenOrigin(int id) {
+    POINT origin{0, 0};
+    if (HWND item = GetDlgItem(dialog_, id))
+        ClientToScreen(item, &origin);
+    return {origin.x, origin.y};
+}
+
+void Win32PageWindow::setTimer(int id, unsigned milliseconds) {
+    SetTimer(dialog_, static_cast<UINT_PTR>(id), milliseconds, nullptr);
+}
+
+void Win32PageWindow::killTimer(int id) {
+    KillTimer(dialog_, static_cast<UINT_PTR>(id));
+}
+
+void Win32PageWindow::end() {
+    EndDialog(dialog_, 1);
+}

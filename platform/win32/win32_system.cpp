@@ -1,0 +1,61 @@
+// The desktop's system queries and program start: folders, short names, processes.
+#include "platform/win32/win32_desktop.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
+
+std::string Win32Desktop::windowsDirectory() {
+    std::vector<char> buffer(MAX_PATH + 1, '\0');
+    UINT length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (length >= buffer.size()) {
+        // Too small: the answer was the room needed, terminator included.
+        buffer.assign(length + 1, '\0');
+        length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    if (length == 0 || length >= buffer.size())
+        return {};
+    return std::string(buffer.data(), length);
+}
+
+std::string Win32Desktop::appDataDirectory() {
+    char buffer[MAX_PATH + 1] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
+        return {};
+    buffer[MAX_PATH] = '\0';
+    return std::string(buffer, strnlen(buffer, sizeof buffer));
+}
+
+std::optional<std::string> Win32Desktop::shortPath(std::string_view path) {
+    const std::string longPath(path);
+    const DWORD needed = GetShortPathNameA(longPath.c_str(), nullptr, 0);
+    if (needed == 0)
+        return std::nullopt;
+    std::vector<char> buffer(static_cast<std::size_t>(needed) + 1, '\0');
+    const DWORD length =
+        GetShortPathNameA(longPath.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0 || length >= buffer.size())
+        return std::nullopt;
+    return std::string(buffer.data(), length);
+}
+
+bool Win32Desktop::runProgram(std::string_view executable, std::string_view commandLine,
+                              std::string_view currentDirectory) {
+    const std::string program(executable);
+    const std::string directory(currentDirectory);
+    // CreateProcessA may write into the command line, so it gets a copy of its own.
+    std::vector<char> arguments(commandLine.begin(), commandLine.end());
+    arguments.push_back('\0');
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
