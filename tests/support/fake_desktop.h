@@ -1,13 +1,12 @@
 #pragma once
-// The desktop in memory: opens the pages from the resource script's templates and lets a
-// test-provided player work each one, answers message boxes, file dialogs and menus from
-// scripted answers, and records everything the program asked of the system.
+// The desktop in memory: opens the pages from the resource script's templates for a player
+// the test provides, answers message boxes, file dialogs and menus from scripted answers,
+// and records everything the program asked of the system.
 
 #include "platform/port.h"
 #include "support/fake_page.h"
 #include "support/resource_parser.h"
 
-#include <cstddef>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -25,24 +24,19 @@ struct MessageBoxShown {
     MessageButtons buttons = MessageButtons::ok;
     bool ownerless = false;
     int ownerTemplate = 0; // the owning page's template; 0 without one
-    MessageAnswer answer = MessageAnswer::ok;
 };
 
 struct FileDialogShown {
     FileDialogRequest request;
-    int ownerTemplate = 0;
-    std::optional<std::string> answer;
 };
 
 struct PopupMenuShown {
     std::vector<MenuItem> items;
     Point topLeft;
-    int ownerTemplate = 0;
 };
 
 struct HelpOpened {
     std::string helpFile;
-    int ownerTemplate = 0;
 };
 
 struct ProgramRun {
@@ -53,24 +47,20 @@ struct ProgramRun {
 
 class FakeDesktop : public Desktop {
   public:
-    FakeDesktop(); // the program's own dialogs
-    explicit FakeDesktop(std::vector<DialogTemplate> dialogs);
+    FakeDesktop() : FakeDesktop(programDialogs()) {}
+    explicit FakeDesktop(std::vector<DialogTemplate> dialogs) : dialogs_(std::move(dialogs)) {}
 
     // --- Scripted by the test.
-    // Works every dialog that opens (it looks at templateId() to know which) and must leave
-    // it ended: a dialog the player leaves open is a fault of the test and throws.
+    // Works every dialog that opens and must leave it ended; a dialog left open throws.
     std::function<void(FakePage&)> player;
-    // Answers to yes/no questions, in order. An OK box needs none; a question without one
-    // throws, as does ok given to a question.
+    // Answers to yes/no questions, in order; a question without one throws.
     std::deque<MessageAnswer> answers;
     // Paths the file dialogs return, in order; nothing, or an empty queue, is a cancel.
     std::deque<std::optional<std::string>> chosenFiles;
     // Items chosen in popup menus, in order; nothing, or an empty queue, dismisses the menu.
-    // A choice reaches the owning page as a command once its handler has returned.
     std::deque<std::optional<int>> menuChoices;
     std::set<std::string, std::less<>> existingDialogTitles;
     std::string windowsFolder = "C:\\WINDOWS";
-    std::string appDataFolder; // empty: there is none
     // The short form of a path; unset, every path is its own short form.
     std::function<std::optional<std::string>(std::string_view)> shortPathOf;
     bool programStarts = true;
@@ -84,10 +74,6 @@ class FakeDesktop : public Desktop {
     std::vector<HelpOpened> helpOpened;
     std::vector<ProgramRun> programRuns;
 
-    // The dialogs running now, the innermost last; currentPage() throws when there is none.
-    const std::vector<FakePage*>& openPages() const { return open_; }
-    FakePage& currentPage() const;
-
     // --- The port.
     void runDialog(int templateId, const PageHandler& handler) override;
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
@@ -95,15 +81,25 @@ class FakeDesktop : public Desktop {
     std::optional<std::string> fileDialog(PageWindow& owner,
                                           const FileDialogRequest& request) override;
     void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
-    void openHelp(PageWindow& owner, std::string_view helpFile) override;
-    bool dialogWindowExists(std::string_view title) override;
+    void openHelp(PageWindow&, std::string_view helpFile) override {
+        helpOpened.push_back({std::string(helpFile)});
+    }
+    bool dialogWindowExists(std::string_view title) override {
+        return existingDialogTitles.count(title) != 0;
+    }
     std::string windowsDirectory() override { return windowsFolder; }
-    std::string appDataDirectory() override { return appDataFolder; }
-    std::optional<std::string> shortPath(std::string_view path) override;
+    std::string appDataDirectory() override { return {}; }
+    std::optional<std::string> shortPath(std::string_view path) override {
+        return shortPathOf ? shortPathOf(path) : std::string(path);
+    }
     bool runProgram(std::string_view executable, std::string_view commandLine,
-                    std::string_view currentDirectory) override;
+                    std::string_view currentDirectory) override {
+        programRuns.push_back(
+            {std::string(executable), std::string(commandLine), std::string(currentDirectory)});
+        return programStarts;
+    }
 
   private:
     std::vector<DialogTemplate> dialogs_;
-    std::vector<FakePage*> open_;
+    std::size_t depth_ = 0;
 };

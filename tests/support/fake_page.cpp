@@ -6,165 +6,81 @@
 
 namespace {
 
-constexpr std::uint32_t wsVisible = 0x10000000;
-constexpr std::uint32_t wsDisabled = 0x08000000;
-constexpr std::uint32_t wsGroup = 0x00020000;
-constexpr std::uint32_t wsSysMenu = 0x00080000;
-constexpr std::uint32_t lbsNotify = 0x0001;
-constexpr std::uint32_t lbsSort = 0x0002;
-constexpr std::uint32_t ssNotify = 0x0100;
-constexpr std::uint32_t esMultiline = 0x0004;
-constexpr std::uint32_t esUppercase = 0x0008;
-constexpr std::uint32_t esLowercase = 0x0010;
-constexpr std::uint32_t esReadOnly = 0x0800;
-constexpr std::uint32_t esNumber = 0x2000;
-constexpr std::size_t editLimit = 32767; // what a player can type into a box by default
+constexpr int editChanged = 0x0300 << 16; // EN_CHANGE in the command's high word
 
-// Dialog units to pixels for the pages' 8-point font, and the frame around the client area.
+// Dialog units to pixels for an 8-point font: close enough for positions relative to a page.
 constexpr int pixelsX(int units) {
     return units * 3 / 2;
 }
 constexpr int pixelsY(int units) {
     return units * 13 / 8;
 }
-constexpr int frameSide = 3;
-constexpr int frameTop = 25; // border and caption
-constexpr int frameBottom = 3;
-
-unsigned buttonType(const ControlTemplate& c) {
-    return c.style & 0xF;
-}
-
-ControlKind kindOf(const ControlTemplate& c) {
-    if (c.isClass("Button")) {
-        switch (buttonType(c)) {
-        case 2: // BS_CHECKBOX
-        case 3: // BS_AUTOCHECKBOX
-        case 5: // BS_3STATE
-        case 6: // BS_AUTO3STATE
-            return ControlKind::checkBox;
-        case 4: // BS_RADIOBUTTON
-        case 9: // BS_AUTORADIOBUTTON
-            return ControlKind::radioButton;
-        case 7:
-            return ControlKind::groupBox;
-        default:
-            return ControlKind::pushButton;
-        }
-    }
-    if (c.isClass("Static")) {
-        switch (c.style & 0x1F) {
-        case 0x3: // SS_ICON
-        case 0xE: // SS_BITMAP
-        case 0xF: // SS_ENHMETAFILE
-            return ControlKind::picture;
-        default:
-            return ControlKind::text;
-        }
-    }
-    if (c.isClass("Edit"))
-        return ControlKind::edit;
-    if (c.isClass("ListBox"))
-        return ControlKind::listBox;
-    return ControlKind::other;
-}
-
-// The order of a sorted list: lstrcmpi's, for the plain letters, digits and signs of entries.
-int compareCaseless(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int x = std::tolower(static_cast<unsigned char>(a[i]));
-        const int y = std::tolower(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-// The list box's own search for where a new entry goes: before an equal one it meets.
-std::size_t sortedPosition(const std::vector<std::string>& entries, std::string_view entry) {
-    std::size_t low = 0;
-    std::size_t high = entries.size();
-    while (low != high) {
-        const std::size_t middle = (low + high) / 2;
-        const int order = compareCaseless(entry, entries[middle]);
-        if (order == 0)
-            return middle;
-        if (order < 0)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return high;
-}
 
 // A text passed on as a C string ends at its first zero byte.
-std::string_view asCString(std::string_view text) {
-    return text.substr(0, std::min(text.find('\0'), text.size()));
+std::string asCString(std::string_view text) {
+    return std::string(text.substr(0, text.find('\0')));
 }
 
-struct Running {
-    explicit Running(int& count) : count_(count) { ++count_; }
-    ~Running() { --count_; }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-    int& count_;
-};
+bool caselessLess(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) <
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
 
 } // namespace
 
 FakePage::FakePage(const DialogTemplate& dialog, PageHandler handler)
-    : dialog_(dialog), handler_(std::move(handler)) {
-    controls_.reserve(dialog_.controls.size());
-    for (const ControlTemplate& layout : dialog_.controls) {
-        Control c;
-        c.layout = &layout;
-        c.kind = kindOf(layout);
-        c.text = layout.textIsNumber ? std::string() : layout.text;
-        c.enabled = !(layout.style & wsDisabled);
-        c.visible = (layout.style & wsVisible) != 0;
-        if (layout.id != -1)
-            byId_.emplace(layout.id, controls_.size());
-        controls_.push_back(std::move(c));
-    }
-    rect_ = {kStartLeft, kStartTop, kStartLeft + pixelsX(dialog_.width) + 2 * frameSide,
-             kStartTop + pixelsY(dialog_.height) + frameTop + frameBottom};
+    : id_(dialog.id), handler_(std::move(handler)) {
+    for (const ControlTemplate& layout : dialog.controls)
+        controls_.push_back({layout,
+                             layout.text,
+                             false,
+                             !layout.hasStyle("WS_DISABLED"),
+                             layout.hasStyle("WS_VISIBLE"),
+                             {},
+                             -1});
+    rect_ = {kStartLeft, kStartTop, kStartLeft + pixelsX(dialog.width),
+             kStartTop + pixelsY(dialog.height)};
 }
 
-// --- The port
+std::size_t FakePage::indexOf(int id) const {
+    std::size_t i = 0;
+    while (i < controls_.size() && (id == -1 || controls_[i].layout.id != id))
+        ++i;
+    return i;
+}
 
 FakePage::Control* FakePage::find(int id) {
-    const auto it = byId_.find(id);
-    if (it == byId_.end()) {
-        ++unknownIdUses_;
-        return nullptr;
-    }
-    return &controls_[it->second];
+    const std::size_t i = indexOf(id);
+    if (i < controls_.size())
+        return &controls_[i];
+    ++unknownIdUses_;
+    return nullptr;
 }
 
-FakePage::Control* FakePage::find(int id, ControlKind kind) {
+// List calls on any other control do nothing, as the window ignores messages it lacks.
+FakePage::Control* FakePage::findList(int id) {
     Control* c = find(id);
-    if (!c)
-        return nullptr;
-    const bool fits =
-        c->kind == kind || (kind == ControlKind::checkBox && c->kind == ControlKind::radioButton);
-    if (!fits) {
-        ++ignoredCalls_;
-        return nullptr;
-    }
-    return c;
+    return c && c->layout.kind == ControlKind::listBox ? c : nullptr;
+}
+
+const FakePage::Control& FakePage::get(int id) const {
+    const std::size_t i = indexOf(id);
+    if (i == controls_.size())
+        throw std::out_of_range("dialog " + std::to_string(id_) + " has no control " +
+                                std::to_string(id));
+    return controls_[i];
 }
 
 void FakePage::setItemText(int id, std::string_view text) {
     if (Control* c = find(id))
-        c->text = std::string(asCString(text));
+        c->text = asCString(text);
 }
 
 std::string FakePage::itemText(int id, std::size_t limit) {
     const Control* c = find(id);
-    if (!c || limit == 0)
-        return {};
-    return c->text.substr(0, limit - 1);
+    return c && limit > 0 ? c->text.substr(0, limit - 1) : std::string();
 }
 
 std::size_t FakePage::itemTextLength(int id) {
@@ -173,13 +89,13 @@ std::size_t FakePage::itemTextLength(int id) {
 }
 
 bool FakePage::isChecked(int id) {
-    const Control* c = find(id, ControlKind::checkBox);
+    const Control* c = find(id);
     return c && c->checked;
 }
 
 void FakePage::setChecked(int id, bool checked) {
-    // Only this button: checking a radio button by call leaves the others of its group alone.
-    if (Control* c = find(id, ControlKind::checkBox))
+    // Only this button: checking a radio button by call leaves the rest of its group alone.
+    if (Control* c = find(id))
         c->checked = checked;
 }
 
@@ -194,158 +110,97 @@ void FakePage::showItem(int id, bool shown) {
 }
 
 void FakePage::listAdd(int id, std::string_view text) {
-    Control* c = find(id, ControlKind::listBox);
+    Control* c = findList(id);
     if (!c)
         return;
-    const std::string_view entry = asCString(text);
-    std::size_t at = c->entries.size();
-    if (c->layout->style & lbsSort)
-        at = sortedPosition(c->entries, entry);
-    c->entries.insert(c->entries.begin() + static_cast<std::ptrdiff_t>(at), std::string(entry));
-    // The selected entry stays selected when one is inserted before it.
-    if (c->selection >= 0 && static_cast<std::size_t>(c->selection) >= at)
-        ++c->selection;
+    const std::string entry = asCString(text);
+    auto at = c->entries.end();
+    if (c->layout.hasStyle("LBS_SORT"))
+        at = std::lower_bound(c->entries.begin(), c->entries.end(), entry, caselessLess);
+    const int index = static_cast<int>(at - c->entries.begin());
+    c->entries.insert(at, entry);
+    if (c->selection >= index && c->selection >= 0)
+        ++c->selection; // the selected entry stays selected
 }
 
 void FakePage::listReset(int id) {
-    if (Control* c = find(id, ControlKind::listBox)) {
+    if (Control* c = findList(id)) {
         c->entries.clear();
         c->selection = -1;
     }
 }
 
 void FakePage::listSelect(int id, int index) {
-    if (Control* c = find(id, ControlKind::listBox)) {
-        const bool present = index >= 0 && static_cast<std::size_t>(index) < c->entries.size();
-        c->selection = present ? index : -1;
-    }
+    if (Control* c = findList(id))
+        c->selection = index >= 0 && index < static_cast<int>(c->entries.size()) ? index : -1;
 }
 
 int FakePage::listSelection(int id) {
-    const Control* c = find(id, ControlKind::listBox);
+    const Control* c = findList(id);
     return c ? c->selection : -1;
 }
 
 int FakePage::listCount(int id) {
-    const Control* c = find(id, ControlKind::listBox);
+    const Control* c = findList(id);
     return c ? static_cast<int>(c->entries.size()) : 0;
 }
 
 std::optional<std::string> FakePage::listEntry(int id, int index) {
-    const Control* c = find(id, ControlKind::listBox);
-    if (!c || index < 0 || static_cast<std::size_t>(index) >= c->entries.size())
+    const Control* c = findList(id);
+    if (!c || index < 0 || index >= static_cast<int>(c->entries.size()))
         return std::nullopt;
     return c->entries[static_cast<std::size_t>(index)];
-}
-
-void FakePage::moveWindow(const Rect& where) {
-    rect_ = where;
 }
 
 Point FakePage::itemScreenOrigin(int id) {
     const Control* c = find(id);
     if (!c)
         return {0, 0};
-    return {rect_.left + frameSide + pixelsX(c->layout->x),
-            rect_.top + frameTop + pixelsY(c->layout->y)};
+    return {rect_.left + pixelsX(c->layout.x), rect_.top + pixelsY(c->layout.y)};
 }
-
-void FakePage::setTimer(int id, unsigned milliseconds) {
-    timers_[id] = milliseconds;
-}
-
-void FakePage::killTimer(int id) {
-    timers_.erase(id);
-}
-
-// --- The player
 
 bool FakePage::deliver(const PageEvent& event) {
-    if (!opened_)
-        throw std::logic_error("dialog " + std::to_string(dialog_.id) + " has not been opened");
-    if (ended_ || !handler_)
+    if (ended_)
         return false;
-    bool handled = false;
-    {
-        Running running(running_);
-        handled = handler_(*this, event);
+    ++running_;
+    const bool handled = handler_(*this, event);
+    --running_;
+    while (running_ == 0 && !ended_ && !posted_.empty()) {
+        const int id = posted_.front();
+        posted_.pop_front();
+        command(id);
     }
-    deliverPosted();
     return handled;
 }
 
-void FakePage::deliverPosted() {
-    while (running_ == 0 && !posted_.empty()) {
-        if (ended_) {
-            posted_.clear(); // they die with the window
-            return;
-        }
-        const int id = posted_.front();
-        posted_.pop_front();
-        deliver({PageEvent::Kind::command, id, {}});
-    }
-}
-
-void FakePage::post(int commandId) {
-    posted_.push_back(commandId);
-    if (opened_)
-        deliverPosted();
-}
-
-bool FakePage::open() {
-    if (opened_)
-        throw std::logic_error("dialog " + std::to_string(dialog_.id) + " is opened twice");
-    opened_ = true;
-    return deliver({PageEvent::Kind::init, 0, {}});
-}
-
-void FakePage::checkRadio(std::size_t index) {
-    std::size_t first = index;
-    while (first > 0 && !(controls_[first].layout->style & wsGroup))
-        --first;
-    std::size_t last = index + 1;
-    while (last < controls_.size() && !(controls_[last].layout->style & wsGroup))
-        ++last;
-    for (std::size_t i = first; i < last; ++i)
-        if (controls_[i].kind == ControlKind::radioButton)
-            controls_[i].checked = i == index;
-}
-
 bool FakePage::click(int id) {
-    const auto it = byId_.find(id);
-    if (it == byId_.end() || ended_)
+    const std::size_t i = indexOf(id);
+    if (ended_ || i == controls_.size() || !controls_[i].enabled || !controls_[i].visible)
         return false;
-    Control& c = controls_[it->second];
-    if (!actionable(c))
-        return false;
-    switch (c.kind) {
+    switch (controls_[i].layout.kind) {
     case ControlKind::pushButton:
         break;
     case ControlKind::checkBox:
-        if (buttonType(*c.layout) == 3 || buttonType(*c.layout) == 6)
-            c.checked = !c.checked;
+        controls_[i].checked = !controls_[i].checked;
         break;
-    case ControlKind::radioButton:
-        if (buttonType(*c.layout) == 9)
-            checkRadio(it->second);
+    case ControlKind::radioButton: {
+        // The group runs from the last control with WS_GROUP up to the next one.
+        std::size_t first = i;
+        while (first > 0 && !controls_[first].layout.hasStyle("WS_GROUP"))
+            --first;
+        for (std::size_t k = first; k < controls_.size(); ++k) {
+            if (k > first && controls_[k].layout.hasStyle("WS_GROUP"))
+                break;
+            if (controls_[k].layout.kind == ControlKind::radioButton)
+                controls_[k].checked = k == i;
+        }
         break;
-    case ControlKind::text:
-    case ControlKind::picture:
-        if (!(c.layout->style & ssNotify))
-            return false;
-        break;
-    case ControlKind::groupBox:
-    case ControlKind::edit:
-    case ControlKind::listBox:
-    case ControlKind::other:
-        return false; // takes the focus at most
     }
-    deliver({PageEvent::Kind::command, id, {}});
+    default:
+        return false; // statics, boxes and lists send no command on a click
+    }
+    command(id);
     return true;
-}
-
-bool FakePage::command(int id) {
-    return deliver({PageEvent::Kind::command, id, {}});
 }
 
 bool FakePage::timer(int id) {
@@ -355,119 +210,24 @@ bool FakePage::timer(int id) {
     return true;
 }
 
-bool FakePage::mouseMove(Point cursor) {
-    return deliver({PageEvent::Kind::mouseMove, 0, cursor});
-}
-
 bool FakePage::typeText(int id, std::string_view text) {
-    const auto it = byId_.find(id);
-    if (it == byId_.end() || ended_)
+    const std::size_t i = indexOf(id);
+    if (ended_ || i == controls_.size())
         return false;
-    Control& c = controls_[it->second];
-    const std::uint32_t style = c.layout->style;
-    if (c.kind != ControlKind::edit || !actionable(c) || (style & esReadOnly))
+    Control& c = controls_[i];
+    if (c.layout.kind != ControlKind::edit || !c.enabled || !c.visible)
         return false;
-    bool tookAll = true;
+    const bool digitsOnly = c.layout.hasStyle("ES_NUMBER");
     std::string typed;
     for (const char key : text) {
-        const unsigned char u = static_cast<unsigned char>(key);
-        const bool refused = ((style & esNumber) && !std::isdigit(u)) ||
-                             (!(style & esMultiline) && (key == '\r' || key == '\n')) ||
-                             key == '\0' || typed.size() >= editLimit;
-        if (refused) {
-            tookAll = false;
-            continue;
-        }
-        if (style & esUppercase)
-            typed += static_cast<char>(std::toupper(u));
-        else if (style & esLowercase)
-            typed += static_cast<char>(std::tolower(u));
-        else
+        const bool refused = key == '\0' || key == '\r' || key == '\n' || // one-line boxes
+                             (digitsOnly && !std::isdigit(static_cast<unsigned char>(key)));
+        if (!refused)
             typed += key;
     }
     if (typed != c.text) {
-        c.text = std::move(typed);
-        deliver({PageEvent::Kind::command, kEditChanged | id, {}});
+        c.text = typed;
+        deliver({PageEvent::Kind::command, editChanged | id, {}});
     }
-    return tookAll;
-}
-
-bool FakePage::pickListEntry(int id, int index) {
-    const auto it = byId_.find(id);
-    if (it == byId_.end() || ended_)
-        return false;
-    Control& c = controls_[it->second];
-    if (c.kind != ControlKind::listBox || !actionable(c) || index < 0 ||
-        static_cast<std::size_t>(index) >= c.entries.size())
-        return false;
-    c.selection = index;
-    if (c.layout->style & lbsNotify)
-        deliver({PageEvent::Kind::command, kListSelectionChanged | id, {}});
-    return true;
-}
-
-bool FakePage::pressEnter() {
-    for (const Control& c : controls_)
-        if (c.kind == ControlKind::pushButton && buttonType(*c.layout) == 1 && c.layout->id != -1)
-            return c.enabled && command(c.layout->id);
-    return command(1);
-}
-
-bool FakePage::pressEscape() {
-    return command(2);
-}
-
-bool FakePage::closeBox() {
-    if (!(dialog_.style & wsSysMenu))
-        return false;
-    const auto cancel = byId_.find(2);
-    if (cancel != byId_.end() && !controls_[cancel->second].enabled)
-        return false;
-    return command(2);
-}
-
-// --- What the test sees
-
-const FakePage::Control& FakePage::get(int id) const {
-    const auto it = byId_.find(id);
-    if (it == byId_.end())
-        throw std::out_of_range("dialog " + std::to_string(dialog_.id) + " has no control " +
-                                std::to_string(id));
-    return controls_[it->second];
-}
-
-const ControlTemplate& FakePage::control(int id) const {
-    return *get(id).layout;
-}
-
-ControlKind FakePage::kind(int id) const {
-    return get(id).kind;
-}
-
-bool FakePage::has(int id) const {
-    return byId_.count(id) != 0;
-}
-
-const std::string& FakePage::text(int id) const {
-    return get(id).text;
-}
-
-bool FakePage::checked(int id) const {
-    return get(id).checked;
-}
-
-bool FakePage::enabled(int id) const {
-    return get(id).enabled;
-}
-
-bool FakePage::visible(int id) const {
-    return get(id).visible;
-}
-
-const std::vector<std::string>& FakePage::entries(int id) const {
-    return get(id).entries;
-}
-
-int FakePage::selection(int id) const {
-    return get(id).selection;
+    return typed.size() == text.size();
 }
