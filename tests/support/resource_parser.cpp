@@ -154,7 +154,7 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script) {
                 applyStyles(text.substr(6), dialogs.back().styles, line);
             else if (text.starts_with("CAPTION "))
                 dialogs.back().caption = quotedText(trim(text.substr(8)), line);
-            else if (!text.starts_with("FONT "))
+            else if (!text.starts_with("FONT ") && !text.starts_with("EXSTYLE "))
                 fail(line, "unexpected '" + std::string(text) + "' before BEGIN");
         } else if (text == "END") {
             place = Place::outside;

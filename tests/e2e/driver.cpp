@@ -1,0 +1,372 @@
+#include "driver.h"
+
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+
+namespace {
+
+constexpr UINT messageWait = 5000; // milliseconds for one cross-process message
+constexpr int messageBoxTextId = 0xFFFF;
+constexpr int fileNameCombo = 0x47c; // cmb13 of the explorer-style file dialog
+constexpr int fileNameEdit = 0x480;  // edt1 of the old-style one
+
+bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     DWORD_PTR* result = nullptr) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, messageWait,
+                               result ? result : &ignored) != 0;
+}
+
+bool isMessageBox(HWND window) {
+    HWND text = GetDlgItem(window, messageBoxTextId);
+    return text && windowClass(text) == "Static" && !GetDlgItem(window, nextButton) &&
+           (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES));
+}
+
+bool isPageWindow(HWND window) {
+    return windowClass(window) == "#32770" && windowTitle(window) == pageTitle &&
+           GetDlgItem(window, nextButton) && !isMessageBox(window);
+}
+
+struct Enumeration {
+    DWORD pid = 0;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
+    auto* enumeration = reinterpret_cast<Enumeration*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (enumeration->pid == 0 || owner == enumeration->pid)
+        enumeration->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> topLevelWindows(DWORD pid) {
+    Enumeration enumeration;
+    enumeration.pid = pid;
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&enumeration));
+    return enumeration.found;
+}
+
+bool waitUntilGone(HWND window, Duration timeout) {
+    return waitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
+}
+
+} // namespace
+
+bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
+std::string windowTitle(HWND window) {
+    char buffer[512] = {};
+    const int length = GetWindowTextA(window, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::string windowClass(HWND window) {
+    char buffer[256] = {};
+    const int length = GetClassNameA(window, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::string controlText(HWND control) {
+    if (!control)
+        return {};
+    DWORD_PTR length = 0;
+    if (!sendWithTimeout(control, WM_GETTEXTLENGTH, 0, 0, &length))
+        return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!sendWithTimeout(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                         &copied))
+        return {};
+    text.resize(copied < text.size() ? copied : text.size() - 1);
+    return text;
+}
+
+std::string itemText(HWND dialog, int id) {
+    return controlText(GetDlgItem(dialog, id));
+}
+
+bool hasItem(HWND dialog, int id) {
+    return GetDlgItem(dialog, id) != nullptr;
+}
+
+bool isChecked(HWND dialog, int id) {
+    DWORD_PTR state = 0;
+    return sendWithTimeout(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, &state) &&
+           state == BST_CHECKED;
+}
+
+bool isEnabled(HWND dialog, int id) {
+    HWND item = GetDlgItem(dialog, id);
+    return item && IsWindowEnabled(item);
+}
+
+int listCount(HWND dialog, int id) {
+    DWORD_PTR count = 0;
+    if (!sendWithTimeout(GetDlgItem(dialog, id), LB_GETCOUNT, 0, 0, &count))
+        return -1;
+    return static_cast<int>(static_cast<LRESULT>(count));
+}
+
+bool answers(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, messageWait, &ignored) != 0;
+}
+
+RECT windowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+void moveWindowTo(HWND window, int left, int top) {
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void click(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    if (!button)
+        throw std::runtime_error("no control " + std::to_string(id) + " to click");
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void command(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void typeText(HWND dialog, int id, const std::string& text) {
+    sendWithTimeout(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void pressEscape(HWND dialog, int focusedItem) {
+    HWND target = GetDlgItem(dialog, focusedItem);
+    if (!target)
+        target = dialog;
+    const UINT scan = MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
+    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 1 | (static_cast<LPARAM>(scan) << 16));
+    PostMessageA(target, WM_KEYUP, VK_ESCAPE,
+                 1 | (static_cast<LPARAM>(scan) << 16) | (LPARAM{3} << 30));
+}
+
+const char* pageName(Page page) {
+    switch (page) {
+    case Page::welcome:
+        return "welcome";
+    case Page::gameType:
+        return "game-type";
+    case Page::playerSetup:
+        return "player-setup";
+    case Page::multiplayer:
+        return "multiplayer";
+    case Page::serverOptions:
+        return "server-options";
+    case Page::gameOptions:
+        return "game-options";
+    case Page::mapSelect:
+        return "map-select";
+    case Page::commandLine:
+        return "command-line";
+    case Page::run:
+        return "run";
+    case Page::unknown:
+        break;
+    }
+    return "unknown";
+}
+
+Page pageOf(HWND page) {
+    auto has = [page](int id) { return hasItem(page, id); };
+    // Ids repeat across pages, so each page is told by a combination only it has, and the
+    // pages with the most controls are asked first.
+    if (has(222))
+        return Page::welcome;
+    if (has(11) && has(22))
+        return Page::gameType;
+    if (has(603) && has(900))
+        return Page::serverOptions;
+    if (has(201) && has(202))
+        return Page::multiplayer;
+    if (has(510) && has(512) && has(702))
+        return Page::playerSetup;
+    if (has(705) && has(803))
+        return Page::gameOptions;
+    if (has(801) && has(900))
+        return Page::mapSelect;
+    HWND edit = GetDlgItem(page, 600);
+    if (edit && windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
+        return Page::commandLine;
+    if (has(501) && itemText(page, nextButton) == "&Run")
+        return Page::run;
+    return Page::unknown;
+}
+
+void answer(const MessageBoxWindow& box, int button) {
+    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box.window, button)));
+    waitUntilGone(box.window, 10s);
+}
+
+bool chooseFile(HWND fileDialog, const std::string& path) {
+    HWND name = GetDlgItem(fileDialog, fileNameCombo);
+    if (!name)
+        name = GetDlgItem(fileDialog, fileNameEdit);
+    if (!name)
+        return false;
+    // The dialog fills its controls while it settles; typing too early is overwritten.
+    std::this_thread::sleep_for(300ms);
+    const bool typed = waitUntil(
+        [&] {
+            sendWithTimeout(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+            return controlText(name) == path;
+        },
+        5s);
+    if (!typed)
+        return false;
+    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
+    return waitUntilGone(fileDialog, 10s);
+}
+
+bool cancelDialog(HWND dialog) {
+    std::this_thread::sleep_for(300ms);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    return waitUntilGone(dialog, 10s);
+}
+
+ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory) {
+    std::string commandLine = "\"" + executable + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDirectory.c_str(), &startup, &info))
+        throw std::runtime_error("cannot start " + executable + " (error " +
+                                 std::to_string(GetLastError()) + ")");
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    pid_ = info.dwProcessId;
+}
+
+ZatStart::~ZatStart() {
+    if (running()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 10000);
+    }
+    CloseHandle(process_);
+}
+
+bool ZatStart::running() const {
+    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
+    if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+std::vector<HWND> ZatStart::windows() const {
+    return topLevelWindows(pid_);
+}
+
+HWND ZatStart::findWindow(const std::function<bool(HWND)>& test) const {
+    for (HWND window : windows())
+        if (IsWindowVisible(window) && test(window))
+            return window;
+    return nullptr;
+}
+
+HWND ZatStart::waitForWindow(const std::function<bool(HWND)>& test, Duration timeout) {
+    HWND found = nullptr;
+    waitUntil(
+        [&] {
+            found = findWindow(test);
+            return found != nullptr || !running();
+        },
+        timeout);
+    return found;
+}
+
+HWND ZatStart::visiblePage() const {
+    return findWindow(isPageWindow);
+}
+
+HWND ZatStart::waitForPage(Page page, Duration timeout) {
+    return waitForWindow([page](HWND w) { return isPageWindow(w) && pageOf(w) == page; }, timeout);
+}
+
+HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
+    return waitForWindow(
+        [&title](HWND w) { return windowClass(w) == "#32770" && windowTitle(w) == title; },
+        timeout);
+}
+
+std::optional<MessageBoxWindow> ZatStart::findMessageBox() const {
+    HWND box = findWindow([](HWND w) { return windowClass(w) == "#32770" && isMessageBox(w); });
+    if (!box)
+        return std::nullopt;
+    return MessageBoxWindow{box, windowTitle(box), itemText(box, messageBoxTextId)};
+}
+
+std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
+    std::optional<MessageBoxWindow> box;
+    waitUntil(
+        [&] {
+            box = findMessageBox();
+            return box.has_value() || !running();
+        },
+        timeout);
+    return box;
+}
+
+HWND ZatStart::findSplash() const {
+    return findWindow([](HWND w) { return windowClass(w) == "#32770" && windowTitle(w).empty(); });
+}
+
+bool anyPageShowing() {
+    for (HWND window : topLevelWindows(0))
+        if (IsWindowVisible(window) && isPageWindow(window))
+            return true;
+    return false;
+}
+
+std::string programPath(const std::string& buildPath) {
+    if (!buildPath.empty() && buildPath.front() == '/') {
+        // Wine maps host paths to drive letters; ask it how (absent on Windows itself).
+        using ToDos = WCHAR*(CDECL*)(const char*);
+        const auto proc =
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
+        if (proc) {
+            const auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void (*)()>(proc));
+            if (WCHAR* dos = toDos(buildPath.c_str())) {
+                char buffer[MAX_PATH * 4] = {};
+                WideCharToMultiByte(CP_ACP, 0, dos, -1, buffer, sizeof buffer, nullptr, nullptr);
+                HeapFree(GetProcessHeap(), 0, dos);
+                return buffer;
+            }
+        }
+    }
+    std::string path = buildPath;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+} // namespace e2e

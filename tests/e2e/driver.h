@@ -1,0 +1,127 @@
+#pragma once
+// Drives the real zatstart.exe from outside, the way a player would: finds its windows by
+// title and by the controls they hold, clicks, reads texts, answers message boxes and fills
+// file dialogs. Every wait polls with a timeout, because under Wine windows come slowly.
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using Duration = std::chrono::milliseconds;
+
+// Long enough for a slow Wine start, short enough that a missing window fails the test soon.
+inline constexpr Duration windowWait = 20s;
+
+inline constexpr char pageTitle[] = "Zat Start Version 1.5";
+inline constexpr char aboutTitle[] = "About Zat Start Version 1.5";
+inline constexpr char locateTitle[] = "Locate ZAT Executable";
+inline constexpr char loadTitle[] = "Load ZatStart Settings File";
+inline constexpr char saveTitle[] = "Save ZatStart Settings File";
+
+// Shared buttons of every page.
+inline constexpr int nextButton = 100; // "&Run" on the run page
+inline constexpr int backButton = 101;
+inline constexpr int closeButton = 2;
+
+// Polls until the condition holds; false when the time ran out.
+bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
+
+std::string windowTitle(HWND window);
+std::string windowClass(HWND window);
+// The text of a control or of a dialog's item, read through the control itself (works across
+// processes, unlike GetWindowText).
+std::string controlText(HWND control);
+std::string itemText(HWND dialog, int id);
+bool hasItem(HWND dialog, int id);
+bool isChecked(HWND dialog, int id);
+bool isEnabled(HWND dialog, int id);
+int listCount(HWND dialog, int id); // entries of a list box, -1 when it cannot be read
+// Whether the window's thread answers a message within a few seconds.
+bool answers(HWND window);
+RECT windowRect(HWND window);
+void moveWindowTo(HWND window, int left, int top);
+
+// Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
+// block the test).
+void click(HWND dialog, int id);
+// Sends a command as a menu choice would.
+void command(HWND dialog, int id);
+// Sets an item's text as typing would.
+void typeText(HWND dialog, int id, const std::string& text);
+void pressEscape(HWND dialog, int focusedItem);
+
+enum class Page {
+    unknown,
+    welcome,
+    gameType,
+    playerSetup,
+    multiplayer,
+    serverOptions,
+    gameOptions,
+    mapSelect,
+    commandLine,
+    run,
+};
+const char* pageName(Page page);
+// Tells the pages apart by controls only that page has.
+Page pageOf(HWND page);
+
+struct MessageBoxWindow {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+// Presses one of a message box's buttons (IDOK, IDYES, IDNO).
+void answer(const MessageBoxWindow& box, int button);
+
+// Types a path into an open or save dialog and presses its OK button; false if the dialog
+// did not close.
+bool chooseFile(HWND fileDialog, const std::string& path);
+bool cancelDialog(HWND dialog);
+
+// A zatstart.exe started by the test; ended when the object goes.
+class ZatStart {
+  public:
+    ZatStart(const std::string& executable, const std::string& currentDirectory);
+    ~ZatStart();
+    ZatStart(const ZatStart&) = delete;
+    ZatStart& operator=(const ZatStart&) = delete;
+
+    DWORD pid() const { return pid_; }
+    bool running() const;
+    // Waits until the process has ended; its exit code, or nothing when it still runs.
+    std::optional<DWORD> waitForExit(Duration timeout = windowWait);
+
+    std::vector<HWND> windows() const;                            // its top-level windows
+    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+    HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
+
+    // The visible page (a dialog titled like every page), whatever it is.
+    HWND visiblePage() const;
+    HWND waitForPage(Page page, Duration timeout = windowWait);
+    // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
+    HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
+    std::optional<MessageBoxWindow> findMessageBox() const;
+    std::optional<MessageBoxWindow> waitForMessageBox(Duration timeout = windowWait);
+    // The splash: a visible dialog without a title.
+    HWND findSplash() const;
+
+  private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// Whether any process shows a page now (as a second instance would see it).
+bool anyPageShowing();
+
+// A path given by the build (a host path under Wine) as this program sees it.
+std::string programPath(const std::string& buildPath);
+
+} // namespace e2e

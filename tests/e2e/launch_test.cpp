@@ -1,0 +1,201 @@
+// The launch: the command line page writes the game config file, the run page starts the game,
+// and what the game received is what the pages composed.
+#include "launcher_test.h"
+
+#include <windows.h>
+
+#include <thread>
+
+namespace e2e {
+namespace {
+
+std::vector<GameStart> waitForStarts(const std::string& log, std::size_t count) {
+    std::vector<GameStart> starts;
+    waitUntil([&] { return (starts = gameStarts(log)).size() >= count; });
+    return starts;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+using Launch = LauncherTest;
+
+TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
+    HWND welcome = startAtWelcomePage();
+    ASSERT_NE(welcome, nullptr);
+    command(welcome, 307);
+    HWND commandLine = zat().waitForPage(Page::commandLine);
+    ASSERT_NE(commandLine, nullptr) << "command 307 did not open the command line page";
+    EXPECT_EQ(itemText(commandLine, 600), startupOptions);
+
+    // The player's own addition reaches the game as one more line.
+    const std::string edited = std::string(startupOptions) + " +set e2e_marker 1";
+    typeText(commandLine, 600, edited);
+    HWND run = next(zat(), commandLine, Page::run);
+    ASSERT_NE(run, nullptr);
+    const std::string expectedConfig = configFileFor(edited);
+    EXPECT_EQ(visible(readFile(folder().configFile()).value_or("(missing)")),
+              visible(expectedConfig));
+    EXPECT_FALSE(isChecked(run, 500));
+    EXPECT_FALSE(isChecked(run, 501));
+
+    click(run, nextButton);
+    auto starts = waitForStarts(folder().standinLog(), 1);
+    ASSERT_EQ(starts.size(), 1u) << "the game was not started";
+    const std::string directory = folder().gameShortDirectory();
+    EXPECT_EQ(starts[0].commandLine, launchCommandFor(directory, 0));
+    EXPECT_EQ(samePathKey(starts[0].currentDirectory), samePathKey(directory))
+        << "the game did not start in its own directory";
+    EXPECT_EQ(visible(starts[0].config.value_or("(missing)")), visible(expectedConfig));
+
+    // The run page stays and runs the same game again.
+    ASSERT_TRUE(waitUntil([&] { return answers(run); }));
+    EXPECT_TRUE(zat().running());
+    EXPECT_EQ(zat().visiblePage(), run);
+    click(run, nextButton);
+    starts = waitForStarts(folder().standinLog(), 2);
+    ASSERT_EQ(starts.size(), 2u) << "a second Run did not start the game again";
+    EXPECT_EQ(starts[1].commandLine, starts[0].commandLine);
+    EXPECT_EQ(starts[1].config, starts[0].config);
+}
+
+TEST_F(Launch, EditIsForgottenWhenThePageOpensAgain) {
+    HWND welcome = startAtWelcomePage();
+    ASSERT_NE(welcome, nullptr);
+    command(welcome, 307);
+    HWND commandLine = zat().waitForPage(Page::commandLine);
+    ASSERT_NE(commandLine, nullptr);
+    typeText(commandLine, 600, " +set something else");
+    HWND mapSelect = back(zat(), commandLine, Page::mapSelect);
+    ASSERT_NE(mapSelect, nullptr);
+    commandLine = next(zat(), mapSelect, Page::commandLine);
+    ASSERT_NE(commandLine, nullptr);
+    const std::string shown = itemText(commandLine, 600);
+    EXPECT_FALSE(contains(shown, "something else"));
+    EXPECT_TRUE(contains(shown, " +set skill 0")) << shown;
+}
+
+TEST_F(Launch, CloseAfterStartingWaitsForTheGameThenEnds) {
+    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", nullptr); // the game shows itself for a while
+    HWND welcome = startAtWelcomePage();
+    ASSERT_NE(welcome, nullptr);
+    command(welcome, 307);
+    HWND commandLine = zat().waitForPage(Page::commandLine);
+    ASSERT_NE(commandLine, nullptr);
+    HWND run = next(zat(), commandLine, Page::run);
+    ASSERT_NE(run, nullptr);
+    click(run, 501);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(run, 501); }, 5s));
+    click(run, nextButton);
+
+    HWND game = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        return (game = FindWindowA(nullptr, "Zat (stand-in)")) != nullptr;
+    })) << "the game window did not show";
+    EXPECT_TRUE(zat().running()) << "the launcher ended before the game did";
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(game); }));
+    const auto exitCode = zat().waitForExit();
+    ASSERT_TRUE(exitCode.has_value()) << "the launcher stayed although closing was chosen";
+    EXPECT_EQ(*exitCode, 0u);
+    EXPECT_EQ(gameStarts(folder().standinLog()).size(), 1u);
+}
+
+TEST_F(Launch, SinglePlayerWalkSendsTheChosenMap) {
+    HWND page = startAtWelcomePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::gameType), nullptr);
+    if (!isChecked(page, 11) && !isChecked(page, 22))
+        GTEST_SKIP() << "the game type page shows no game type at all: not built yet";
+    EXPECT_TRUE(isChecked(page, 11)) << "single player is not chosen at start";
+    ASSERT_NE(page = next(zat(), page, Page::gameOptions), nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::mapSelect), nullptr);
+    if (listCount(page, 900) <= 0)
+        GTEST_SKIP() << "the map select page lists no levels: not built yet";
+    ASSERT_NE(page = next(zat(), page, Page::commandLine), nullptr);
+    const std::string options = itemText(page, 600);
+    EXPECT_TRUE(contains(options, " +map ")) << "no map in: " << options;
+    ASSERT_NE(page = next(zat(), page, Page::run), nullptr);
+    click(page, nextButton);
+
+    const auto starts = waitForStarts(folder().standinLog(), 1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, launchCommandFor(folder().gameShortDirectory(), 0));
+    EXPECT_EQ(visible(starts[0].config.value_or("(missing)")), visible(configFileFor(options)));
+    EXPECT_TRUE(contains(starts[0].config.value_or(""), "\r\nmap "));
+}
+
+TEST_F(Launch, DeathmatchServerWalkStartsAServer) {
+    HWND page = startAtWelcomePage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::gameType), nullptr);
+    if (!isChecked(page, 11) && !isChecked(page, 22))
+        GTEST_SKIP() << "the game type page shows no game type at all: not built yet";
+    click(page, 22);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(page, 22) && !isEnabled(page, 400); }, 5s));
+    ASSERT_NE(page = next(zat(), page, Page::playerSetup), nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::multiplayer), nullptr);
+    click(page, 202);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(page, 202); }, 5s));
+    ASSERT_NE(page = next(zat(), page, Page::serverOptions), nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::gameOptions), nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::mapSelect), nullptr);
+    ASSERT_NE(page = next(zat(), page, Page::commandLine), nullptr);
+    const std::string options = itemText(page, 600);
+    for (const char* part : {" +set name Rook", " +set dmflags 0", " +set allow_download 1",
+                             " +set cheats 0", " +set hostname", " +map "})
+        EXPECT_TRUE(contains(options, part)) << "no \"" << part << "\" in: " << options;
+    EXPECT_FALSE(contains(options, "+set skill")) << options;
+    ASSERT_NE(page = next(zat(), page, Page::run), nullptr);
+    click(page, nextButton);
+
+    const auto starts = waitForStarts(folder().standinLog(), 1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, launchCommandFor(folder().gameShortDirectory(), 1));
+}
+
+TEST_F(Launch, CraftedGameDirectoryRunsNoCommands) {
+    const std::string marker = "C:\\pwned.txt";
+    removeFile(marker);
+    SettingsImage image;
+    image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth,
+                  "C:\\x&echo pwned>" + marker + "&\\");
+    const std::string file = folder().path("crafted.ztp");
+    writeFile(file, image.bytes());
+
+    HWND welcome = startAtWelcomePage();
+    ASSERT_NE(welcome, nullptr);
+    const MessageBoxWindow question = loadSettingsFile(zat(), welcome, file);
+    ASSERT_NE(question.window, nullptr);
+    answer(question, IDYES);
+    HWND commandLine = zat().waitForPage(Page::commandLine);
+    ASSERT_NE(commandLine, nullptr);
+    click(commandLine, nextButton);
+
+    // The config file cannot be written there: reported, and the run page comes all the same.
+    const auto error = zat().waitForMessageBox();
+    ASSERT_TRUE(error.has_value())
+        << "writing into a directory that does not exist went unreported";
+    EXPECT_EQ(error->caption, "Error");
+    EXPECT_EQ(error->text, "There was an error writing the Config File\nPlease Relocate your "
+                           "Zat directory and see if that fixes the problem");
+    answer(*error, IDOK);
+    HWND run = zat().waitForPage(Page::run);
+    ASSERT_NE(run, nullptr);
+    click(run, nextButton);
+
+    // Whatever the launcher reports, no command interpreter may run the directory's text.
+    waitUntil(
+        [&] {
+            if (auto box = zat().findMessageBox())
+                answer(*box, IDOK);
+            return fileExists(marker);
+        },
+        6s);
+    EXPECT_FALSE(fileExists(marker)) << "the game directory's text ran as commands";
+    EXPECT_TRUE(zat().running());
+    removeFile(marker);
+}
+
+} // namespace
+} // namespace e2e

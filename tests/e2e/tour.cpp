@@ -1,0 +1,177 @@
+// A scripted tour of the launcher for a machine without a screen: starts zatstart.exe, walks
+// every page of a single-player game and of a deathmatch server, asks for a screenshot of each
+// and presses Run at the end of both walks. Prints what the stand-in game received.
+//
+// Usage: tour <folder for screenshots>
+// For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
+// exists (tools/run.sh takes the picture); without anyone taking it, it goes on after a while.
+// The launcher must already know where the game is (INI file written).
+
+#include "driver.h"
+#include "game_files.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace e2e;
+
+namespace {
+
+std::string shotFolder;
+int shotNumber = 0;
+
+struct TourStopped {
+    std::string why;
+};
+
+void screenshot(const std::string& what) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", ++shotNumber);
+    const std::string name = std::string(number) + "-" + what;
+    std::printf("shot %s\n", name.c_str());
+    std::fflush(stdout);
+    const std::string png = shotFolder + name + ".png";
+    if (!waitUntil([&] { return fileExists(png); }, 10s))
+        std::printf("(no screenshot %s taken)\n", name.c_str());
+    std::fflush(stdout);
+}
+
+HWND expectPage(ZatStart& zat, Page page) {
+    HWND found = zat.waitForPage(page);
+    if (!found)
+        throw TourStopped{std::string("the ") + pageName(page) + " page did not show"};
+    // Let the page paint before its picture is taken.
+    std::this_thread::sleep_for(400ms);
+    return found;
+}
+
+void clickRadio(HWND page, int id) {
+    click(page, id);
+    waitUntil([&] { return isChecked(page, id); }, 5s);
+    std::this_thread::sleep_for(200ms);
+}
+
+void runGame(HWND run, const std::string& shot) {
+    click(run, nextButton);
+    // The stand-in shows what it received for a moment.
+    if (waitUntil([] { return FindWindowA(nullptr, "Zat (stand-in)") != nullptr; }, 20s)) {
+        std::this_thread::sleep_for(300ms);
+        screenshot(shot);
+    }
+    waitUntil([] { return FindWindowA(nullptr, "Zat (stand-in)") == nullptr; }, 20s);
+    if (!waitUntil([&] { return answers(run); }, 20s))
+        throw TourStopped{"the run page does not answer after the game ended"};
+}
+
+struct Choice {
+    Page page;
+    int radio;
+};
+
+// From the given page on, makes the choices on the pages that have them and presses Next
+// until the run page, where it presses Run. Returns the run page.
+HWND walk(ZatStart& zat, HWND page, const std::vector<Choice>& choices, const char* suffix) {
+    std::string visited;
+    for (int steps = 0; steps < 12; ++steps) {
+        const Page kind = pageOf(page);
+        visited += std::string(visited.empty() ? "" : " > ") + pageName(kind);
+        for (const Choice& choice : choices)
+            if (choice.page == kind)
+                clickRadio(page, choice.radio);
+        screenshot(std::string(pageName(kind)) + suffix);
+        if (kind == Page::run) {
+            std::printf("walk%s: %s\n", suffix, visited.c_str());
+            runGame(page, std::string("game") + suffix);
+            return page;
+        }
+        click(page, nextButton);
+        HWND reached = nullptr;
+        waitUntil([&] {
+            reached = zat.visiblePage();
+            return reached && reached != page;
+        });
+        if (!reached || reached == page)
+            throw TourStopped{std::string("Next on the ") + pageName(kind) +
+                              " page led nowhere (walk so far: " + visited + ")"};
+        std::this_thread::sleep_for(400ms);
+        page = reached;
+    }
+    throw TourStopped{"no run page after twelve pages: " + visited};
+}
+
+void tour(ZatStart& zat) {
+    if (zat.waitForWindow([&](HWND w) { return w == zat.findSplash(); }))
+        screenshot("splash");
+    HWND page = expectPage(zat, Page::welcome);
+    if (zat.waitForDialog(locateTitle, 2s))
+        throw TourStopped{"the launcher asks where the game is: no INI file"};
+
+    // A single-player game, then a deathmatch server from the game type page on.
+    HWND run = walk(zat, page, {{Page::gameType, 11}}, "");
+    command(run, 309);
+    if (HWND about = zat.waitForDialog(aboutTitle)) {
+        std::this_thread::sleep_for(400ms);
+        screenshot("about");
+        click(about, 100);
+        waitUntil([&] { return !IsWindowVisible(about); }, 10s);
+    }
+    command(run, 301);
+    page = expectPage(zat, Page::gameType);
+    run = walk(zat, page, {{Page::gameType, 22}, {Page::multiplayer, 202}}, "-deathmatch");
+
+    click(run, closeButton);
+    if (auto question = zat.waitForMessageBox()) {
+        screenshot("close-question");
+        answer(*question, IDYES);
+    }
+    if (!zat.waitForExit())
+        throw TourStopped{"the launcher did not end after Close and Yes"};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::printf("usage: tour <folder for screenshots>\n");
+        return 2;
+    }
+    shotFolder = programPath(argv[1]);
+    if (shotFolder.back() != '\\')
+        shotFolder += '\\';
+    const std::string log = demoGameDirectory() + "zat-standin.log";
+    const std::size_t startsBefore = gameStarts(log).size();
+
+    try {
+        ZatStart zat(zatStartExe(), demoGameDirectory());
+        tour(zat);
+    } catch (const TourStopped& stopped) {
+        std::printf("tour stopped: %s\n", stopped.why.c_str());
+        return 1;
+    } catch (const std::exception& failure) {
+        std::printf("tour stopped: %s\n", failure.what());
+        return 1;
+    }
+
+    const auto starts = gameStarts(log);
+    std::printf("\nWhat the stand-in game received (%s):\n", log.c_str());
+    for (std::size_t i = startsBefore; i < starts.size(); ++i) {
+        const GameStart& start = starts[i];
+        std::printf("\n  command line:      %s\n", start.commandLine.c_str());
+        std::printf("  current directory: %s\n", start.currentDirectory.c_str());
+        std::printf("  config file:       %s\n", start.configPath.value_or("(none)").c_str());
+        if (start.config)
+            std::printf("  config bytes:      %s\n", visible(*start.config).c_str());
+        else
+            std::printf("  config bytes:      (file missing)\n");
+    }
+    if (starts.size() != startsBefore + 2) {
+        std::printf("tour stopped: expected two starts of the game, saw %d\n",
+                    static_cast<int>(starts.size() - startsBefore));
+        return 1;
+    }
+    std::printf("\ntour complete: %d screenshots in %s\n", shotNumber, shotFolder.c_str());
+    return 0;
+}
