@@ -32,7 +32,7 @@ if [ "${1:-}" = "--tour-on-this-display" ]; then
         *) echo "$line" ;;
         esac
     done < <(
-        ZAT_WINE_TIMEOUT=300 tools/wine-run.sh "$build/tests/e2e/tour.exe" "$shots"
+        ZAT_WINE_TIMEOUT=300 tools/wine-run.sh "$build/tools/tour.exe" "$shots"
         echo "tour status $?"
     )
     timeout 30 wineserver -w || wineserver -k

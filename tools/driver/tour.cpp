@@ -1,6 +1,7 @@
 // A scripted tour of the launcher for a machine without a screen: starts zatstart.exe, walks
-// every page of a single-player game and of a deathmatch server, asks for a screenshot of each
-// and presses Run at the end of both walks. Prints what the stand-in game received.
+// the pages of a single-player game, then loads a deathmatch-server settings file and walks
+// every page of that chain, asks for a screenshot of each and presses Run at the end of both
+// walks. Prints what the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
@@ -48,12 +49,6 @@ HWND expectPage(ZatStart& zat, Page page) {
     return found;
 }
 
-void clickRadio(HWND page, int id) {
-    click(page, id);
-    waitUntil([&] { return isChecked(page, id); }, 5s);
-    std::this_thread::sleep_for(200ms);
-}
-
 void runGame(HWND run, const std::string& shot) {
     click(run, nextButton);
     // The stand-in shows what it received for a moment.
@@ -66,21 +61,33 @@ void runGame(HWND run, const std::string& shot) {
         throw TourStopped{"the run page does not answer after the game ended"};
 }
 
-struct Choice {
-    Page page;
-    int radio;
-};
+// A deathmatch server as a player would have saved it, loaded on the welcome page.
+void loadServerSettings(ZatStart& zat, HWND welcome) {
+    SettingsImage image;
+    image.setInt(SettingsImage::gameType, 22);
+    image.setInt(SettingsImage::multiplayerMode, 202);
+    image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth, demoGameDirectory());
+    image.setText(SettingsImage::mapName, SettingsImage::nameWidth, "dm_forge");
+    image.setText(SettingsImage::skinName, SettingsImage::nameWidth, "Rook_Base2");
+    const std::string file = shotFolder + "deathmatch-server.ZTP";
+    writeFile(file, image.bytes());
+    click(welcome, 222);
+    HWND dialog = zat.waitForDialog(loadTitle);
+    if (!dialog || !chooseFile(dialog, file))
+        throw TourStopped{"the settings file could not be loaded"};
+    const auto question = zat.waitForMessageBox();
+    if (!question)
+        throw TourStopped{"no question after loading"};
+    answer(*question, IDNO);
+}
 
-// From the given page on, makes the choices on the pages that have them and presses Next
-// until the run page, where it presses Run. Returns the run page.
-HWND walk(ZatStart& zat, HWND page, const std::vector<Choice>& choices, const char* suffix) {
+// From the given page on, presses Next until the run page, where it presses Run. Returns the
+// run page.
+HWND walk(ZatStart& zat, HWND page, const char* suffix) {
     std::string visited;
     for (int steps = 0; steps < 12; ++steps) {
         const Page kind = pageOf(page);
         visited += std::string(visited.empty() ? "" : " > ") + pageName(kind);
-        for (const Choice& choice : choices)
-            if (choice.page == kind)
-                clickRadio(page, choice.radio);
         screenshot(std::string(pageName(kind)) + suffix);
         if (kind == Page::run) {
             std::printf("walk%s: %s\n", suffix, visited.c_str());
@@ -109,8 +116,8 @@ void tour(ZatStart& zat) {
     if (zat.waitForDialog(locateTitle, 2s))
         throw TourStopped{"the launcher asks where the game is: no INI file"};
 
-    // A single-player game, then a deathmatch server from the game type page on.
-    HWND run = walk(zat, page, {{Page::gameType, 11}}, "");
+    // A single-player game, then a deathmatch server loaded from a settings file.
+    HWND run = walk(zat, page, "");
     command(run, 309);
     if (HWND about = zat.waitForDialog(aboutTitle)) {
         std::this_thread::sleep_for(400ms);
@@ -118,9 +125,10 @@ void tour(ZatStart& zat) {
         click(about, 100);
         waitUntil([&] { return !IsWindowVisible(about); }, 10s);
     }
-    command(run, 301);
-    page = expectPage(zat, Page::gameType);
-    run = walk(zat, page, {{Page::gameType, 22}, {Page::multiplayer, 202}}, "-deathmatch");
+    command(run, 300);
+    page = expectPage(zat, Page::welcome);
+    loadServerSettings(zat, page);
+    run = walk(zat, page, "-deathmatch");
 
     click(run, closeButton);
     if (auto question = zat.waitForMessageBox()) {
