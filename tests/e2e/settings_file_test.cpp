@@ -73,26 +73,6 @@ TEST_F(SettingsFile, CancelledLoadStillOffersTheSkipWithTheRecordUnchanged) {
     EXPECT_EQ(itemText(commandLine, 600), startupOptions);
 }
 
-TEST_F(SettingsFile, NoKeepsTheWelcomePageAndThePagesShowTheLoadedValues) {
-    const std::string file = folder().path("joining.ztp");
-    writeFile(file, joiningPlayer(folder().gameShortDirectory()).bytes());
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    const MessageBoxWindow question = loadSettingsFile(zat(), welcome, file);
-    ASSERT_NE(question.window, nullptr);
-    answer(question, IDNO);
-    std::this_thread::sleep_for(1s);
-    EXPECT_EQ(zat().visiblePage(), welcome) << "No left the welcome page";
-
-    HWND gameType = next(zat(), welcome, Page::gameType);
-    ASSERT_NE(gameType, nullptr);
-    if (!isChecked(gameType, 11) && !isChecked(gameType, 22))
-        GTEST_SKIP() << "the game type page shows no game type at all: not built yet";
-    EXPECT_TRUE(isChecked(gameType, 22)) << "the loaded deathmatch game type is not shown";
-    EXPECT_FALSE(isChecked(gameType, 11));
-    EXPECT_NE(next(zat(), gameType, Page::playerSetup), nullptr);
-}
-
 TEST_F(SettingsFile, RunCanSaveTheSettingsBeforeStartingTheGame) {
     HWND welcome = startAtWelcomePage();
     ASSERT_NE(welcome, nullptr);
