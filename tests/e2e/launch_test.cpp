@@ -81,10 +81,7 @@ TEST_F(Launch, CloseAfterStartingWaitsForTheGameThenEnds) {
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", nullptr); // the game shows itself for a while
     HWND welcome = startAtWelcomePage();
     ASSERT_NE(welcome, nullptr);
-    command(welcome, 307);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    HWND run = next(zat(), commandLine, Page::run);
+    HWND run = goToRunPage(zat(), welcome);
     ASSERT_NE(run, nullptr);
     click(run, 501);
     ASSERT_TRUE(waitUntil([&] { return isChecked(run, 501); }, 5s));

@@ -44,20 +44,20 @@ HWND LauncherTest::startAtWelcomePage() {
     return welcome;
 }
 
-HWND LauncherTest::next(ZatStart& launcher, HWND page, Page expected) {
-    click(page, nextButton);
+HWND LauncherTest::press(ZatStart& launcher, HWND page, int button, Page expected) {
+    click(page, button);
     HWND reached = launcher.waitForPage(expected);
-    EXPECT_NE(reached, nullptr) << "Next on the " << pageName(pageOf(page))
-                                << " page did not lead to the " << pageName(expected) << " page";
+    EXPECT_NE(reached, nullptr) << (button == nextButton ? "Next" : "Back") << " on the "
+                                << pageName(pageOf(page)) << " page did not lead to the "
+                                << pageName(expected) << " page";
     return reached;
 }
 
-HWND LauncherTest::back(ZatStart& launcher, HWND page, Page expected) {
-    click(page, backButton);
-    HWND reached = launcher.waitForPage(expected);
-    EXPECT_NE(reached, nullptr) << "Back on the " << pageName(pageOf(page))
-                                << " page did not lead to the " << pageName(expected) << " page";
-    return reached;
+HWND LauncherTest::goToRunPage(ZatStart& launcher, HWND page) {
+    command(page, 307);
+    HWND commandLine = launcher.waitForPage(Page::commandLine);
+    EXPECT_NE(commandLine, nullptr) << "command 307 did not open the command line page";
+    return commandLine ? next(launcher, commandLine, Page::run) : nullptr;
 }
 
 MessageBoxWindow LauncherTest::loadSettingsFile(ZatStart& launcher, HWND welcome,

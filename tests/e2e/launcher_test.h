@@ -30,8 +30,15 @@ class LauncherTest : public ::testing::Test {
     // The usual start: the game already located (INI file present), then the welcome page.
     HWND startAtWelcomePage();
     // Presses a page's button and waits for the page it should lead to.
-    HWND next(ZatStart& zat, HWND page, Page expected);
-    HWND back(ZatStart& zat, HWND page, Page expected);
+    HWND next(ZatStart& zat, HWND page, Page expected) {
+        return press(zat, page, nextButton, expected);
+    }
+    HWND back(ZatStart& zat, HWND page, Page expected) {
+        return press(zat, page, backButton, expected);
+    }
+    // From a page: command 307 to the command line page, then Next to the run page, which
+    // writes the game config file on the way.
+    HWND goToRunPage(ZatStart& zat, HWND page);
     // Welcome page, "Load", the file dialog, and the question that follows (not answered).
     MessageBoxWindow loadSettingsFile(ZatStart& zat, HWND welcome, const std::string& path);
 
@@ -39,6 +46,8 @@ class LauncherTest : public ::testing::Test {
     ZatStart& zat() { return *launchers_.front(); }
 
   private:
+    HWND press(ZatStart& zat, HWND page, int button, Page expected);
+
     std::unique_ptr<TestFolder> folder_;
     std::vector<std::unique_ptr<ZatStart>> launchers_;
 };

@@ -71,10 +71,7 @@ TEST_F(LocateCommand, LocatingAnotherCopyMovesTheGame) {
         << "\nexpected: " << visible(expected);
 
     // The next launch goes to the new place.
-    command(welcome, 307);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    HWND run = next(zat(), commandLine, Page::run);
+    HWND run = goToRunPage(zat(), welcome);
     ASSERT_NE(run, nullptr);
     click(run, nextButton);
     std::vector<GameStart> starts;

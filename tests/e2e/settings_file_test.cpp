@@ -76,10 +76,7 @@ TEST_F(SettingsFile, CancelledLoadStillOffersTheSkipWithTheRecordUnchanged) {
 TEST_F(SettingsFile, RunCanSaveTheSettingsBeforeStartingTheGame) {
     HWND welcome = startAtWelcomePage();
     ASSERT_NE(welcome, nullptr);
-    command(welcome, 307);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    HWND run = next(zat(), commandLine, Page::run);
+    HWND run = goToRunPage(zat(), welcome);
     ASSERT_NE(run, nullptr);
     click(run, 500);
     ASSERT_TRUE(waitUntil([&] { return isChecked(run, 500); }, 5s));

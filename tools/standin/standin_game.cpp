@@ -34,34 +34,32 @@ namespace {
 constexpr UINT_PTR closeTimer = 1;
 constexpr UINT showMilliseconds = 1500;
 
-std::string withVisibleControls(std::string_view text) {
+void appendHex(std::string& out, unsigned char c) {
     static const char hex[] = "0123456789abcdef";
+    out += hex[c >> 4];
+    out += hex[c & 0xf];
+}
+
+std::string withVisibleControls(std::string_view text) {
     std::string out;
     for (unsigned char c : text) {
-        if (c < 0x20 || c == 0x7f) {
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 0xf];
-        } else {
+        if (c < 0x20 || c == 0x7f)
+            appendHex(out += "\\x", c);
+        else
             out += static_cast<char>(c);
-        }
     }
     return out;
 }
 
 std::string hexBytes(const std::vector<unsigned char>& bytes) {
-    static const char hex[] = "0123456789abcdef";
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        out += hex[c >> 4];
-        out += hex[c & 0xf];
-    }
+    for (unsigned char c : bytes)
+        appendHex(out, c);
     return out;
 }
 
 std::string readableBytes(const std::vector<unsigned char>& bytes) {
-    static const char hex[] = "0123456789abcdef";
     std::string out;
     for (unsigned char c : bytes) {
         switch (c) {
@@ -78,13 +76,10 @@ std::string readableBytes(const std::vector<unsigned char>& bytes) {
             out += "\\\\";
             break;
         default:
-            if (c < 0x20 || c >= 0x7f) {
-                out += "\\x";
-                out += hex[c >> 4];
-                out += hex[c & 0xf];
-            } else {
+            if (c < 0x20 || c >= 0x7f)
+                appendHex(out += "\\x", c);
+            else
                 out += static_cast<char>(c);
-            }
         }
     }
     return out;
