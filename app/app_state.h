@@ -46,5 +46,6 @@ struct App {
     PagePosition pagePosition;
     CommandLine commandLine;
     IniLocations ini;
-    int nextPage = 0; // the template the page loop opens next; 0 ends the program
+    int nextPage = 0;                // the template the page loop opens next; 0 ends the program
+    bool locateQuestionOwed = false; // a first run whose question has not come yet
 };

@@ -12,15 +12,16 @@ constexpr int navigationTargets[] = {
 };
 
 void storeFields(App& app, const Page& page, PageWindow& window) {
+    storeFields(page.fields, app.settings, window);
     if (page.store)
         page.store(app, window);
 }
 
-bool leave(App& app, const Page& page, PageWindow& window, int (*target)(const LaunchSettings&)) {
-    if (!target)
+bool leave(App& app, const Page& page, PageWindow& window, const Route& route) {
+    if (!route.leads())
         return false;
     storeFields(app, page, window);
-    const int templateId = target(app.settings);
+    const int templateId = route.target(app.settings);
     if (templateId == 0)
         recordPagePosition(app, window); // an unexpected value: the page stays
     else
@@ -54,28 +55,17 @@ bool aboutBoxEvent(PageWindow& window, const PageEvent& event) {
     return false;
 }
 
-} // namespace
-
-bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageEvent& event) {
-    switch (event.kind) {
-    case PageEvent::Kind::init:
-        if (!page.positionOnlyWhenRecorded || app.pagePosition.left != 0)
-            applyPagePosition(app, window);
-        if (page.open)
-            page.open(app, window);
-        return false;
-    case PageEvent::Kind::command:
-        break;
-    default:
-        return page.other && page.other(app, window, event);
-    }
-    const int id = event.id;
+bool pageCommand(App& app, const Page& page, PageWindow& window, int id) {
+    const bool choice = writeChoiceAtClick(page.fields, app.settings, id);
     if (page.command && page.command(app, window, id))
         return true;
+    if (choice)
+        return true;
+    const PageRoutes& routes = routesOf(page.templateId);
     if (id == frameIds::next)
-        return leave(app, page, window, page.next);
+        return leave(app, page, window, routes.next);
     if (id == frameIds::back)
-        return leave(app, page, window, page.back);
+        return leave(app, page, window, routes.back);
     if (id >= frameIds::firstNavigation && id <= frameIds::lastNavigation)
         return navigate(app, page, window, id);
     if (id == frameIds::navigationMenu) {
@@ -85,6 +75,30 @@ bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageE
     if (id == frameIds::close)
         return confirmExit(app, window);
     return false;
+}
+
+} // namespace
+
+bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageEvent& event) {
+    switch (event.kind) {
+    case PageEvent::Kind::init:
+        if (!page.positionOnlyWhenRecorded || app.pagePosition.left != 0)
+            applyPagePosition(app, window);
+        loadFields(page.fields, app.settings, window);
+        if (page.open)
+            page.open(app, window);
+        if (page.refresh)
+            page.refresh(app.settings, window);
+        return false;
+    case PageEvent::Kind::command: {
+        const bool handled = pageCommand(app, page, window, event.id);
+        if (page.refresh)
+            page.refresh(app.settings, window);
+        return handled;
+    }
+    default:
+        return page.other && page.other(app, window, event);
+    }
 }
 
 void recordPagePosition(App& app, PageWindow& window) {

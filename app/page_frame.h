@@ -3,21 +3,40 @@
 // navigation commands, and the page position carried from page to page.
 
 #include "app/app_state.h"
+#include "app/field_bindings.h"
 
+#include <span>
 #include <string_view>
 
 struct Page {
     int templateId = 0;
-    void (*open)(App&, PageWindow&) = nullptr;  // fills the controls from the record
-    void (*store)(App&, PageWindow&) = nullptr; // keeps the controls when the page is left
+    // Controls that mirror fields one to one: loaded on opening, stored on leaving.
+    std::span<const FieldBinding> fields = {};
+    void (*open)(App&, PageWindow&) = nullptr;  // what the table does not fill
+    void (*store)(App&, PageWindow&) = nullptr; // what the table does not keep on leaving
     // The page's own controls; returns whether it handled the command.
     bool (*command)(App&, PageWindow&, int id) = nullptr;
+    // Enables and shows controls as the record says; after opening and every command.
+    void (*refresh)(const LaunchSettings&, PageWindow&) = nullptr;
     // Timers and mouse moves.
     bool (*other)(App&, PageWindow&, const PageEvent&) = nullptr;
-    int (*next)(const LaunchSettings&) = nullptr; // the template Next opens; 0 stays
-    int (*back)(const LaunchSettings&) = nullptr;
     bool positionOnlyWhenRecorded = false; // the welcome page stays centred at start-up
     bool offersHelp = true;
+};
+
+// Where Next or Back leads: a fixed page, or a rule over the record (0: the page stays).
+struct Route {
+    int page = 0;
+    int (*rule)(const LaunchSettings&) = nullptr;
+
+    int target(const LaunchSettings& s) const { return rule ? rule(s) : page; }
+    bool leads() const { return rule || page != 0; }
+};
+
+struct PageRoutes {
+    int templateId = 0;
+    Route next;
+    Route back;
 };
 
 namespace frameIds {
@@ -31,6 +50,9 @@ constexpr int locateGame = 308;
 constexpr int about = 309;
 constexpr int help = 310;
 } // namespace frameIds
+
+// Next and Back of a page, from the one table of every page.
+const PageRoutes& routesOf(int templateId);
 
 bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageEvent& event);
 

@@ -1,10 +1,15 @@
 set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_frame.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/page_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/field_bindings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locate_game.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialogs.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/welcome_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../launch/launch_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/page_routes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/welcome_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/game_type_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/game_options_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/map_select_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/command_line_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/run_page.cpp
 )

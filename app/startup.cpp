@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/locate_game.h"
-#include "app/pages.h"
+#include "pages/pages.h"
 
 namespace {
 

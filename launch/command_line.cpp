@@ -1,5 +1,6 @@
 #include "launch/command_line.h"
 
+#include "settings/choices.h"
 #include "settings/text_field.h"
 
 #include <string_view>
@@ -23,21 +24,22 @@ void appendChoice(std::string& out, int32_t value, const int32_t (&ids)[N],
 void appendPlayer(std::string& options, const LaunchSettings& s) {
     if (!fieldText(s.playerName).empty())
         (options += " +set name ") += fieldText(s.playerName);
-    appendChoice(options, s.handedness, {510, 511, 512},
+    appendChoice(options, s.handedness, {handedness::left, handedness::center, handedness::right},
                  {" +set hand 1", " +set hand 2", " +set hand 0"});
-    appendChoice(options, s.playerModel, {500, 501, 502},
+    appendChoice(options, s.playerModel,
+                 {playerModels::rook, playerModels::mira, playerModels::tov},
                  {" +set model pl_rook", " +set model pl_mira", " +set model pl_tov"});
     (options += " +set skin ") += fieldText(s.skinName);
 }
 
 void appendServer(CommandLine& line, const LaunchSettings& s) {
     std::string& options = line.optionText;
-    if (s.multiplayerMode == 200) {
+    if (s.multiplayerMode == multiplayerModes::joinServer) {
         if (!fieldText(s.serverAddress).empty())
             (options += " +connect ") += fieldText(s.serverAddress);
         return;
     }
-    if (s.multiplayerMode != 202)
+    if (s.multiplayerMode != multiplayerModes::startServer)
         return;
     (options += " +set dmflags ") += std::to_string(s.dmflags);
     if (s.dedicated == 1)
@@ -66,28 +68,31 @@ CommandLine composeCommandLine(const LaunchSettings& s) {
     const std::string_view directory = fieldText(s.gameDirectory);
     line.launchCommand = asOneWord(std::string(directory) + "zat.exe");
 
-    if (s.gameType == 11) {
+    if (s.gameType == gameTypes::singlePlayer) {
         line.launchCommand += " +set deathmatch 0";
-        appendChoice(options, s.skillLevel, {400, 401, 402},
+        appendChoice(options, s.skillLevel,
+                     {skillLevels::rookie, skillLevels::officer, skillLevels::ironclad},
                      {" +set skill 0", " +set skill 1", " +set skill 2"});
     } else {
         line.launchCommand += " +set deathmatch 1";
         appendPlayer(options, s);
     }
-    if (s.gameType == 22)
+    if (s.gameType == gameTypes::deathmatch)
         appendServer(line, s);
 
-    if (s.crosshair >= 700 && s.crosshair <= 705)
-        options += " +set crosshair " + std::to_string(s.crosshair - 700);
-    if (s.dialogMode >= 800 && s.dialogMode <= 803)
-        options += " +set dialog " + std::to_string(803 - s.dialogMode);
+    if (s.crosshair >= crosshairs::none && s.crosshair <= crosshairs::dot)
+        options += " +set crosshair " + std::to_string(s.crosshair - crosshairs::none);
+    if (s.dialogMode >= dialogModes::speechAndText && s.dialogMode <= dialogModes::off)
+        options += " +set dialog " + std::to_string(dialogModes::off - s.dialogMode);
     options += flagFragment("cl_run", s.alwaysRun);
     options += flagFragment("m_filter", s.mouseFilter);
     options += flagFragment("lookspring", s.lookSpring);
     options += flagFragment("lookstrafe", s.lookStrafe);
     options += flagFragment("freelook", s.freeLook);
 
-    if ((s.multiplayerMode == 202 || s.gameType == 11) && !fieldText(s.mapName).empty())
+    if ((s.multiplayerMode == multiplayerModes::startServer ||
+         s.gameType == gameTypes::singlePlayer) &&
+        !fieldText(s.mapName).empty())
         (options += " +map ") += fieldText(s.mapName);
 
     line.launchCommand += " +exec " + asOneWord(std::string(directory) + "base\\zatstart.cfg");

@@ -1,5 +1,7 @@
 #include "pages/level_tables.h"
 
+#include <cctype>
+
 const std::array<std::string_view, 37> singlePlayerLevelNames{
     "intake1",  "intake2",  "intake3",  "docks1",   "docks2", "docks3", "foundry1", "foundry2",
     "foundry3", "reactor1", "reactor2", "reactor3", "spire1", "spire2", "spire3",   "vault1",
@@ -13,3 +15,20 @@ const std::array<std::string_view, 15> deathmatchLevelNames{
     "dm_canal",   "dm_furnace", "dm_lockdown", "dm_skybridge", "dm_quarry",
     "dm_outpost", "dm_depot",   "dm_crater",   "dm_junction",  "dm_arena",
 };
+
+Failure userLevelName(std::string_view path, std::string& name) {
+    const std::size_t slash = path.find_last_of("\\/");
+    std::string_view file = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    constexpr std::string_view extension = ".bsp";
+    if (file.size() <= extension.size())
+        return levelMessages::notALevel;
+    const std::string_view tail = file.substr(file.size() - extension.size());
+    for (std::size_t i = 0; i < extension.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != extension[i])
+            return levelMessages::notALevel;
+    file.remove_suffix(extension.size());
+    if (file.size() >= kLevelNameSlot)
+        return levelMessages::nameTooLong;
+    name = file;
+    return std::nullopt;
+}

@@ -1,14 +1,15 @@
 #include "settings/launch_settings.h"
 
+#include "settings/choices.h"
 #include "settings/text_field.h"
 
 void applyStartupValues(LaunchSettings& s) {
-    s.levelSource = 500;
-    s.gameType = 11;
-    s.skillLevel = 400;
-    s.multiplayerMode = 200;
-    s.playerModel = 500;
-    s.handedness = 512;
+    s.levelSource = levelSources::retail;
+    s.gameType = gameTypes::singlePlayer;
+    s.skillLevel = skillLevels::rookie;
+    s.multiplayerMode = multiplayerModes::joinServer;
+    s.playerModel = playerModels::rook;
+    s.handedness = handedness::right;
     s.listSinglePlayerLevels = 1;
     s.listDeathmatchLevels = 0;
     s.settingsVersion = 1.5f;
@@ -21,8 +22,8 @@ void applyStartupValues(LaunchSettings& s) {
     s.lookSpring = 1;
     s.lookStrafe = 0;
     s.freeLook = 1;
-    s.crosshair = 701;
-    s.dialogMode = 800;
+    s.crosshair = crosshairs::cross;
+    s.dialogMode = dialogModes::speechAndText;
     s.fallingDamage = 1;
     s.allowHealth = 1;
     s.allowArmor = 1;
@@ -50,6 +51,6 @@ void applyStartupValues(LaunchSettings& s) {
     s.teamPlay = 0;
     s.videoDriver = 1;
     s.videoMode = 4;
-    s.textureMode = 210;
-    s.fullscreen = 200;
+    s.textureMode = textureModes::automatic;
+    s.fullscreen = fullscreenModes::yes;
 }

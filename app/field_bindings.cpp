@@ -1,0 +1,61 @@
+#include "app/field_bindings.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace {
+
+std::string_view textOf(std::span<const char> field) {
+    return {field.data(),
+            static_cast<std::size_t>(std::find(field.begin(), field.end(), '\0') - field.begin())};
+}
+
+// Text and terminator, cut to what the field and the binding allow; the bytes behind the
+// terminator keep what they held.
+void storeText(std::span<char> field, std::string_view text, std::size_t maxChars) {
+    const std::size_t length = std::min({text.size(), maxChars, field.size() - 1});
+    std::copy_n(text.data(), length, field.data());
+    field[length] = '\0';
+}
+
+} // namespace
+
+void loadFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWindow& window) {
+    for (const FieldBinding& b : fields) {
+        switch (b.kind) {
+        case FieldBinding::Kind::flag:
+            window.setChecked(b.ids[0], s.*b.number == 1);
+            break;
+        case FieldBinding::Kind::choice:
+            for (int id : b.controls())
+                window.setChecked(id, s.*b.number == id);
+            break;
+        case FieldBinding::Kind::text:
+            window.setItemText(b.ids[0], textOf(b.textField(s)));
+            break;
+        }
+    }
+}
+
+void storeFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWindow& window) {
+    for (const FieldBinding& b : fields) {
+        if (b.kind == FieldBinding::Kind::flag)
+            s.*b.number = window.isChecked(b.ids[0]) ? 1 : 0;
+        else if (b.kind == FieldBinding::Kind::text)
+            storeText(b.textField(s), window.itemText(b.ids[0], b.maxChars + 1), b.maxChars);
+    }
+}
+
+bool writeChoiceAtClick(std::span<const FieldBinding> fields, LaunchSettings& s, int id) {
+    for (const FieldBinding& b : fields) {
+        if (b.kind != FieldBinding::Kind::choice)
+            continue;
+        const auto radios = b.controls();
+        if (std::find(radios.begin(), radios.end(), id) != radios.end()) {
+            s.*b.number = id;
+            return true;
+        }
+    }
+    return false;
+}

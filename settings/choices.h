@@ -1,0 +1,65 @@
+#pragma once
+// The values choice fields hold. A choice is stored as the id of the radio button that
+// stands for it, so the same value checks that button again when its page opens.
+
+#include <cstdint>
+
+namespace gameTypes {
+constexpr int32_t singlePlayer = 11;
+constexpr int32_t deathmatch = 22;
+} // namespace gameTypes
+
+namespace skillLevels {
+constexpr int32_t rookie = 400;
+constexpr int32_t officer = 401;
+constexpr int32_t ironclad = 402;
+} // namespace skillLevels
+
+namespace multiplayerModes {
+constexpr int32_t joinServer = 200;
+constexpr int32_t startServer = 202;
+} // namespace multiplayerModes
+
+namespace levelSources {
+constexpr int32_t retail = 500;
+constexpr int32_t userMade = 501;
+} // namespace levelSources
+
+namespace playerModels {
+constexpr int32_t rook = 500;
+constexpr int32_t mira = 501;
+constexpr int32_t tov = 502;
+} // namespace playerModels
+
+namespace handedness {
+constexpr int32_t left = 510;
+constexpr int32_t center = 511;
+constexpr int32_t right = 512;
+} // namespace handedness
+
+namespace crosshairs {
+constexpr int32_t none = 700;
+constexpr int32_t cross = 701;
+constexpr int32_t triad = 702;
+constexpr int32_t circle = 703;
+constexpr int32_t angle = 704;
+constexpr int32_t dot = 705;
+} // namespace crosshairs
+
+namespace dialogModes {
+constexpr int32_t speechAndText = 800;
+constexpr int32_t speechOnly = 801;
+constexpr int32_t textOnly = 802;
+constexpr int32_t off = 803;
+} // namespace dialogModes
+
+namespace textureModes {
+constexpr int32_t automatic = 210;
+constexpr int32_t bits8 = 211;
+constexpr int32_t bits16 = 212;
+} // namespace textureModes
+
+namespace fullscreenModes {
+constexpr int32_t yes = 200;
+constexpr int32_t no = 201;
+} // namespace fullscreenModes
