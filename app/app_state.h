@@ -8,6 +8,7 @@
 #include "settings/launch_settings.h"
 
 #include <cstdint>
+#include <string>
 
 // Screen pixels of the page left last; left 0 means none was recorded.
 struct PagePosition {
@@ -48,4 +49,8 @@ struct App {
     IniLocations ini;
     int nextPage = 0;                // the template the page loop opens next; 0 ends the program
     bool locateQuestionOwed = false; // a first run whose question has not come yet
+    // The game directory as the player located it (INI file or locate dialog), which a loaded
+    // settings file may not silently replace.
+    std::string locatedDirectory;
+    bool gameRunning = false; // started from the run page, which waits for it to end
 };

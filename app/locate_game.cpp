@@ -1,6 +1,7 @@
 #include "app/locate_game.h"
 
 #include "app/page_frame.h"
+#include "settings/text_field.h"
 
 namespace {
 constexpr std::string_view kIniNotWritten =
@@ -30,6 +31,8 @@ bool locateGame(App& app, PageWindow& window) {
 void runLocateSequence(App& app, PageWindow& window) {
     app.settings.locateGamePending = 0;
     locateGame(app, window);
+    // What the INI file holds from now on, also after a cancel.
+    app.locatedDirectory = fieldText(app.settings.gameDirectory);
     if (!writeGameLocation(app.settings, app.ini))
         showError(app, &window, kIniNotWritten);
 }

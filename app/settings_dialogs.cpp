@@ -1,7 +1,11 @@
 #include "app/settings_dialogs.h"
 
 #include "app/page_frame.h"
+#include "settings/game_directory.h"
 #include "settings/settings_file.h"
+#include "settings/text_field.h"
+
+#include <string>
 
 namespace {
 
@@ -19,6 +23,22 @@ FileDialogRequest settingsFileRequest(bool save) {
 void report(App& app, PageWindow& window, const Failure& failure) {
     if (failure)
         showError(app, &window, *failure);
+}
+
+// A settings file may come from someone else: its game directory decides which program Run
+// starts, so a directory other than the located one is taken only when the player says so.
+void confirmGameDirectory(App& app, PageWindow& window) {
+    const std::string fromFile(fieldText(app.settings.gameDirectory));
+    if (sameDirectory(fromFile, app.locatedDirectory))
+        return;
+    const std::string located =
+        app.locatedDirectory.empty() ? "(not located yet)" : app.locatedDirectory;
+    const std::string question = "This settings file starts Zat from the directory\n" + fromFile +
+                                 "\nbut Zat was located in\n" + located +
+                                 "\n\nUse the directory of the settings file?";
+    if (app.desktop.messageBox(&window, question, "Zat Start", MessageIcon::question,
+                               MessageButtons::yesNo) != MessageAnswer::yes)
+        storeFieldText(app.settings.gameDirectory, app.locatedDirectory);
 }
 
 } // namespace
@@ -41,6 +61,9 @@ bool loadSettingsFile(App& app, PageWindow& window) {
     Failure failure = storeChosenPath(app.settings.loadPath, *chosen);
     if (!failure)
         failure = readSettingsFile(app.settings);
-    report(app, window, failure);
+    if (failure)
+        report(app, window, failure);
+    else
+        confirmGameDirectory(app, window);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/locate_game.h"
 #include "pages/pages.h"
+#include "settings/text_field.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void showSplash(App& app) {
 // One page at a time: a page that moves on names the next one and ends itself, so the
 // dialogs never nest however long the player walks back and forth.
 void runPages(App& app) {
+    app.desktop.claimSingleInstance();
     while (app.nextPage != 0) {
         const Page* page = findPage(app.nextPage);
         app.nextPage = 0;
@@ -41,7 +43,8 @@ void runPages(App& app) {
 } // namespace
 
 int runZatStart(Desktop& desktop) {
-    if (desktop.dialogWindowExists(kPageTitle)) {
+    // A launcher still at its splash holds no claim and shows no page: not refused.
+    if (desktop.dialogWindowExists(kPageTitle) || desktop.singleInstanceClaimed()) {
         desktop.messageBox(nullptr,
                            "A Previous Instance of Zat Start is already running. Please close "
                            "it before running another instance.",
@@ -51,6 +54,7 @@ int runZatStart(Desktop& desktop) {
     App app(desktop);
     app.ini = iniLocationsOf(desktop);
     readGameLocation(app.settings, app.ini);
+    app.locatedDirectory = fieldText(app.settings.gameDirectory);
     applyStartupValues(app.settings);
     app.pagePosition.left = 0;
     showSplash(app);

@@ -7,6 +7,21 @@
 
 namespace {
 
+// A value taken from the record, without the characters that would start a console command
+// of its own in the game config file: a plus sign, or a line break.
+std::string withoutCommandStarts(std::string_view field) {
+    std::string value;
+    value.reserve(field.size());
+    for (const char c : field)
+        if (c != '+' && c != '\r' && c != '\n')
+            value += c;
+    return value;
+}
+
+template <std::size_t N> std::string valueOf(const char (&field)[N]) {
+    return withoutCommandStarts(fieldText(field));
+}
+
 // " +set <name> <0 or 1>" from a flag that counts only when it is exactly 1.
 std::string flagFragment(std::string_view name, int32_t flag) {
     return std::string(" +set ") + std::string(name) + (flag == 1 ? " 1" : " 0");
@@ -22,21 +37,21 @@ void appendChoice(std::string& out, int32_t value, const int32_t (&ids)[N],
 }
 
 void appendPlayer(std::string& options, const LaunchSettings& s) {
-    if (!fieldText(s.playerName).empty())
-        (options += " +set name ") += fieldText(s.playerName);
+    if (const std::string name = valueOf(s.playerName); !name.empty())
+        options += " +set name " + name;
     appendChoice(options, s.handedness, {handedness::left, handedness::center, handedness::right},
                  {" +set hand 1", " +set hand 2", " +set hand 0"});
     appendChoice(options, s.playerModel,
                  {playerModels::rook, playerModels::mira, playerModels::tov},
                  {" +set model pl_rook", " +set model pl_mira", " +set model pl_tov"});
-    (options += " +set skin ") += fieldText(s.skinName);
+    options += " +set skin " + valueOf(s.skinName);
 }
 
 void appendServer(CommandLine& line, const LaunchSettings& s) {
     std::string& options = line.optionText;
     if (s.multiplayerMode == multiplayerModes::joinServer) {
-        if (!fieldText(s.serverAddress).empty())
-            (options += " +connect ") += fieldText(s.serverAddress);
+        if (const std::string address = valueOf(s.serverAddress); !address.empty())
+            options += " +connect " + address;
         return;
     }
     if (s.multiplayerMode != multiplayerModes::startServer)
@@ -46,13 +61,13 @@ void appendServer(CommandLine& line, const LaunchSettings& s) {
         line.launchCommand += " +dedicated 1";
     options += flagFragment("allow_download", s.allowDownloads);
     options += flagFragment("cheats", s.allowCheats);
-    (options += " +set hostname ") += fieldText(s.hostName);
+    options += " +set hostname " + valueOf(s.hostName);
     if (s.timeLimitOn == 1)
-        (options += " +set timelimit ") += fieldText(s.timeLimit);
+        options += " +set timelimit " + valueOf(s.timeLimit);
     if (s.fragLimitOn == 1)
-        (options += " +set fraglimit ") += fieldText(s.fragLimit);
+        options += " +set fraglimit " + valueOf(s.fragLimit);
     if (s.maxPlayersOn == 1)
-        (options += " +set maxclients ") += fieldText(s.maxPlayers);
+        options += " +set maxclients " + valueOf(s.maxPlayers);
 }
 
 // A long-form directory may hold blanks; the game then needs the path quoted to see it whole.
@@ -90,10 +105,11 @@ CommandLine composeCommandLine(const LaunchSettings& s) {
     options += flagFragment("lookstrafe", s.lookStrafe);
     options += flagFragment("freelook", s.freeLook);
 
+    const std::string map = valueOf(s.mapName);
     if ((s.multiplayerMode == multiplayerModes::startServer ||
          s.gameType == gameTypes::singlePlayer) &&
-        !fieldText(s.mapName).empty())
-        (options += " +map ") += fieldText(s.mapName);
+        !map.empty())
+        options += " +map " + map;
 
     line.launchCommand += " +exec " + asOneWord(std::string(directory) + "base\\zatstart.cfg");
     return line;

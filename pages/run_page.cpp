@@ -1,6 +1,7 @@
 // The launch: optionally save the settings, start the game, optionally close.
 #include "app/settings_dialogs.h"
 #include "pages/pages.h"
+#include "platform/files.h"
 #include "settings/text_field.h"
 
 #include <string>
@@ -10,17 +11,49 @@ namespace {
 constexpr int kSaveBox = 500;
 constexpr int kCloseBox = 501;
 
+// The controls that rest while the game runs, so that nothing starts it a second time or
+// leaves the page under it.
+constexpr int kControlsAtRest[] = {frameIds::next,           frameIds::back, frameIds::close,
+                                   frameIds::navigationMenu, kSaveBox,       kCloseBox};
+
+constexpr std::string_view kDirectoryUnknown =
+    "The game directory is not known, so Zat cannot be started.\n"
+    "Please locate Zat with \"Locate Zat Directory\" in the Navigation Menu.";
+
+void enableControls(PageWindow& window, bool enabled) {
+    for (const int id : kControlsAtRest)
+        window.enableItem(id, enabled);
+}
+
+bool startGame(App& app, PageWindow& window, const std::string& directory) {
+    app.gameRunning = true;
+    enableControls(window, false);
+    const bool started =
+        app.desktop.runProgram(directory + "zat.exe", app.commandLine.launchCommand, directory);
+    enableControls(window, true);
+    app.gameRunning = false;
+    return started;
+}
+
 // Run: the game is started directly, never through a command interpreter, so nothing in the
-// game directory can be taken as a command.
+// game directory can be taken as a command; and only from a full path, never from whatever
+// zat.exe lies in the launcher's own current directory.
 bool command(App& app, PageWindow& window, int id) {
+    // The window keeps answering while the game runs (its close box, Escape): nothing more.
+    if (app.gameRunning)
+        return true;
     if (id != frameIds::next)
         return false;
+    const std::string directory(fieldText(app.settings.gameDirectory));
+    if (!isFullPath(directory)) {
+        showError(app, &window, kDirectoryUnknown);
+        return true;
+    }
     const bool save = window.isChecked(kSaveBox);
     const bool closeAfter = window.isChecked(kCloseBox);
     if (save)
         saveSettingsFile(app, window);
-    const std::string directory(fieldText(app.settings.gameDirectory));
-    if (!app.desktop.runProgram(directory + "zat.exe", app.commandLine.launchCommand, directory)) {
+    if (!startGame(app, window, directory)) {
         showError(app, &window, "There was an error executing ZAT!");
         return true;
     }

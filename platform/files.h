@@ -12,11 +12,15 @@ std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxB
 
 enum class ReplaceResult {
     replaced,     // every byte is on disk under path
-    cannotCreate, // the temporary file beside path could not be created
+    cannotCreate, // path exists but cannot be written, or no temporary file could be created
     cannotWrite,  // writing, flushing or moving it over path failed; the old file is intact
 };
 
-// Writes bytes to "<path>.tmp" beside the target, then moves it over the target.
+// Writes bytes to a temporary file beside the target, under a name no existing file has, then
+// moves it over the target.
 ReplaceResult replaceFile(std::string_view path, std::string_view bytes);
 
 bool fileExists(std::string_view path);
+
+// A path that does not depend on the current directory or drive: "C:\..." or "\\server\...".
+bool isFullPath(std::string_view path);

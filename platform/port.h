@@ -110,6 +110,11 @@ class Desktop {
 
     // Whether a top-level dialog window with this title exists.
     virtual bool dialogWindowExists(std::string_view title) = 0;
+    // One launcher at a time: the claim is held from the first page until the program ends,
+    // so another launcher sees it also in the instant between two pages, when no page window
+    // exists.
+    virtual void claimSingleInstance() = 0;
+    virtual bool singleInstanceClaimed() = 0; // by this or another launcher
 
     virtual std::string windowsDirectory() = 0;
     virtual std::string appDataDirectory() = 0; // empty when there is none
@@ -117,8 +122,8 @@ class Desktop {
     virtual std::optional<std::string> shortPath(std::string_view path) = 0;
 
     // Starts executable (an absolute path) with the given command line in the given
-    // directory, without any command interpreter, and waits until it ends. False when it
-    // could not be started.
+    // directory, without any command interpreter, and waits until it ends; the windows keep
+    // painting and answering meanwhile. False when it could not be started.
     virtual bool runProgram(std::string_view executable, std::string_view commandLine,
                             std::string_view currentDirectory) = 0;
 };

@@ -25,9 +25,13 @@ Failure readSettingsFile(LaunchSettings& settings) {
     const auto bytes = readFileBytes(path, sizeof settings);
     if (!bytes)
         return settingsMessages::cantLoad;
-    if (bytes->size() < sizeof settings)
+    return settingsFromBytes(settings, *bytes);
+}
+
+Failure settingsFromBytes(LaunchSettings& settings, std::string_view bytes) {
+    if (bytes.size() < sizeof settings)
         return settingsMessages::cantRead;
-    std::memcpy(&settings, bytes->data(), sizeof settings);
+    std::memcpy(&settings, bytes.data(), sizeof settings);
     return std::nullopt;
 }
 

@@ -19,6 +19,10 @@ inline constexpr std::string_view pathTooLong =
 // Writes the whole record to the file named by savePath; the old file survives a failure.
 Failure writeSettingsFile(const LaunchSettings& settings);
 
+// Replaces the whole record with a settings file's bytes. Fewer bytes than the record are
+// refused and leave it untouched; bytes behind the first 1648 are ignored.
+Failure settingsFromBytes(LaunchSettings& settings, std::string_view bytes);
+
 // Replaces the whole record with the file named by loadPath. A file shorter than the
 // record leaves the record untouched; bytes behind the first 1648 are ignored.
 Failure readSettingsFile(LaunchSettings& settings);

@@ -1,9 +1,12 @@
 // Native backend of the file port, used by the unit tests: backslashes in the program's
 // Windows paths are taken as separators.
 #include "platform/files.h"
+#include "platform/temporary_name.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +29,21 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// A target that exists but cannot be written is refused before anything is written. Read-only
+// means no write permission bit, as Windows' read-only attribute does, even for root.
+bool targetRefusesWriting(const std::string& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        return false; // not there yet
+    if (S_ISDIR(info.st_mode) || !(info.st_mode & S_IWUSR))
+        return true;
+    const int fd = ::open(target.c_str(), O_WRONLY);
+    if (fd < 0)
+        return true;
+    ::close(fd);
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxBytes) {
@@ -40,8 +58,17 @@ std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxB
 
 ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
     const std::string target = nativePath(path);
-    const std::string temporary = target + ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (targetRefusesWriting(target))
+        return ReplaceResult::cannotCreate;
+    std::string temporary;
+    int fd = -1;
+    const unsigned seed = static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(::time(nullptr));
+    for (unsigned attempt = 0; fd < 0 && attempt < kTemporaryNameAttempts; ++attempt) {
+        temporary = temporaryNameFor(target, seed, attempt);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
     if (fd < 0)
         return ReplaceResult::cannotCreate;
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -55,4 +82,8 @@ ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
 bool fileExists(std::string_view path) {
     struct stat info {};
     return ::stat(nativePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isFullPath(std::string_view path) {
+    return !path.empty() && (path[0] == '/' || path[0] == '\\');
 }

@@ -1,5 +1,6 @@
 // Windows backend of the file port.
 #include "platform/files.h"
+#include "platform/temporary_name.h"
 
 #include <windows.h>
 
@@ -23,11 +24,46 @@ std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxB
     return bytes;
 }
 
+namespace {
+
+// A target that exists but cannot be written (read-only, a folder, locked) is refused before
+// anything is written, and stays as it is.
+bool targetRefusesWriting(const std::string& target) {
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false; // not there yet
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
+        return true;
+    HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(file);
+    return false;
+}
+
+// Creates a temporary file under a name no existing file has; never opens one that exists.
+HANDLE createTemporaryBeside(const std::string& target, std::string& temporary) {
+    const unsigned seed = static_cast<unsigned>(GetCurrentProcessId() ^ GetTickCount());
+    for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        temporary = temporaryNameFor(target, seed, attempt);
+        HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
 ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
     const std::string target(path);
-    const std::string temporary = target + ".tmp";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (targetRefusesWriting(target))
+        return ReplaceResult::cannotCreate;
+    std::string temporary;
+    HANDLE file = createTemporaryBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
         return ReplaceResult::cannotCreate;
     bool ok = true;
@@ -51,4 +87,11 @@ bool fileExists(std::string_view path) {
     const std::string name(path);
     DWORD attributes = GetFileAttributesA(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool isFullPath(std::string_view path) {
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    const bool drive = path.size() >= 3 && isLetter(path[0]) && path[1] == ':' && path[2] == '\\';
+    const bool share = path.size() >= 3 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
+    return drive || share;
 }

@@ -19,6 +19,8 @@ class Win32Desktop final : public Desktop {
     void openHelp(PageWindow& owner, std::string_view helpFile) override;
 
     bool dialogWindowExists(std::string_view title) override;
+    void claimSingleInstance() override;
+    bool singleInstanceClaimed() override;
 
     std::string windowsDirectory() override;
     std::string appDataDirectory() override;
@@ -29,4 +31,5 @@ class Win32Desktop final : public Desktop {
 
   private:
     HINSTANCE instance_;
+    HANDLE instanceClaim_ = nullptr; // held until the process ends
 };

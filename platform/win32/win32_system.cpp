@@ -4,7 +4,36 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
+
+namespace {
+
+// Waits for the object while the program's windows go on painting and answering, so that a
+// game that runs for minutes does not leave a launcher that Windows calls "not responding".
+void waitPumpingMessages(HANDLE object) {
+    std::optional<WPARAM> quit;
+    for (;;) {
+        const DWORD woken = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT);
+        if (woken == WAIT_FAILED)
+            WaitForSingleObject(object, INFINITE); // at least wait, if not answering
+        if (woken != WAIT_OBJECT_0 + 1)
+            break;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quit = message.wParam; // for the loop that asked for it, after the wait
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    if (quit)
+        PostQuitMessage(static_cast<int>(*quit));
+}
+
+} // namespace
 
 std::string Win32Desktop::windowsDirectory() {
     std::vector<char> buffer(MAX_PATH + 1, '\0');
@@ -54,8 +83,8 @@ bool Win32Desktop::runProgram(std::string_view executable, std::string_view comm
     if (!CreateProcessA(program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &process))
         return false;
-    WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hThread);
+    waitPumpingMessages(process.hProcess);
     CloseHandle(process.hProcess);
     return true;
 }

@@ -60,6 +60,9 @@ class FakeDesktop : public Desktop {
     // Items chosen in popup menus, in order; nothing, or an empty queue, dismisses the menu.
     std::deque<std::optional<int>> menuChoices;
     std::set<std::string, std::less<>> existingDialogTitles;
+    bool claimedElsewhere = false; // another launcher holds the single-instance claim
+    // Called while a started program runs, as the run page waits for it.
+    std::function<void()> whileProgramRuns;
     std::string windowsFolder = "C:\\WINDOWS";
     // The short form of a path; unset, every path is its own short form.
     std::function<std::optional<std::string>(std::string_view)> shortPathOf;
@@ -73,6 +76,8 @@ class FakeDesktop : public Desktop {
     std::vector<PopupMenuShown> popupMenus;
     std::vector<HelpOpened> helpOpened;
     std::vector<ProgramRun> programRuns;
+    // How many dialogs had opened when the single-instance claim was made; unset: never.
+    std::optional<std::size_t> claimedAfterDialogs;
 
     // --- The port.
     void runDialog(int templateId, const PageHandler& handler) override;
@@ -87,6 +92,10 @@ class FakeDesktop : public Desktop {
     bool dialogWindowExists(std::string_view title) override {
         return existingDialogTitles.count(title) != 0;
     }
+    void claimSingleInstance() override { claimedAfterDialogs = openedTemplates.size(); }
+    bool singleInstanceClaimed() override {
+        return claimedElsewhere || claimedAfterDialogs.has_value();
+    }
     std::string windowsDirectory() override { return windowsFolder; }
     std::string appDataDirectory() override { return {}; }
     std::optional<std::string> shortPath(std::string_view path) override {
@@ -96,6 +105,8 @@ class FakeDesktop : public Desktop {
                     std::string_view currentDirectory) override {
         programRuns.push_back(
             {std::string(executable), std::string(commandLine), std::string(currentDirectory)});
+        if (programStarts && whileProgramRuns)
+            whileProgramRuns();
         return programStarts;
     }
 

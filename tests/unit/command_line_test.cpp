@@ -160,3 +160,26 @@ TEST(Composition, ALongFormDirectoryWithBlanksIsQuotedSoTheGameSeesWholePaths) {
               " +exec \"C:\\Program Files\\Zat\\base\\zatstart.cfg\"",
               composeCommandLine(s).launchCommand);
 }
+
+TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
+    LaunchSettings s = deathmatch(202);
+    s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
+    const char* hostile = "a+exec evil\r\nquit\n+";
+    for (char* field : {s.playerName, s.skinName, s.hostName, s.mapName})
+        std::strcpy(field, hostile);
+    storeFieldText(s.timeLimit, "1+quit");
+    storeFieldText(s.fragLimit, "2\r\n3");
+    storeFieldText(s.maxPlayers, "+");
+    EXPECT_EQ(" +set name aexec evilquit +set hand 0 +set model pl_rook +set skin aexec evilquit"
+              " +set dmflags 0 +set allow_download 1 +set cheats 0 +set hostname aexec evilquit"
+              " +set timelimit 1quit +set fraglimit 23 +set maxclients " +
+                  kGameFlags + " +map aexec evilquit",
+              composeCommandLine(s).optionText);
+
+    s.multiplayerMode = 200;
+    storeFieldText(s.serverAddress, "10.0.0.1+connect 6.6.6.6");
+    storeFieldText(s.playerName, "++");
+    const std::string joining = composeCommandLine(s).optionText;
+    EXPECT_EQ(0u, joining.find(" +set hand 0")) << "a name of plus signs only sends no name";
+    EXPECT_NE(std::string::npos, joining.find(" +connect 10.0.0.1connect 6.6.6.6 +set"));
+}

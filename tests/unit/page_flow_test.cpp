@@ -23,26 +23,32 @@ int countItems(const std::vector<MenuItem>& items, bool separators) {
 
 } // namespace
 
-TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShows) {
-    Walk walk;
-    walk.desktop.existingDialogTitles.insert("Zat Start Version 1.5");
-    EXPECT_EQ(0, walk.run());
-    EXPECT_TRUE(walk.desktop.openedTemplates.empty());
-    ASSERT_EQ(1u, walk.desktop.messageBoxes.size());
-    const MessageBoxShown& box = walk.desktop.messageBoxes[0];
-    EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it before "
-              "running another instance.",
-              box.text);
-    EXPECT_EQ("Zat Start Version 1.5", box.caption);
-    EXPECT_EQ(MessageIcon::error, box.icon);
-    EXPECT_TRUE(box.ownerless);
+TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsOrBetweenTwoPages) {
+    for (const bool betweenPages : {false, true}) {
+        Walk walk;
+        if (betweenPages)
+            walk.desktop.claimedElsewhere = true; // no page window exists in that instant
+        else
+            walk.desktop.existingDialogTitles.insert("Zat Start Version 1.5");
+        EXPECT_EQ(0, walk.run());
+        EXPECT_TRUE(walk.desktop.openedTemplates.empty());
+        ASSERT_EQ(1u, walk.desktop.messageBoxes.size());
+        const MessageBoxShown& box = walk.desktop.messageBoxes[0];
+        EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it before "
+                  "running another instance.",
+                  box.text);
+        EXPECT_EQ("Zat Start Version 1.5", box.caption);
+        EXPECT_EQ(MessageIcon::error, box.icon);
+        EXPECT_TRUE(box.ownerless);
+    }
 }
 
 TEST(StartUp, SplashThenACentredWelcomePageAndCloseEndsTheProgram) {
     Walk walk;
     walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
     walk.passSplash();
-    walk.on(welcome, [](FakePage& page) {
+    walk.on(welcome, [&](FakePage& page) {
+        EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash, not in it";
         EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left) << "not moved at start-up";
         EXPECT_TRUE(page.timers().empty()) << "a later start does not ask for the game";
     });
@@ -259,6 +265,7 @@ TEST(PageChain, AGameTypeTheChainDoesNotKnowKeepsThePage) {
         LaunchSettings odd{};
         applyStartupValues(odd);
         odd.gameType = 33;
+        storeFieldText(odd.gameDirectory, walk.located);
         walk.folder.write("odd.ZTP", std::string(reinterpret_cast<char*>(&odd), sizeof odd));
         walk.desktop.answers.push_back(MessageAnswer::no);
         page.click(222);

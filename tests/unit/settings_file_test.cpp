@@ -82,27 +82,41 @@ TEST(SettingsFile, AMissingFileCannotBeLoaded) {
     EXPECT_EQ(before, imageOf(s));
 }
 
-TEST(SettingsFile, AFailedSaveKeepsThePreviousFile) {
+TEST(SettingsFile, ASaveReplacesOnlyItsTargetAndNeverAFileCalledLikeItsTemporary) {
     TempFolder folder;
     LaunchSettings s = playedRecord(folder);
     folder.write("mine.ZTP", "previous settings");
+    folder.write("mine.ZTP.tmp", "someone else's file");
+    EXPECT_EQ(std::nullopt, writeSettingsFile(s));
+    EXPECT_EQ(imageOf(s), folder.read("mine.ZTP"));
+    EXPECT_EQ("someone else's file", folder.read("mine.ZTP.tmp"));
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(folder.native("")), {}))
+        << "a temporary file was left behind";
+}
 
-    // The temporary file cannot be created: a folder stands in its place.
-    std::filesystem::create_directory(folder.native("mine.ZTP.tmp"));
-    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s));
+TEST(SettingsFile, ATargetThatCannotBeWrittenIsNotOpenedAndStays) {
+    TempFolder folder;
+    LaunchSettings s = playedRecord(folder);
+    folder.write("mine.ZTP", "previous settings");
+    const auto writable = std::filesystem::perms::owner_write |
+                          std::filesystem::perms::group_write |
+                          std::filesystem::perms::others_write;
+    std::filesystem::permissions(folder.native("mine.ZTP"), writable,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s)) << "a read-only file";
+    std::filesystem::permissions(folder.native("mine.ZTP"), writable,
+                                 std::filesystem::perm_options::add);
     EXPECT_EQ("previous settings", folder.read("mine.ZTP"));
-    std::filesystem::remove(folder.native("mine.ZTP.tmp"));
 
-    // The written file cannot be moved over the target: the target is a folder.
     storeFieldText(s.savePath, folder.path("taken"));
     std::filesystem::create_directory(folder.native("taken"));
-    EXPECT_EQ(settingsMessages::cantWrite, writeSettingsFile(s));
+    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s)) << "a folder";
     EXPECT_TRUE(std::filesystem::is_directory(folder.native("taken")));
-    EXPECT_FALSE(folder.exists("taken.tmp"));
 
-    // A folder that does not exist.
     storeFieldText(s.savePath, folder.path("missing\\mine.ZTP"));
-    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s));
+    EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s)) << "a folder that does not exist";
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(folder.native("")), {}))
+        << "a temporary file was left behind";
 }
 
 TEST(SettingsFile, AChosenPathLongerThanItsFieldIsRefusedNotCut) {

@@ -4,6 +4,7 @@
 
 #include "app/startup.h"
 #include "settings/launch_settings.h"
+#include "settings/text_field.h"
 #include "support/fake_desktop.h"
 #include "temp_folder.h"
 
@@ -16,6 +17,7 @@ struct Walk {
     FakeDesktop desktop;
     TempFolder folder; // stands in for the Windows directory
     std::deque<std::function<void(FakePage&)>> steps;
+    std::string located; // the game directory of the INI file
 
     Walk() {
         desktop.windowsFolder = folder.directory();
@@ -34,10 +36,13 @@ struct Walk {
     // An INI file as a later start finds it: the game has been located before.
     void gameLocatedAt(const std::string& directory) {
         folder.write("ZatStart.ini", "0\r\n" + directory);
+        located = directory;
     }
 
-    // Loads a settings file with these values on the welcome page and stays there.
-    void loadOnWelcome(const LaunchSettings& settings) {
+    // Loads a settings file with these values, made where the game was located, on the
+    // welcome page and stays there.
+    void loadOnWelcome(LaunchSettings settings) {
+        storeFieldText(settings.gameDirectory, located);
         on(10000, [this, settings](FakePage& page) {
             folder.write("walk.ZTP",
                          std::string(reinterpret_cast<const char*>(&settings), sizeof settings));

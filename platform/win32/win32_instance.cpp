@@ -1,0 +1,19 @@
+// One launcher at a time: a named mutex, held from the first page until the process ends.
+#include "platform/win32/win32_desktop.h"
+
+namespace {
+constexpr char kInstanceClaim[] = "ZatStart Version 1.5 pages";
+}
+
+void Win32Desktop::claimSingleInstance() {
+    if (!instanceClaim_)
+        instanceClaim_ = CreateMutexA(nullptr, FALSE, kInstanceClaim);
+}
+
+bool Win32Desktop::singleInstanceClaimed() {
+    HANDLE claim = OpenMutexA(SYNCHRONIZE, FALSE, kInstanceClaim);
+    if (!claim)
+        return false;
+    CloseHandle(claim);
+    return true;
+}
