@@ -53,8 +53,11 @@ void parseGameLocation(LaunchSettings& settings, std::string_view text) {
     while (at < text.size() && isBlank(text[at]))
         ++at;
     std::string_view line = text.substr(at);
-    line = line.substr(0, line.find('\n'));
-    if (!line.empty() && line.back() == '\r')
+    const std::size_t lineBreak = line.find('\n');
+    line = line.substr(0, lineBreak);
+    // A carriage return belongs to the line break it stands before; a lone one is the
+    // directory's own, as a text-mode read keeps it.
+    if (lineBreak != std::string_view::npos && !line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     if (!storeFieldText(settings.gameDirectory, line)) {
         storeFieldText(settings.gameDirectory, "");

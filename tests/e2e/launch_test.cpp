@@ -110,9 +110,13 @@ TEST_F(Launch, CraftedGameDirectoryRunsNoCommands) {
 
     HWND welcome = startAtWelcomePage();
     ASSERT_NE(welcome, nullptr);
-    const MessageBoxWindow question = loadSettingsFile(zat(), welcome, file);
-    ASSERT_NE(question.window, nullptr);
-    answer(question, IDYES);
+    // The player trusts the file's directory: it still runs no commands.
+    const MessageBoxWindow trust = loadSettingsFile(zat(), welcome, file);
+    ASSERT_NE(trust.window, nullptr);
+    answer(trust, IDYES);
+    const auto question = zat().waitForMessageBox();
+    ASSERT_TRUE(question.has_value());
+    answer(*question, IDYES);
     HWND commandLine = zat().waitForPage(Page::commandLine);
     ASSERT_NE(commandLine, nullptr);
     click(commandLine, nextButton);

@@ -1,0 +1,50 @@
+// A settings file from anywhere: loaded, composed into the launch command and the option
+// text, and written out as the game config file's text. No value of the file may start a
+// console command of its own, and nothing may be read or written outside a field.
+#include "controls/game_config.h"
+#include "fuzz_check.h"
+#include "launch/command_line.h"
+#include "settings/game_directory.h"
+#include "settings/settings_file.h"
+#include "settings/text_field.h"
+
+#include <initializer_list>
+
+namespace {
+
+// The fragments that the launcher itself puts into the option text.
+bool startsOwnFragment(std::string_view rest) {
+    for (const std::string_view command : {"set ", "connect ", "map "})
+        if (rest.substr(0, command.size()) == command)
+            return true;
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    LaunchSettings settings{};
+    applyStartupValues(settings);
+    if (settingsFromBytes(settings, bytesOf(data, size)))
+        return 0; // too short: refused, nothing taken
+
+    const CommandLine line = composeCommandLine(settings);
+    fuzzCheck(line.launchCommand.size() <= 2 * sizeof settings.gameDirectory + 60,
+              "the launch command holds two directories and the fixed fragments");
+    const std::string& options = line.optionText;
+    fuzzCheck(options.size() <= kOptionTextLimit, "the option text fits what the page takes back");
+    fuzzCheck(options.find_first_of("\r\n") == std::string::npos, "no line break in the options");
+    for (std::size_t at = options.find('+'); at != std::string::npos;
+         at = options.find('+', at + 1))
+        fuzzCheck(at > 0 && options[at - 1] == ' ' && startsOwnFragment(options.substr(at + 1)),
+                  "every plus sign starts one of the launcher's own fragments");
+
+    const std::string config = gameConfigText(options);
+    for (std::size_t at = config.find("\r\n"); at != std::string::npos;
+         at = config.find("\r\n", at + 2))
+        fuzzCheck(startsOwnFragment(std::string_view(config).substr(at + 2)),
+                  "every line of the config file is one of the launcher's own commands");
+
+    sameDirectory(fieldText(settings.gameDirectory), fieldText(settings.loadPath));
+    return 0;
+}
