@@ -82,12 +82,15 @@ TEST(StartUp, FirstRunAsksForTheGameOnceAndRemembersItsShortDirectory) {
     EXPECT_TRUE(request.fileMustExist && request.pathMustExist && !request.save);
 }
 
-TEST(StartUp, ACancelledFirstRunStillWritesTheIniSoLaterRunsDoNotAsk) {
+TEST(StartUp, APlayerQuickerThanTheQuestionIsAskedFirstAndACancelStillWritesTheIni) {
     Walk walk;
     walk.passSplash();
-    walk.on(welcome, [](FakePage& page) { page.timer(2); });
+    walk.click(welcome, 100);
+    walk.click(gameType, 101);
+    walk.on(welcome, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
     walk.closeOn(welcome);
     walk.run();
+    EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
     EXPECT_EQ("0\r\n", walk.folder.read("ZatStart.ini"));
 }
 
@@ -247,31 +250,6 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
     for (int page : {run, commandLine, mapSelect, gameOptions, gameType})
         walk.click(page, 101);
     walk.closeOn(welcome);
-    walk.run();
-}
-
-TEST(PageChain, AGameTypeTheChainDoesNotKnowKeepsThePage) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.passSplash();
-    walk.on(welcome, [&](FakePage& page) {
-        walk.desktop.chosenFiles.push_back(walk.folder.path("odd.ZTP"));
-        LaunchSettings odd{};
-        applyStartupValues(odd);
-        odd.gameType = 33;
-        walk.folder.write("odd.ZTP", std::string(reinterpret_cast<char*>(&odd), sizeof odd));
-        walk.desktop.answers.push_back(MessageAnswer::no);
-        page.click(222);
-        page.click(100);
-    });
-    walk.on(gameType, [](FakePage& page) {
-        page.moveWindow({50, 60, 500, 400});
-        page.click(100);
-        EXPECT_FALSE(page.ended());
-        page.command(301);
-    });
-    walk.on(gameType, [](FakePage& page) { EXPECT_EQ(50, page.windowRect().left); });
-    walk.closeOn(gameType);
     walk.run();
 }
 
