@@ -121,6 +121,25 @@ int listCount(HWND dialog, int id) {
     return static_cast<int>(static_cast<LRESULT>(count));
 }
 
+void selectListEntry(HWND dialog, int id, int index) {
+    sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string listEntryText(HWND dialog, int id, int index) {
+    HWND list = GetDlgItem(dialog, id);
+    DWORD_PTR length = 0;
+    if (!sendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, &length) ||
+        static_cast<LRESULT>(length) == LB_ERR)
+        return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!sendWithTimeout(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(text.data()), &copied))
+        return {};
+    text.resize(copied < text.size() ? copied : text.size() - 1);
+    return text;
+}
+
 bool answers(HWND window) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, messageWait, &ignored) != 0;
