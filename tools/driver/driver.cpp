@@ -125,18 +125,27 @@ void selectListEntry(HWND dialog, int id, int index) {
     sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+// Read as UTF-16: across processes Wine hands an ANSI caller the list's wide text.
 std::string listEntryText(HWND dialog, int id, int index) {
     HWND list = GetDlgItem(dialog, id);
     DWORD_PTR length = 0;
-    if (!sendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, &length) ||
+    if (!list || !SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0,
+                                      SMTO_ABORTIFHUNG, messageWait, &length) ||
         static_cast<LRESULT>(length) == LB_ERR)
         return {};
-    std::string text(length + 1, '\0');
+    std::wstring wide(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!sendWithTimeout(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                         reinterpret_cast<LPARAM>(text.data()), &copied))
+    if (!SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG, messageWait,
+                             &copied) ||
+        static_cast<LRESULT>(copied) == LB_ERR)
         return {};
-    text.resize(copied < text.size() ? copied : text.size() - 1);
+    wide.resize(copied < wide.size() ? copied : wide.size() - 1);
+    std::string text(wide.size() * 2, '\0');
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                          text.data(), static_cast<int>(text.size()), nullptr,
+                                          nullptr);
+    text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
     return text;
 }
 
