@@ -11,12 +11,6 @@ std::vector<GameStart> waitForStarts(const std::string& log, std::size_t count) 
     return starts;
 }
 
-// Clicks a radio button or check box and waits until it shows the wanted state.
-void setButton(HWND page, int id, bool checked) {
-    click(page, id);
-    EXPECT_TRUE(waitUntil([&] { return isChecked(page, id) == checked; })) << id;
-}
-
 using SetupPages = LauncherTest;
 
 TEST_F(SetupPages, SinglePlayerChoicesReachTheGameAndAUserLevelTheCommandLine) {
@@ -24,12 +18,12 @@ TEST_F(SetupPages, SinglePlayerChoicesReachTheGameAndAUserLevelTheCommandLine) {
     ASSERT_NE(welcome, nullptr);
     HWND gameType = next(zat(), welcome, Page::gameType);
     ASSERT_NE(gameType, nullptr);
-    setButton(gameType, 401, true); // "Officer"
+    ASSERT_TRUE(setButton(gameType, 401, true)); // "Officer"
     HWND gameOptions = next(zat(), gameType, Page::gameOptions);
     ASSERT_NE(gameOptions, nullptr);
-    setButton(gameOptions, 500, false); // "Always Run" off
-    setButton(gameOptions, 702, true);  // "Triad"
-    setButton(gameOptions, 801, true);  // "Speech Only"
+    ASSERT_TRUE(setButton(gameOptions, 500, false)); // "Always Run" off
+    ASSERT_TRUE(setButton(gameOptions, 702, true));  // "Triad"
+    ASSERT_TRUE(setButton(gameOptions, 801, true));  // "Speech Only"
     HWND mapSelect = next(zat(), gameOptions, Page::mapSelect);
     ASSERT_NE(mapSelect, nullptr);
     const int last = listCount(mapSelect, 900) - 1;
@@ -59,7 +53,7 @@ TEST_F(SetupPages, SinglePlayerChoicesReachTheGameAndAUserLevelTheCommandLine) {
     ASSERT_NE(commandLine, nullptr);
     mapSelect = back(zat(), commandLine, Page::mapSelect);
     ASSERT_NE(mapSelect, nullptr);
-    setButton(mapSelect, 501, true); // "User-Made Levels"
+    ASSERT_TRUE(setButton(mapSelect, 501, true)); // "User-Made Levels"
     ASSERT_TRUE(waitUntil([&] { return isEnabled(mapSelect, 600); }));
     EXPECT_FALSE(isEnabled(mapSelect, 900));
     const std::string levelFile = folder().path("arena2.bsp");

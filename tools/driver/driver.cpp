@@ -129,8 +129,9 @@ void selectListEntry(HWND dialog, int id, int index) {
 std::string listEntryText(HWND dialog, int id, int index) {
     HWND list = GetDlgItem(dialog, id);
     DWORD_PTR length = 0;
-    if (!list || !SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0,
-                                      SMTO_ABORTIFHUNG, messageWait, &length) ||
+    if (!list ||
+        !SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
+                             messageWait, &length) ||
         static_cast<LRESULT>(length) == LB_ERR)
         return {};
     std::wstring wide(length + 1, L'\0');
@@ -142,9 +143,9 @@ std::string listEntryText(HWND dialog, int id, int index) {
         return {};
     wide.resize(copied < wide.size() ? copied : wide.size() - 1);
     std::string text(wide.size() * 2, '\0');
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                          text.data(), static_cast<int>(text.size()), nullptr,
-                                          nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                            static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
     return text;
 }
@@ -169,6 +170,11 @@ void click(HWND dialog, int id) {
     if (!button)
         throw std::runtime_error("no control " + std::to_string(id) + " to click");
     PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+bool setButton(HWND dialog, int id, bool checked) {
+    click(dialog, id);
+    return waitUntil([&] { return isChecked(dialog, id) == checked; }, 5s);
 }
 
 void command(HWND dialog, int id) {

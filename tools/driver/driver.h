@@ -54,6 +54,9 @@ void moveWindowTo(HWND window, int left, int top);
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
 void click(HWND dialog, int id);
+// Clicks a radio button or check box and waits until it shows the wanted state; false when
+// it never did.
+bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
 // Sets an item's text as typing would.

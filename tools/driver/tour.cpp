@@ -90,14 +90,14 @@ void noChoices(HWND, Page) {}
 // Only", the last level of the list.
 void singlePlayerChoices(HWND page, Page kind) {
     if (kind == Page::gameType) {
-        click(page, 401);
+        setButton(page, 401, true);
     } else if (kind == Page::gameOptions) {
-        for (int id : {500, 702, 801})
-            click(page, id);
+        setButton(page, 500, false);
+        setButton(page, 702, true);
+        setButton(page, 801, true);
     } else if (kind == Page::mapSelect) {
         selectListEntry(page, 900, listCount(page, 900) - 1);
     }
-    answers(page); // the clicks are posted: let the page take them first
 }
 
 // From the given page on, makes the choices and presses Next until the run page, where it
