@@ -5,6 +5,8 @@ set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/navigation_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locate_game.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/help_topics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/page_routes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/welcome_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/game_type_page.cpp
