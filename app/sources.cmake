@@ -14,4 +14,8 @@ set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/../pages/map_select_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/command_line_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/run_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/video_options_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/video_list_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/advanced_video_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/control_setup_page.cpp
 )
