@@ -57,7 +57,6 @@ const PageRoutes routes[] = {
 const Page playerSetupPage{.templateId = playerSetup};
 const Page multiplayerPage{.templateId = multiplayer};
 const Page serverOptionsPage{.templateId = serverOptions, .offersHelp = false};
-const Page videoOptionsPage{.templateId = videoOptions};
 
 const Page* const allPages[] = {
     &welcomePage,     &gameTypePage,  &playerSetupPage, &multiplayerPage, &serverOptionsPage,

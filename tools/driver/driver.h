@@ -43,6 +43,9 @@ bool hasItem(HWND dialog, int id);
 bool isChecked(HWND dialog, int id);
 bool isEnabled(HWND dialog, int id);
 int listCount(HWND dialog, int id); // entries of a list box, -1 when it cannot be read
+// Selects an entry of a list box as a click on it would (no notification is sent).
+void selectListEntry(HWND dialog, int id, int index);
+std::string listEntryText(HWND dialog, int id, int index); // empty when there is none
 // Whether the window's thread answers a message within a few seconds.
 bool answers(HWND window);
 RECT windowRect(HWND window);
@@ -51,6 +54,9 @@ void moveWindowTo(HWND window, int left, int top);
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
 void click(HWND dialog, int id);
+// Clicks a radio button or check box and waits until it shows the wanted state; false when
+// it never did.
+bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
 // Sets an item's text as typing would.
