@@ -84,7 +84,7 @@ TEST_F(ControlsAndVideo, LoadedKeysAndAChosenDriverReachTheSettingsFileAndHelpFo
     EXPECT_EQ(slotAt(*bytes, 2), "");
     EXPECT_EQ(intAt(*bytes, videoDriverAt), 5);
 
-    ASSERT_TRUE(waitUntil([&] { return answers(run); }));
+    ASSERT_TRUE(waitUntil([&] { return launchEnded(run); }));
     command(run, 306);
     video = zat().waitForPage(Page::videoOptions);
     ASSERT_NE(video, nullptr);

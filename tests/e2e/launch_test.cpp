@@ -46,7 +46,7 @@ TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
     EXPECT_EQ(visible(starts[0].config.value_or("(missing)")), visible(expectedConfig));
 
     // The run page stays and runs the same game again.
-    ASSERT_TRUE(waitUntil([&] { return answers(run); }));
+    ASSERT_TRUE(waitUntil([&] { return launchEnded(run); }));
     EXPECT_TRUE(zat().running());
     EXPECT_EQ(zat().visiblePage(), run);
     click(run, nextButton);

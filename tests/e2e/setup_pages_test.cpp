@@ -48,7 +48,7 @@ TEST_F(SetupPages, SinglePlayerChoicesReachTheGameAndAUserLevelTheCommandLine) {
     EXPECT_EQ(visible(starts[0].config.value_or("(missing)")), visible(configFileFor(options)));
 
     // Back to the map select page for a level file of the player's own.
-    ASSERT_TRUE(waitUntil([&] { return answers(run); }));
+    ASSERT_TRUE(waitUntil([&] { return launchEnded(run); }));
     commandLine = back(zat(), run, Page::commandLine);
     ASSERT_NE(commandLine, nullptr);
     mapSelect = back(zat(), commandLine, Page::mapSelect);

@@ -157,6 +157,10 @@ bool answers(HWND window) {
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, messageWait, &ignored) != 0;
 }
 
+bool launchEnded(HWND run) {
+    return answers(run) && isEnabled(run, nextButton);
+}
+
 RECT windowRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -49,6 +49,9 @@ void selectListEntry(HWND dialog, int id, int index);
 std::string listEntryText(HWND dialog, int id, int index); // empty when there is none
 // Whether the window's thread answers a message within a few seconds.
 bool answers(HWND window);
+// Whether the run page is back from a launch: it answers during the game too, but only once
+// the game has ended does Run work again.
+bool launchEnded(HWND run);
 RECT windowRect(HWND window);
 void moveWindowTo(HWND window, int left, int top);
 

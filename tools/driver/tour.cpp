@@ -58,7 +58,7 @@ void runGame(HWND run, const std::string& shot) {
         screenshot(shot);
     }
     waitUntil([] { return FindWindowA(nullptr, "Zat (stand-in)") == nullptr; }, 20s);
-    if (!waitUntil([&] { return answers(run); }, 20s))
+    if (!waitUntil([&] { return launchEnded(run); }, 20s))
         throw TourStopped{"the run page does not answer after the game ended"};
 }
 
