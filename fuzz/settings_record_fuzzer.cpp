@@ -29,7 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // too short: refused, nothing taken
 
     const CommandLine line = composeCommandLine(settings);
-    fuzzCheck(line.launchCommand.size() <= 2 * sizeof settings.gameDirectory + 60,
+    // Two directories (a damaged field gives all its bytes), each quoted when it holds a
+    // blank, and the fixed fragments.
+    constexpr std::string_view fixedFragments = "zat.exe +set deathmatch 1 +dedicated 1 +exec "
+                                                "base\\zatstart.cfg";
+    constexpr std::size_t longestLaunchCommand =
+        2 * (sizeof settings.gameDirectory + 2) + fixedFragments.size();
+    fuzzCheck(line.launchCommand.size() <= longestLaunchCommand,
               "the launch command holds two directories and the fixed fragments");
     const std::string& options = line.optionText;
     fuzzCheck(options.size() <= kOptionTextLimit, "the option text fits what the page takes back");

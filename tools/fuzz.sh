@@ -6,7 +6,8 @@
 #   tools/fuzz.sh --runs N     each target for N executions
 #
 # Inputs that reach new code collect in build/fuzz/corpus/<target>/; an input that crashes a
-# target or breaks one of its rules lands in build/fuzz/findings/<target>/ and fails the run.
+# target or breaks one of its rules lands in build/fuzz/findings/<target>/ (emptied at the start
+# of each run) and fails the run.
 # Copy a finding into fuzz/corpus/<target>/ once it is mended, so every test run replays it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,7 @@ for target in settings_record ini_text bind_entries; do
     work="build/fuzz/corpus/$target"
     findings="build/fuzz/findings/$target"
     log="build/fuzz/$target.log"
+    rm -rf "$findings" # the findings of this run only
     mkdir -p "$work" "$findings"
     set +e
     "build/fuzz/fuzz/${target}_fuzzer" "$limit" -print_final_stats=1 \
