@@ -54,9 +54,6 @@ const PageRoutes routes[] = {
 };
 
 // Pages whose templates have no behaviour of their own yet.
-const Page playerSetupPage{.templateId = playerSetup};
-const Page multiplayerPage{.templateId = multiplayer};
-const Page serverOptionsPage{.templateId = serverOptions, .offersHelp = false};
 const Page videoOptionsPage{.templateId = videoOptions};
 
 const Page* const allPages[] = {
