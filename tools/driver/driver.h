@@ -42,7 +42,9 @@ std::string itemText(HWND dialog, int id);
 bool hasItem(HWND dialog, int id);
 bool isChecked(HWND dialog, int id);
 bool isEnabled(HWND dialog, int id);
-int listCount(HWND dialog, int id); // entries of a list box, -1 when it cannot be read
+int listCount(HWND dialog, int id);     // entries of a list box, -1 when it cannot be read
+int listSelection(HWND dialog, int id); // -1 when nothing is selected
+bool isShown(HWND dialog, int id);
 // Whether the window's thread answers a message within a few seconds.
 bool answers(HWND window);
 RECT windowRect(HWND window);
@@ -51,10 +53,16 @@ void moveWindowTo(HWND window, int left, int top);
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
 void click(HWND dialog, int id);
+// Clicks a check box or radio button and returns once the page has acted on it.
+void press(HWND dialog, int id);
+// Selects a list entry as the player would by clicking it.
+void selectListEntry(HWND dialog, int id, int index);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
 // Sets an item's text as typing would.
 void typeText(HWND dialog, int id, const std::string& text);
+// Empties an edit box and types the text key by key, so that the box's own limits apply.
+void typeKeys(HWND dialog, int id, const std::string& text);
 void pressEscape(HWND dialog, int focusedItem);
 
 enum class Page {
