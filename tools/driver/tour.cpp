@@ -1,18 +1,21 @@
 // A scripted tour of the launcher for a machine without a screen: starts zatstart.exe, walks
-// the pages of a single-player game, then loads a deathmatch-server settings file and walks
-// every page of that chain, asks for a screenshot of each and presses Run at the end of both
-// walks. Prints what the stand-in game received.
+// the pages of a single-player game, then the three deathmatch chains with a player's choices
+// made (joining a server; a server started from a loaded settings file; a dedicated server),
+// asks for a screenshot of each page and presses Run at the end of every walk. Prints what
+// the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
 // exists (tools/run.sh takes the picture); without anyone taking it, it goes on after a while.
 // The launcher must already know where the game is (INI file written).
 
+#include "deathmatch_choices.h"
 #include "driver.h"
 #include "game_files.h"
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -68,7 +71,9 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     image.setInt(SettingsImage::multiplayerMode, 202);
     image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth, demoGameDirectory());
     image.setText(SettingsImage::mapName, SettingsImage::nameWidth, "dm_forge");
+    image.setInt(40, 5); // dm_forge's place in the sorted deathmatch list
     image.setText(SettingsImage::skinName, SettingsImage::nameWidth, "Rook_Base2");
+    image.setInt(44, 1); // Rook_Base2's place in Rook's skins
     const std::string file = shotFolder + "deathmatch-server.ZTP";
     writeFile(file, image.bytes());
     click(welcome, 222);
@@ -81,13 +86,15 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     answer(*question, IDNO);
 }
 
-// From the given page on, presses Next until the run page, where it presses Run. Returns the
-// run page.
-HWND walk(ZatStart& zat, HWND page, const char* suffix) {
+// From the given page on, makes the chain's choices on each page (if there is a chain) and
+// presses Next until the run page, where it presses Run. Returns the run page.
+HWND walk(ZatStart& zat, HWND page, const char* suffix, std::optional<Chain> chain = {}) {
     std::string visited;
     for (int steps = 0; steps < 12; ++steps) {
         const Page kind = pageOf(page);
         visited += std::string(visited.empty() ? "" : " > ") + pageName(kind);
+        if (chain)
+            makeChoices(*chain, kind, page);
         screenshot(std::string(pageName(kind)) + suffix);
         if (kind == Page::run) {
             std::printf("walk%s: %s\n", suffix, visited.c_str());
@@ -116,7 +123,7 @@ void tour(ZatStart& zat) {
     if (zat.waitForDialog(locateTitle, 2s))
         throw TourStopped{"the launcher asks where the game is: no INI file"};
 
-    // A single-player game, then a deathmatch server loaded from a settings file.
+    // A single-player game, then the deathmatch chains.
     HWND run = walk(zat, page, "");
     command(run, 309);
     if (HWND about = zat.waitForDialog(aboutTitle)) {
@@ -126,9 +133,13 @@ void tour(ZatStart& zat) {
         waitUntil([&] { return !IsWindowVisible(about); }, 10s);
     }
     command(run, 300);
+    run = walk(zat, expectPage(zat, Page::welcome), "-join", Chain::join);
+    command(run, 300);
     page = expectPage(zat, Page::welcome);
     loadServerSettings(zat, page);
-    run = walk(zat, page, "-deathmatch");
+    run = walk(zat, page, "-server", Chain::startServer);
+    command(run, 300);
+    run = walk(zat, expectPage(zat, Page::welcome), "-dedicated", Chain::dedicatedServer);
 
     click(run, closeButton);
     if (auto question = zat.waitForMessageBox()) {
@@ -175,8 +186,8 @@ int main(int argc, char** argv) {
         else
             std::printf("  config bytes:      (file missing)\n");
     }
-    if (starts.size() != startsBefore + 2) {
-        std::printf("tour stopped: expected two starts of the game, saw %d\n",
+    if (starts.size() != startsBefore + 4) {
+        std::printf("tour stopped: expected four starts of the game, saw %d\n",
                     static_cast<int>(starts.size() - startsBefore));
         return 1;
     }
