@@ -22,6 +22,7 @@ constexpr int about = 1;
 constexpr int driverList = 10;
 constexpr int modeList = 11;
 constexpr int splash = 12;
+constexpr int help = 13;
 constexpr int welcome = 10000;
 constexpr int gameType = 10002;
 constexpr int multiplayer = 10003;

@@ -1,5 +1,6 @@
 #include "app/page_frame.h"
 
+#include "app/help_window.h"
 #include "app/locate_game.h"
 #include "app/navigation_menu.h"
 
@@ -43,7 +44,7 @@ bool navigate(App& app, const Page& page, PageWindow& window, int id) {
     else if (id == frameIds::about)
         openAboutBox(app);
     else if (id == frameIds::help)
-        app.desktop.openHelp(window, ".\\ZatStart.hlp");
+        showHelp(app, page.templateId);
     return true;
 }
 
@@ -107,11 +108,13 @@ void recordPagePosition(App& app, PageWindow& window) {
     app.pagePosition = {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+// Only the place travels: every page keeps the size its template gives it.
 void applyPagePosition(App& app, PageWindow& window) {
     const PagePosition& p = app.pagePosition;
     if (p.width <= 0 || p.height <= 0)
         return; // nothing recorded yet
-    window.moveWindow({p.left, p.top, p.left + p.width, p.top + p.height});
+    const Rect r = window.windowRect();
+    window.moveWindow({p.left, p.top, p.left + (r.right - r.left), p.top + (r.bottom - r.top)});
 }
 
 void goToPage(App& app, PageWindow& window, int templateId) {

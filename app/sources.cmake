@@ -5,6 +5,8 @@ set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/navigation_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locate_game.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/help_topics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/page_routes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/welcome_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/game_type_page.cpp
@@ -15,4 +17,8 @@ set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/../pages/map_select_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/command_line_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/run_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/video_options_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/video_list_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/advanced_video_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/control_setup_page.cpp
 )

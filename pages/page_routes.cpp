@@ -53,9 +53,6 @@ const PageRoutes routes[] = {
     {videoOptions, to(commandLine), to(mapSelect)},
 };
 
-// Pages whose templates have no behaviour of their own yet.
-const Page videoOptionsPage{.templateId = videoOptions};
-
 const Page* const allPages[] = {
     &welcomePage,     &gameTypePage,  &playerSetupPage, &multiplayerPage, &serverOptionsPage,
     &gameOptionsPage, &mapSelectPage, &commandLinePage, &runPage,         &videoOptionsPage};

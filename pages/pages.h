@@ -14,6 +14,7 @@ extern const Page gameOptionsPage;
 extern const Page mapSelectPage;
 extern const Page commandLinePage;
 extern const Page runPage;
+extern const Page videoOptionsPage;
 
 // The page opened from a template, or nothing for a template that is not a page.
 const Page* findPage(int templateId);

@@ -109,7 +109,6 @@ class Desktop {
     // a command.
     virtual void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items,
                            Point topLeft) = 0;
-    virtual void openHelp(PageWindow& owner, std::string_view helpFile) = 0;
 
     // Whether a top-level dialog window with this title exists.
     virtual bool dialogWindowExists(std::string_view title) = 0;

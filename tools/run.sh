@@ -57,6 +57,8 @@ printf '0\r\n%s' "$gameDirectory" >"$WINEPREFIX/drive_c/windows/ZatStart.ini"
 echo "Game directory: $gameDirectory"
 
 if [ -n "${DISPLAY:-}" ]; then
+    # On the player's own desktop the window manager manages Wine's windows as usual.
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
     status=0
     ZAT_WINE_TIMEOUT=86400 tools/wine-run.sh "$build/zatstart.exe" || status=$?
     wineserver -w

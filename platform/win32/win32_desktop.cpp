@@ -51,11 +51,6 @@ void Win32Desktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& ite
     DestroyMenu(menu);
 }
 
-void Win32Desktop::openHelp(PageWindow& owner, std::string_view helpFile) {
-    const std::string file(helpFile);
-    WinHelpA(windowHandleOf(&owner), file.c_str(), HELP_CONTENTS, 0);
-}
-
 bool Win32Desktop::dialogWindowExists(std::string_view title) {
     const std::string name(title);
     return FindWindowA("#32770", name.c_str()) != nullptr;

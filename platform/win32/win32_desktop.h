@@ -16,7 +16,6 @@ class Win32Desktop final : public Desktop {
     std::optional<std::string> fileDialog(PageWindow& owner,
                                           const FileDialogRequest& request) override;
     void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
-    void openHelp(PageWindow& owner, std::string_view helpFile) override;
 
     bool dialogWindowExists(std::string_view title) override;
 

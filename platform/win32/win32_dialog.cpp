@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int kHelpCommand = 310;
+
 // Lives on runModalDialog's stack for as long as the dialog exists.
 struct DialogSession {
     PageHandler handler;
@@ -58,6 +60,9 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         // The whole parameter: notifications carry a nonzero high word and so never look
         // like a click on the control that sent them.
         return deliver(*session, dialog, {PageEvent::Kind::command, static_cast<int>(wParam), {}});
+    case WM_HELP:
+        // F1: the dialog manager's help request becomes the pages' help command.
+        return deliver(*session, dialog, {PageEvent::Kind::command, kHelpCommand, {}});
     case WM_TIMER:
         return deliver(*session, dialog, {PageEvent::Kind::timer, static_cast<int>(wParam), {}});
     case WM_MOUSEMOVE: {

@@ -24,6 +24,8 @@ const std::string dedicatedOptions =
     "+set timelimit 20 +set fraglimit 12345 +set maxclients 16" +
     gameOptions + " +map dm_arena";
 
+using Choices = void (*)(HWND page, Page kind);
+
 std::int32_t intAt(const std::string& file, std::size_t offset) {
     std::int32_t value = 0;
     std::memcpy(&value, file.data() + offset, sizeof value);
@@ -38,19 +40,19 @@ class DeathmatchChains : public LauncherTest {
   protected:
     // From the welcome page, makes the chain's choices on each page on the way and presses
     // Next until the command line page; checks its option text.
-    HWND walk(HWND welcome, Chain chain, std::initializer_list<Page> pages,
+    HWND walk(HWND welcome, Choices choose, std::initializer_list<Page> pages,
               const std::string& options) {
         HWND page = welcome;
         for (Page expected : pages) {
             page = next(zat(), page, expected);
             if (!page)
                 return nullptr;
-            makeChoices(chain, expected, page);
+            choose(page, expected);
             // Typing stops at the stored length.
-            if (chain == Chain::join && expected == Page::playerSetup) {
+            if (choose == joinChoices && expected == Page::playerSetup) {
                 EXPECT_EQ(itemText(page, 600), "Mira Player Wit");
             }
-            if (chain == Chain::dedicatedServer && expected == Page::serverOptions) {
+            if (choose == dedicatedServerChoices && expected == Page::serverOptions) {
                 EXPECT_EQ(itemText(page, 601), "12345");
             }
         }
@@ -66,7 +68,7 @@ class DeathmatchChains : public LauncherTest {
         HWND run = next(zat(), commandLine, Page::run);
         if (!run)
             return {};
-        e2e::press(run, 500);
+        setButton(run, 500, true);
         const std::size_t startsBefore = gameStarts(folder().standinLog()).size();
         click(run, nextButton);
         HWND save = zat().waitForDialog(saveTitle);
@@ -95,7 +97,7 @@ TEST_F(DeathmatchChains, JoinStartAndDedicatedServerReachTheGameAndLoadBack) {
     ASSERT_NE(welcome, nullptr);
 
     HWND commandLine = walk(
-        welcome, Chain::join,
+        welcome, joinChoices,
         {Page::gameType, Page::playerSetup, Page::multiplayer, Page::gameOptions}, joinOptions);
     ASSERT_NE(commandLine, nullptr);
     const std::string joined = runAndSave(commandLine, "join.ztp", false, joinOptions);
@@ -110,7 +112,7 @@ TEST_F(DeathmatchChains, JoinStartAndDedicatedServerReachTheGameAndLoadBack) {
     const auto serverChain = {Page::gameType,      Page::playerSetup, Page::multiplayer,
                               Page::serverOptions, Page::gameOptions, Page::mapSelect};
     welcome = zat().waitForPage(Page::welcome);
-    commandLine = walk(welcome, Chain::startServer, serverChain, serverOptions);
+    commandLine = walk(welcome, serverChoices, serverChain, serverOptions);
     ASSERT_NE(commandLine, nullptr);
     const std::string server = runAndSave(commandLine, "server.ztp", false, serverOptions);
     EXPECT_EQ(intAt(server, 12), 202);
@@ -119,7 +121,7 @@ TEST_F(DeathmatchChains, JoinStartAndDedicatedServerReachTheGameAndLoadBack) {
     EXPECT_EQ(textAt(server, 728), "dm_arena");
 
     welcome = zat().waitForPage(Page::welcome);
-    commandLine = walk(welcome, Chain::dedicatedServer, serverChain, dedicatedOptions);
+    commandLine = walk(welcome, dedicatedServerChoices, serverChain, dedicatedOptions);
     ASSERT_NE(commandLine, nullptr);
     const std::string dedicated = runAndSave(commandLine, "dedicated.ztp", true, dedicatedOptions);
     EXPECT_EQ(intAt(dedicated, 1028), 0x8 | 0x4 | 0x80);

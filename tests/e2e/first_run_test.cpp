@@ -49,42 +49,5 @@ TEST_F(FirstRun, LocateDialogComesUpOverTheWelcomePageAndTheChoiceIsRemembered) 
     EXPECT_EQ(zat.waitForDialog(locateTitle, 3s), nullptr) << "the welcome page asked again";
 }
 
-TEST_F(FirstRun, CancellingTheLocateDialogStillWritesTheIniAndTheNextStartDoesNotAsk) {
-    {
-        ZatStart& zat = startZatStart();
-        HWND locate = zat.waitForDialog(locateTitle);
-        ASSERT_NE(locate, nullptr);
-        ASSERT_TRUE(cancelDialog(locate));
-        const auto ini = waitForIni();
-        ASSERT_TRUE(ini.has_value()) << "no INI file was written after cancelling";
-        EXPECT_EQ(visible(*ini), visible("0\r\n"));
-
-        HWND welcome = zat.waitForPage(Page::welcome);
-        ASSERT_NE(welcome, nullptr);
-        click(welcome, closeButton);
-        const auto question = zat.waitForMessageBox();
-        ASSERT_TRUE(question.has_value());
-        answer(*question, IDYES);
-        ASSERT_TRUE(zat.waitForExit().has_value());
-    }
-    ZatStart& again = startZatStart();
-    ASSERT_NE(again.waitForPage(Page::welcome), nullptr);
-    EXPECT_EQ(again.waitForDialog(locateTitle, 3s), nullptr)
-        << "the launcher asked again although the INI file exists";
-}
-
-TEST_F(FirstRun, IniThatStillSaysPendingAsksAtTheNextStart) {
-    writeFile(windowsIniPath(), "1\r\n" + folder().gameShortDirectory());
-    ZatStart& zat = startZatStart();
-    HWND locate = zat.waitForDialog(locateTitle);
-    ASSERT_NE(locate, nullptr) << "an INI file with 1 on its first line did not make it ask";
-    ASSERT_TRUE(cancelDialog(locate));
-    // Cancelling keeps the directory and rewrites the file with 0.
-    std::optional<std::string> ini;
-    EXPECT_TRUE(waitUntil(
-        [&] { return (ini = readFile(windowsIniPath())) && ini->rfind("0\r\n", 0) == 0; }, 10s));
-    EXPECT_EQ(visible(ini.value_or("")), visible("0\r\n" + folder().gameShortDirectory()));
-}
-
 } // namespace
 } // namespace e2e

@@ -56,27 +56,6 @@ TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
     EXPECT_EQ(starts[1].config, starts[0].config);
 }
 
-TEST_F(Launch, AGameWithoutBaseShowsTheWriteErrorAndStillStarts) {
-    ASSERT_TRUE(RemoveDirectoryA((folder().gameDirectory() + "base").c_str()));
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    command(welcome, 307);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    click(commandLine, nextButton);
-    const auto error = zat().waitForMessageBox();
-    ASSERT_TRUE(error.has_value()) << "no message about the config file";
-    EXPECT_EQ(error->caption, "Error");
-    EXPECT_EQ(error->text, "There was an error writing the Config File\nPlease Relocate your "
-                           "Zat directory and see if that fixes the problem");
-    answer(*error, IDOK);
-    HWND run = zat().waitForPage(Page::run);
-    ASSERT_NE(run, nullptr) << "the run page did not open after the error";
-    click(run, nextButton);
-    const auto starts = waitForStarts(folder().standinLog(), 1);
-    ASSERT_EQ(starts.size(), 1u) << "the game was not started";
-    EXPECT_FALSE(starts[0].config.has_value());
-}
 TEST_F(Launch, CloseAfterStartingWaitsForTheGameThenEnds) {
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", nullptr); // the game shows itself for a while
     HWND welcome = startAtWelcomePage();

@@ -57,22 +57,6 @@ TEST_F(SettingsFile, LoadedSettingsSkipStraightToTheirCommandLine) {
               visible(configFileFor(joiningOptions)));
 }
 
-TEST_F(SettingsFile, CancelledLoadStillOffersTheSkipWithTheRecordUnchanged) {
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    click(welcome, 222);
-    HWND dialog = zat().waitForDialog(loadTitle);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(cancelDialog(dialog));
-    const auto question = zat().waitForMessageBox();
-    ASSERT_TRUE(question.has_value()) << "no question after cancelling the load";
-    EXPECT_EQ(question->text, skipQuestion);
-    answer(*question, IDYES);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    EXPECT_EQ(itemText(commandLine, 600), startupOptions);
-}
-
 TEST_F(SettingsFile, RunCanSaveTheSettingsBeforeStartingTheGame) {
     HWND welcome = startAtWelcomePage();
     ASSERT_NE(welcome, nullptr);

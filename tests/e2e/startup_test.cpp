@@ -70,20 +70,5 @@ TEST_F(Startup, SecondStartWhileAPageShowsIsRefusedAndEnds) {
         << "the first launcher's page no longer answers";
 }
 
-TEST_F(Startup, SecondStartDuringTheSplashIsNotRefused) {
-    writeIni(folder().gameShortDirectory());
-    ZatStart& first = startZatStart();
-    ASSERT_NE(first.waitForWindow([&](HWND w) { return w == first.findSplash(); }), nullptr);
-    ZatStart& second = startZatStart();
-
-    // The second one gets as far as its own splash or page, and never says it is refused.
-    HWND shown = second.waitForWindow(
-        [&](HWND w) { return w == second.findSplash() || w == second.visiblePage(); });
-    EXPECT_NE(shown, nullptr) << "the second launcher showed neither splash nor page";
-    EXPECT_FALSE(second.findMessageBox().has_value())
-        << "the second launcher was refused during the first one's splash";
-    EXPECT_TRUE(second.running());
-}
-
 } // namespace
 } // namespace e2e

@@ -35,10 +35,6 @@ struct PopupMenuShown {
     Point topLeft;
 };
 
-struct HelpOpened {
-    std::string helpFile;
-};
-
 struct ProgramRun {
     std::string executable;
     std::string commandLine;
@@ -71,7 +67,6 @@ class FakeDesktop : public Desktop {
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogShown> fileDialogs;
     std::vector<PopupMenuShown> popupMenus;
-    std::vector<HelpOpened> helpOpened;
     std::vector<ProgramRun> programRuns;
 
     // --- The port.
@@ -81,9 +76,6 @@ class FakeDesktop : public Desktop {
     std::optional<std::string> fileDialog(PageWindow& owner,
                                           const FileDialogRequest& request) override;
     void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
-    void openHelp(PageWindow&, std::string_view helpFile) override {
-        helpOpened.push_back({std::string(helpFile)});
-    }
     bool dialogWindowExists(std::string_view title) override {
         return existingDialogTitles.count(title) != 0;
     }

@@ -178,6 +178,15 @@ bool FakePage::deliver(const PageEvent& event) {
     return handled;
 }
 
+bool FakePage::chooseListEntry(int id, int index) {
+    const Control* c = findList(id);
+    if (ended_ || !c || !c->enabled || !c->visible)
+        return false;
+    listSelect(id, index);
+    constexpr int selectionChanged = 1 << 16; // LBN_SELCHANGE in the command's high word
+    return c->layout.hasStyle("LBS_NOTIFY") && command(selectionChanged | id);
+}
+
 bool FakePage::click(int id) {
     const std::size_t i = indexOf(id);
     if (ended_ || i == controls_.size() || !controls_[i].enabled || !controls_[i].visible)

@@ -49,6 +49,10 @@ class FakePage : public PageWindow {
     bool open() { return deliver({PageEvent::Kind::init, 0, {}}); }
     bool click(int id);
     bool command(int id) { return deliver({PageEvent::Kind::command, id, {}}); }
+    // Clicks an entry of a list; a notifying list tells the page its selection changed.
+    bool chooseListEntry(int id, int index);
+    // The pointer moves over the page to a screen point.
+    bool moveMouse(Point cursor) { return deliver({PageEvent::Kind::mouseMove, 0, cursor}); }
     bool pressEscape() { return command(2); }
     bool timer(int id); // only a timer the page has set fires
     // Replaces an edit box's text key by key; false when the box refused any key.

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -44,36 +42,7 @@ struct SamplePage {
     SamplePage() { page.open(); }
 };
 
-// Whether reading a dialog with this line in it fails naming the line.
-bool failsOnItsLine(const std::string& controlLine) {
-    try {
-        parseResourceScript("// a page\n1 DIALOGEX 0, 0, 10, 10\nBEGIN\n" + controlLine +
-                            "\nEND\n");
-    } catch (const std::runtime_error& e) {
-        return std::string(e.what()).find("line 4:") != std::string::npos;
-    }
-    return false;
-}
-
 } // namespace
-
-TEST(ResourceParser, AnUnreadableLineInADialogNamesItsLine) {
-    EXPECT_TRUE(failsOnItsLine("    PUSHBUTTON \"OK\", 1, 0, 0, 10, 10"));
-    EXPECT_TRUE(failsOnItsLine("CONTROL \"a\", IDOK, \"Button\", WS_CHILD, 1, 2, 3, 4"));
-    EXPECT_TRUE(failsOnItsLine("CONTROL \"a\", 1, \"Button\", WS_CHILD, 1, 2, 3"));
-    EXPECT_TRUE(failsOnItsLine("CONTROL \"a, 1, \"Button\", WS_CHILD, 1, 2, 3, 4"));
-    EXPECT_TRUE(failsOnItsLine("CONTROL \"a\", 1, \"Button\", WS_CHILD WS_GROUP, 1, 2, 3, 4"));
-    EXPECT_FALSE(failsOnItsLine("CONTROL \"a\", 1, \"Button\", WS_CHILD, 1, 2, 3, 4"));
-}
-
-TEST(ResourceParser, ReadsTheProgramsOwnScript) {
-    const auto& dialogs = programDialogs();
-    const auto options = std::find_if(dialogs.begin(), dialogs.end(),
-                                      [](const DialogTemplate& d) { return d.id == 10005; });
-    ASSERT_NE(dialogs.end(), options);
-    const FakePage page(*options, nullptr);
-    EXPECT_FALSE(page.visible(501)) << "NOT WS_VISIBLE hides the control";
-}
 
 TEST(FakePage, AutomaticRadioButtonClearsOnlyItsOwnGroup) {
     SamplePage p;

@@ -4,33 +4,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-namespace {
-
-LaunchSettings startupRecord() {
-    LaunchSettings s{};
-    applyStartupValues(s);
-    return s;
-}
-
-const unsigned char* bytesOf(const LaunchSettings& s) {
-    return reinterpret_cast<const unsigned char*>(&s);
-}
-
-} // namespace
-
-TEST(Record, StartupImageHoldsVersionAndPlayerNameAtTheirOffsets) {
-    const LaunchSettings s = startupRecord();
-    const unsigned char version[] = {0x00, 0x00, 0xC0, 0x3F};
-    EXPECT_EQ(0, std::memcmp(bytesOf(s) + 36, version, 4));
-    EXPECT_EQ(0, std::memcmp(bytesOf(s) + 808, "Rook", 5));
-    // A few values checked through the raw image, where the file will see them.
-    int32_t value = 0;
-    std::memcpy(&value, bytesOf(s) + 992, 4);
-    EXPECT_EQ(701, value);
-    std::memcpy(&value, bytesOf(s) + 1636, 4);
-    EXPECT_EQ(4, value);
-}
-
 TEST(Record, StartupValuesLeaveTheGameLocationAndBindingsAlone) {
     LaunchSettings s{};
     s.locateGamePending = 1;

@@ -133,6 +133,35 @@ bool isShown(HWND dialog, int id) {
     return item && IsWindowVisible(item);
 }
 
+void selectListEntry(HWND dialog, int id, int index) {
+    sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// Read as UTF-16: across processes Wine hands an ANSI caller the list's wide text.
+std::string listEntryText(HWND dialog, int id, int index) {
+    HWND list = GetDlgItem(dialog, id);
+    DWORD_PTR length = 0;
+    if (!list ||
+        !SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
+                             messageWait, &length) ||
+        static_cast<LRESULT>(length) == LB_ERR)
+        return {};
+    std::wstring wide(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG, messageWait,
+                             &copied) ||
+        static_cast<LRESULT>(copied) == LB_ERR)
+        return {};
+    wide.resize(copied < wide.size() ? copied : wide.size() - 1);
+    std::string text(wide.size() * 2, '\0');
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                            static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+    return text;
+}
+
 bool answers(HWND window) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, messageWait, &ignored) != 0;
@@ -155,15 +184,9 @@ void click(HWND dialog, int id) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
-void press(HWND dialog, int id) {
-    HWND button = GetDlgItem(dialog, id);
-    if (!button)
-        throw std::runtime_error("no control " + std::to_string(id) + " to press");
-    sendWithTimeout(button, BM_CLICK, 0, 0);
-}
-
-void selectListEntry(HWND dialog, int id, int index) {
-    sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+bool setButton(HWND dialog, int id, bool checked) {
+    click(dialog, id);
+    return waitUntil([&] { return isChecked(dialog, id) == checked; }, 5s);
 }
 
 void command(HWND dialog, int id) {

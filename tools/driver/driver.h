@@ -42,8 +42,11 @@ std::string itemText(HWND dialog, int id);
 bool hasItem(HWND dialog, int id);
 bool isChecked(HWND dialog, int id);
 bool isEnabled(HWND dialog, int id);
-int listCount(HWND dialog, int id);     // entries of a list box, -1 when it cannot be read
-int listSelection(HWND dialog, int id); // -1 when nothing is selected
+int listCount(HWND dialog, int id); // entries of a list box, -1 when it cannot be read
+// Selects an entry of a list box as a click on it would (no notification is sent).
+void selectListEntry(HWND dialog, int id, int index);
+std::string listEntryText(HWND dialog, int id, int index); // empty when there is none
+int listSelection(HWND dialog, int id);                    // -1 when nothing is selected
 bool isShown(HWND dialog, int id);
 // Whether the window's thread answers a message within a few seconds.
 bool answers(HWND window);
@@ -53,10 +56,9 @@ void moveWindowTo(HWND window, int left, int top);
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
 void click(HWND dialog, int id);
-// Clicks a check box or radio button and returns once the page has acted on it.
-void press(HWND dialog, int id);
-// Selects a list entry as the player would by clicking it.
-void selectListEntry(HWND dialog, int id, int index);
+// Clicks a radio button or check box and waits until it shows the wanted state; false when
+// it never did.
+bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
 // Sets an item's text as typing would.

@@ -15,7 +15,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -86,15 +85,33 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     answer(*question, IDNO);
 }
 
-// From the given page on, makes the chain's choices on each page (if there is a chain) and
-// presses Next until the run page, where it presses Run. Returns the run page.
-HWND walk(ZatStart& zat, HWND page, const char* suffix, std::optional<Chain> chain = {}) {
+// The choices a player makes on a page before its picture is taken.
+using Choices = void (*)(HWND page, Page kind);
+
+void noChoices(HWND, Page) {}
+
+// A single-player game: skill "Officer", "Always Run" off, crosshair "Triad", dialog "Speech
+// Only", the last level of the list.
+void singlePlayerChoices(HWND page, Page kind) {
+    if (kind == Page::gameType) {
+        setButton(page, 401, true);
+    } else if (kind == Page::gameOptions) {
+        setButton(page, 500, false);
+        setButton(page, 702, true);
+        setButton(page, 801, true);
+    } else if (kind == Page::mapSelect) {
+        selectListEntry(page, 900, listCount(page, 900) - 1);
+    }
+}
+
+// From the given page on, makes the choices and presses Next until the run page, where it
+// presses Run. Returns the run page.
+HWND walk(ZatStart& zat, HWND page, const char* suffix, Choices choose = noChoices) {
     std::string visited;
     for (int steps = 0; steps < 12; ++steps) {
         const Page kind = pageOf(page);
         visited += std::string(visited.empty() ? "" : " > ") + pageName(kind);
-        if (chain)
-            makeChoices(*chain, kind, page);
+        choose(page, kind);
         screenshot(std::string(pageName(kind)) + suffix);
         if (kind == Page::run) {
             std::printf("walk%s: %s\n", suffix, visited.c_str());
@@ -124,7 +141,7 @@ void tour(ZatStart& zat) {
         throw TourStopped{"the launcher asks where the game is: no INI file"};
 
     // A single-player game, then the deathmatch chains.
-    HWND run = walk(zat, page, "");
+    HWND run = walk(zat, page, "", singlePlayerChoices);
     command(run, 309);
     if (HWND about = zat.waitForDialog(aboutTitle)) {
         std::this_thread::sleep_for(400ms);
@@ -133,13 +150,13 @@ void tour(ZatStart& zat) {
         waitUntil([&] { return !IsWindowVisible(about); }, 10s);
     }
     command(run, 300);
-    run = walk(zat, expectPage(zat, Page::welcome), "-join", Chain::join);
+    run = walk(zat, expectPage(zat, Page::welcome), "-join", joinChoices);
     command(run, 300);
     page = expectPage(zat, Page::welcome);
     loadServerSettings(zat, page);
-    run = walk(zat, page, "-server", Chain::startServer);
+    run = walk(zat, page, "-server", serverChoices);
     command(run, 300);
-    run = walk(zat, expectPage(zat, Page::welcome), "-dedicated", Chain::dedicatedServer);
+    run = walk(zat, expectPage(zat, Page::welcome), "-dedicated", dedicatedServerChoices);
 
     click(run, closeButton);
     if (auto question = zat.waitForMessageBox()) {

@@ -1,0 +1,49 @@
+#include "app/help_window.h"
+
+#include "pages/help_topics.h"
+
+namespace {
+
+constexpr int kTopicList = 900;
+constexpr int kTopicText = 600;
+constexpr int kClose = 2;
+constexpr int kTopicChosen = (1 << 16) | kTopicList; // LBN_SELCHANGE from the list
+
+void showTopic(PageWindow& window, int index) {
+    const auto topics = helpTopics();
+    if (index < 0 || index >= static_cast<int>(topics.size()))
+        return;
+    window.listSelect(kTopicList, index);
+    window.setItemText(kTopicText, topics[static_cast<std::size_t>(index)].text);
+}
+
+int topicOf(int pageTemplate) {
+    const auto topics = helpTopics();
+    for (std::size_t i = 0; i < topics.size(); ++i)
+        if (topics[i].templateId == pageTemplate)
+            return static_cast<int>(i);
+    return 0;
+}
+
+} // namespace
+
+void showHelp(App& app, int pageTemplate) {
+    app.desktop.runDialog(templates::help,
+                          [pageTemplate](PageWindow& window, const PageEvent& event) {
+                              if (event.kind == PageEvent::Kind::init) {
+                                  for (const HelpTopic& topic : helpTopics())
+                                      window.listAdd(kTopicList, topic.title);
+                                  showTopic(window, topicOf(pageTemplate));
+                                  return false;
+                              }
+                              if (event.kind != PageEvent::Kind::command)
+                                  return false;
+                              if (event.id == kTopicChosen)
+                                  showTopic(window, window.listSelection(kTopicList));
+                              else if (event.id == kClose)
+                                  window.end();
+                              else
+                                  return false;
+                              return true;
+                          });
+}

@@ -1,0 +1,88 @@
+// The key bindings of the 21 actions: the game's own keys, or those of a game config file,
+// which are kept in the record and travel with the settings file.
+#include "app/help_window.h"
+#include "app/page_frame.h"
+#include "controls/bindings.h"
+#include "controls/game_config.h"
+#include "pages/dialogs.h"
+#include "settings/text_field.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kCursorBox = 600;
+constexpr int kSetDefaults = 111;
+constexpr int kLoadConfig = 110;
+constexpr int kOk = 100;
+constexpr int kClose = 2;
+
+void showBindings(const LaunchSettings& s, PageWindow& window) {
+    for (std::size_t slot = 0; slot < bindableActions.size(); ++slot)
+        window.setItemText(bindableActions[slot].boxId, fieldText(s.bindings[slot]));
+}
+
+// Shown only: the record's bindings stay as they are.
+void showDefaultBindings(PageWindow& window) {
+    for (const BindableAction& action : bindableActions)
+        window.setItemText(action.boxId, action.defaultKey);
+}
+
+void chooseGameConfig(App& app, PageWindow& window) {
+    FileDialogRequest request;
+    request.title = "Load Zat Config File";
+    request.filters = {{"CFG File", "*.cfg"}, {"All Files", "*.*"}};
+    request.initialName = "*.cfg";
+    request.fileMustExist = true;
+    const auto chosen = app.desktop.fileDialog(window, request);
+    if (!chosen)
+        return;
+    if (const Failure failure = readGameConfig(app.settings, *chosen))
+        showError(app, &window, *failure);
+    else
+        showBindings(app.settings, window);
+}
+
+// Where the pointer is, measured from the page window's outer top-left corner.
+void showCursor(PageWindow& window, Point cursor) {
+    const Rect page = window.windowRect();
+    char text[64];
+    std::snprintf(text, sizeof text, "Cursor X = %d , Cursor Y = %d", cursor.x - page.left,
+                  cursor.y - page.top);
+    window.setItemText(kCursorBox, text);
+}
+
+bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
+    switch (event.kind) {
+    case PageEvent::Kind::init:
+        showDefaultBindings(window);
+        return false;
+    case PageEvent::Kind::mouseMove:
+        showCursor(window, event.cursor);
+        return true;
+    case PageEvent::Kind::command:
+        break;
+    default:
+        return false;
+    }
+    if (event.id == kSetDefaults)
+        showDefaultBindings(window);
+    else if (event.id == kLoadConfig)
+        chooseGameConfig(app, window);
+    else if (event.id == frameIds::help)
+        showHelp(app, templates::controlSetup);
+    else if (event.id == kOk || event.id == kClose)
+        window.end();
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+void openControlSetup(App& app) {
+    app.desktop.runDialog(templates::controlSetup,
+                          [&app](PageWindow& window, const PageEvent& event) {
+                              return controlSetupEvent(app, window, event);
+                          });
+}

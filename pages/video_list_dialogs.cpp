@@ -1,0 +1,52 @@
+// The driver and mode lists: each opens on its first entry whatever the record holds, and OK
+// stores the chosen entry's position in its table, counted from 1.
+#include "pages/dialogs.h"
+#include "video/video_tables.h"
+
+#include <span>
+
+namespace {
+
+constexpr int kList = 900;
+constexpr int kOk = 100;
+constexpr int kCancel = 2;
+
+void storeChoice(PageWindow& window, std::span<const std::string_view> names, int32_t& field) {
+    const int selected = window.listSelection(kList);
+    if (selected < 0)
+        return;
+    const auto entry = window.listEntry(kList, selected);
+    for (std::size_t i = 0; entry && i < names.size(); ++i)
+        if (names[i] == *entry) {
+            field = static_cast<int32_t>(i + 1);
+            return;
+        }
+}
+
+void chooseFromList(App& app, int templateId, std::span<const std::string_view> names,
+                    int32_t& field) {
+    app.desktop.runDialog(templateId, [names, &field](PageWindow& window, const PageEvent& event) {
+        if (event.kind == PageEvent::Kind::init) {
+            for (std::string_view name : names)
+                window.listAdd(kList, name);
+            window.listSelect(kList, 0);
+            return false;
+        }
+        if (event.kind != PageEvent::Kind::command || (event.id != kOk && event.id != kCancel))
+            return false;
+        if (event.id == kOk)
+            storeChoice(window, names, field);
+        window.end();
+        return true;
+    });
+}
+
+} // namespace
+
+void chooseVideoDriver(App& app) {
+    chooseFromList(app, templates::driverList, videoDriverNames, app.settings.videoDriver);
+}
+
+void chooseVideoMode(App& app) {
+    chooseFromList(app, templates::modeList, videoModeNames, app.settings.videoMode);
+}
