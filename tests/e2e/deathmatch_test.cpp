@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace e2e {
 namespace {
@@ -26,14 +27,18 @@ const std::string dedicatedOptions =
 
 using Choices = void (*)(HWND page, Page kind);
 
-std::int32_t intAt(const std::string& file, std::size_t offset) {
-    std::int32_t value = 0;
-    std::memcpy(&value, file.data() + offset, sizeof value);
-    return value;
-}
-
-std::string textAt(const std::string& file, std::size_t offset) {
-    return std::string(file.c_str() + offset);
+// The saved record's numbers and texts at their offsets.
+void expectFields(const std::string& file,
+                  std::initializer_list<std::pair<std::size_t, std::int32_t>> numbers,
+                  std::initializer_list<std::pair<std::size_t, const char*>> texts) {
+    ASSERT_EQ(file.size(), SettingsImage::size);
+    for (const auto& [offset, number] : numbers) {
+        std::int32_t stored = 0;
+        std::memcpy(&stored, file.data() + offset, sizeof stored);
+        EXPECT_EQ(stored, number) << "at " << offset;
+    }
+    for (const auto& [offset, text] : texts)
+        EXPECT_STREQ(file.c_str() + offset, text) << "at " << offset;
 }
 
 class DeathmatchChains : public LauncherTest {
@@ -88,7 +93,7 @@ class DeathmatchChains : public LauncherTest {
         EXPECT_TRUE(waitUntil([&] { return answers(run); }));
         command(run, 300);
         EXPECT_NE(zat().waitForPage(Page::welcome), nullptr);
-        return readFile(file).value_or(std::string(SettingsImage::size, '\0'));
+        return readFile(file).value_or("");
     }
 };
 
@@ -100,40 +105,33 @@ TEST_F(DeathmatchChains, JoinStartAndDedicatedServerReachTheGameAndLoadBack) {
         welcome, joinChoices,
         {Page::gameType, Page::playerSetup, Page::multiplayer, Page::gameOptions}, joinOptions);
     ASSERT_NE(commandLine, nullptr);
-    const std::string joined = runAndSave(commandLine, "join.ztp", false, joinOptions);
-    EXPECT_EQ(intAt(joined, 12), 200);
-    EXPECT_EQ(intAt(joined, 20), 501);
-    EXPECT_EQ(intAt(joined, 24), 510);
-    EXPECT_EQ(intAt(joined, 44), 2);
-    EXPECT_EQ(textAt(joined, 648), "192.168.1.20:27910");
-    EXPECT_EQ(textAt(joined, 808), "Mira Player Wit");
-    EXPECT_EQ(textAt(joined, 888), "Mira_Base3");
+    expectFields(runAndSave(commandLine, "join.ztp", false, joinOptions),
+                 {{12, 200}, {20, 501}, {24, 510}, {44, 2}},
+                 {{648, "192.168.1.20:27910"}, {808, "Mira Player Wit"}, {888, "Mira_Base3"}});
 
     const auto serverChain = {Page::gameType,      Page::playerSetup, Page::multiplayer,
                               Page::serverOptions, Page::gameOptions, Page::mapSelect};
     welcome = zat().waitForPage(Page::welcome);
     commandLine = walk(welcome, serverChoices, serverChain, serverOptions);
     ASSERT_NE(commandLine, nullptr);
-    const std::string server = runAndSave(commandLine, "server.ztp", false, serverOptions);
-    EXPECT_EQ(intAt(server, 12), 202);
-    EXPECT_EQ(intAt(server, 1028), 0);
-    EXPECT_EQ(textAt(server, 1130), "Zat Server");
-    EXPECT_EQ(textAt(server, 728), "dm_arena");
+    expectFields(runAndSave(commandLine, "server.ztp", false, serverOptions),
+                 {{12, 202}, {1028, 0}}, {{1130, "Zat Server"}, {728, "dm_arena"}});
 
     welcome = zat().waitForPage(Page::welcome);
     commandLine = walk(welcome, dedicatedServerChoices, serverChain, dedicatedOptions);
     ASSERT_NE(commandLine, nullptr);
-    const std::string dedicated = runAndSave(commandLine, "dedicated.ztp", true, dedicatedOptions);
-    EXPECT_EQ(intAt(dedicated, 1028), 0x8 | 0x4 | 0x80);
-    EXPECT_EQ(intAt(dedicated, 1048), 1) << "dedicated";
-    EXPECT_EQ(intAt(dedicated, 1096), 1) << "team play";
-    EXPECT_EQ(intAt(dedicated, 1080), 0) << "skin teams";
-    EXPECT_EQ(intAt(dedicated, 1084), 1) << "model teams";
-    for (std::size_t on : {1032u, 1036u, 1040u})
-        EXPECT_EQ(intAt(dedicated, on), 1) << on;
-    EXPECT_EQ(textAt(dedicated, 1100), "20");
-    EXPECT_EQ(textAt(dedicated, 1110), "12345");
-    EXPECT_EQ(textAt(dedicated, 1120), "16");
+    // dmflags: no falling damage, weapons stay, model teams; then dedicated, team play, skin
+    // and model teams, the three limits switched on.
+    expectFields(runAndSave(commandLine, "dedicated.ztp", true, dedicatedOptions),
+                 {{1028, 0x8 | 0x4 | 0x80},
+                  {1048, 1},
+                  {1096, 1},
+                  {1080, 0},
+                  {1084, 1},
+                  {1032, 1},
+                  {1036, 1},
+                  {1040, 1}},
+                 {{1100, "20"}, {1110, "12345"}, {1120, "16"}});
 
     // A fresh start shows the saved server set-up again, page by page.
     click(zat().waitForPage(Page::welcome), closeButton);
