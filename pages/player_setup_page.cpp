@@ -4,6 +4,7 @@
 #include "settings/choices.h"
 #include "settings/text_field.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -27,15 +28,18 @@ int skinListOf(int32_t playerModel) {
 }
 
 // Shows the list of the chosen character only (none for a model that names none) and selects
-// the stored skin there; Rook's and Mira's six skins bring a larger index down to their last.
+// the stored skin there. Rook's and Mira's lists bring a larger index down to their last
+// entry; Tov's keeps it and then selects nothing.
 void showSkinList(LaunchSettings& s, PageWindow& window) {
     const int shown = skinListOf(s.playerModel);
     for (int list : kSkinLists)
         window.showItem(list, list == shown);
     if (shown == 0)
         return;
-    if (s.playerModel != playerModels::tov && s.skinIndex > 5)
-        s.skinIndex = 5;
+    if (s.playerModel != playerModels::tov) {
+        const auto last = static_cast<int32_t>(std::ssize(skinNamesFor(s.playerModel)) - 1);
+        s.skinIndex = std::min(s.skinIndex, last);
+    }
     window.listSelect(shown, s.skinIndex);
 }
 
