@@ -16,4 +16,7 @@ if [ ! -f "$WINEPREFIX/.zat-ready" ]; then
   touch "$WINEPREFIX/.zat-ready"
 fi
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+# The pages are laid out for Times New Roman; Liberation Serif has the same metrics.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
+  /d 'Liberation Serif' /f >/dev/null
 wineserver -w

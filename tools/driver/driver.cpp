@@ -25,9 +25,11 @@ bool isMessageBox(HWND window) {
            (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES));
 }
 
+// A page of the chain: the page title and the Navigation Menu button, which the mode list and
+// the advanced video page, titled alike, do not have.
 bool isPageWindow(HWND window) {
     return windowClass(window) == "#32770" && windowTitle(window) == pageTitle &&
-           GetDlgItem(window, nextButton) && !isMessageBox(window);
+           GetDlgItem(window, navigationMenuButton) && !isMessageBox(window);
 }
 
 struct Enumeration {
@@ -214,6 +216,21 @@ void pressEscape(HWND dialog, int focusedItem) {
                  1 | (static_cast<LPARAM>(scan) << 16) | (LPARAM{3} << 30));
 }
 
+// Through the keyboard's own input queue: the help request is made from real key input only.
+void pressF1(HWND dialog, int focusedItem) {
+    SetForegroundWindow(dialog);
+    if (HWND target = GetDlgItem(dialog, focusedItem))
+        SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE,
+                            SMTO_ABORTIFHUNG, messageWait, nullptr);
+    INPUT keys[2]{};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_F1;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 const char* pageName(Page page) {
     switch (page) {
     case Page::welcome:
@@ -234,6 +251,8 @@ const char* pageName(Page page) {
         return "command-line";
     case Page::run:
         return "run";
+    case Page::videoOptions:
+        return "video-options";
     case Page::unknown:
         break;
     }
@@ -246,6 +265,8 @@ Page pageOf(HWND page) {
     // pages with the most controls are asked first.
     if (has(222))
         return Page::welcome;
+    if (has(400) && has(401) && has(151))
+        return Page::videoOptions;
     if (has(11) && has(22))
         return Page::gameType;
     if (has(603) && has(900))

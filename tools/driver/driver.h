@@ -29,6 +29,7 @@ inline constexpr char saveTitle[] = "Save ZatStart Settings File";
 inline constexpr int nextButton = 100; // "&Run" on the run page
 inline constexpr int backButton = 101;
 inline constexpr int closeButton = 2;
+inline constexpr int navigationMenuButton = 105;
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
@@ -66,6 +67,8 @@ void typeText(HWND dialog, int id, const std::string& text);
 // Empties an edit box and types the text key by key, so that the box's own limits apply.
 void typeKeys(HWND dialog, int id, const std::string& text);
 void pressEscape(HWND dialog, int focusedItem);
+// Presses F1 with the keyboard on one of the dialog's items, as a player asking for help.
+void pressF1(HWND dialog, int focusedItem);
 
 enum class Page {
     unknown,
@@ -78,6 +81,7 @@ enum class Page {
     mapSelect,
     commandLine,
     run,
+    videoOptions,
 };
 const char* pageName(Page page);
 // Tells the pages apart by controls only that page has.

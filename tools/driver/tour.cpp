@@ -1,8 +1,9 @@
 // A scripted tour of the launcher for a machine without a screen: starts zatstart.exe, walks
-// the pages of a single-player game, then the three deathmatch chains with a player's choices
-// made (joining a server; a server started from a loaded settings file; a dedicated server),
-// asks for a screenshot of each page and presses Run at the end of every walk. Prints what
-// the stand-in game received.
+// the pages of a single-player game, opens the dialogs that come on top of a page (control
+// setup, video options and their dialogs, help), then walks the three deathmatch chains with a
+// player's choices made (joining a server; a server started from a loaded settings file; a
+// dedicated server), asks for a screenshot of each page and presses Run at the end of every
+// walk. Prints what the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
@@ -133,6 +134,68 @@ HWND walk(ZatStart& zat, HWND page, const char* suffix, Choices choose = noChoic
     throw TourStopped{"no run page after twelve pages: " + visited};
 }
 
+HWND expectDialog(ZatStart& zat, const char* title) {
+    HWND found = zat.waitForDialog(title);
+    if (!found)
+        throw TourStopped{std::string("no \"") + title + "\" dialog"};
+    std::this_thread::sleep_for(400ms);
+    return found;
+}
+
+// The mode list and the advanced page share the pages' title: found by a control of theirs.
+HWND expectWindowWith(ZatStart& zat, int id, const char* what) {
+    HWND found = zat.waitForWindow([id](HWND w) { return hasItem(w, id) && !hasItem(w, 105); });
+    if (!found)
+        throw TourStopped{std::string("no ") + what};
+    std::this_thread::sleep_for(400ms);
+    return found;
+}
+
+void closeDialog(HWND dialog, int button) {
+    click(dialog, button);
+    waitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10s);
+}
+
+// The dialogs that open on top of a page: the control setup page with the keys of a config
+// file, the video page with a list and its advanced page, and help. Returns the video page.
+HWND dialogsOnTop(ZatStart& zat, HWND page) {
+    command(page, 304);
+    page = expectPage(zat, Page::gameOptions);
+    command(page, 200);
+    HWND controls = expectDialog(zat, "Zat Start");
+    const std::string keys = shotFolder + "tour-keys.cfg";
+    writeFile(keys, "bind MOUSE1 +attack\r\nbind W +forward\r\nbind S +back\r\n"
+                    "bind A +moveleft\r\nbind D +moveright\r\nbind SPACE +moveup\r\n");
+    click(controls, 110);
+    HWND load = expectDialog(zat, "Load Zat Config File");
+    if (!chooseFile(load, keys))
+        throw TourStopped{"the config file could not be loaded"};
+    waitUntil([&] { return itemText(controls, 500) == "MOUSE1"; }, 10s);
+    screenshot("control-setup");
+    closeDialog(controls, closeButton);
+
+    command(page, 306);
+    HWND video = expectPage(zat, Page::videoOptions);
+    click(video, 401);
+    HWND modes = expectWindowWith(zat, 900, "mode list");
+    selectListEntry(modes, 900, 5);
+    screenshot("mode-list");
+    closeDialog(modes, nextButton);
+    setButton(video, 212, true);
+    screenshot("video-options");
+    click(video, 151);
+    HWND advanced = expectWindowWith(zat, 1055, "advanced video page");
+    setButton(advanced, 1055, true);
+    setButton(advanced, 1058, true);
+    screenshot("advanced-video");
+    closeDialog(advanced, nextButton);
+    pressF1(video, 151);
+    HWND help = expectDialog(zat, "Zat Start Help");
+    screenshot("help");
+    closeDialog(help, closeButton);
+    return video;
+}
+
 void tour(ZatStart& zat) {
     if (zat.waitForWindow([&](HWND w) { return w == zat.findSplash(); }))
         screenshot("splash");
@@ -149,7 +212,8 @@ void tour(ZatStart& zat) {
         click(about, 100);
         waitUntil([&] { return !IsWindowVisible(about); }, 10s);
     }
-    command(run, 300);
+    HWND video = dialogsOnTop(zat, run);
+    command(video, 300);
     run = walk(zat, expectPage(zat, Page::welcome), "-join", joinChoices);
     command(run, 300);
     page = expectPage(zat, Page::welcome);
