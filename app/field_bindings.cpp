@@ -32,6 +32,8 @@ void loadFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWin
                 window.setChecked(id, s.*b.number == id);
             break;
         case FieldBinding::Kind::text:
+            // The player can type no more than is stored; a loaded text still shows whole.
+            window.limitTyping(b.ids[0], std::min(b.maxChars, b.textField(s).size() - 1));
             window.setItemText(b.ids[0], textOf(b.textField(s)));
             break;
         }

@@ -15,7 +15,7 @@ struct FieldBinding {
     enum class Kind {
         flag,   // a check box and a 0/1 field, stored on leaving
         choice, // a radio group and a field holding the chosen radio's id, written at the click
-        text,   // a text box and a text field, stored on leaving cut to maxChars
+        text,   // a text box and a text field, typed and stored up to maxChars
     };
     static constexpr std::size_t kMaxRadios = 6;
 
@@ -55,7 +55,8 @@ template <auto field> constexpr FieldBinding text(int id, std::size_t maxChars) 
 }
 
 // Checks the controls that the record names: a flag when it is exactly 1, the radio whose id
-// the choice holds (none for a value that names no radio).
+// the choice holds (none for a value that names no radio); fills the text boxes and limits
+// their typing to what is stored.
 void loadFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWindow& window);
 // Keeps the check boxes and text boxes; choices were written at their click.
 void storeFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWindow& window);

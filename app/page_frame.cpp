@@ -12,10 +12,11 @@ constexpr int navigationTargets[] = {
     templates::gameOptions, templates::mapSelect, templates::videoOptions, templates::commandLine,
 };
 
+// The page's own part first: a page whose table holds its last fields stores in its order.
 void storeFields(App& app, const Page& page, PageWindow& window) {
-    storeFields(page.fields, app.settings, window);
     if (page.store)
         page.store(app, window);
+    storeFields(page.fields, app.settings, window);
 }
 
 bool leave(App& app, const Page& page, PageWindow& window, const Route& route) {

@@ -13,7 +13,8 @@ struct Page {
     // Controls that mirror fields one to one: loaded on opening, stored on leaving.
     std::span<const FieldBinding> fields = {};
     void (*open)(App&, PageWindow&) = nullptr;  // what the table does not fill
-    void (*store)(App&, PageWindow&) = nullptr; // what the table does not keep on leaving
+    void (*store)(App&, PageWindow&) = nullptr; // on leaving, what the table does not keep;
+                                                // runs before the table is stored
     // The page's own controls; returns whether it handled the command.
     bool (*command)(App&, PageWindow&, int id) = nullptr;
     // Enables and shows controls as the record says; after opening and every command.

@@ -10,6 +10,9 @@ set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/../pages/page_routes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/welcome_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/game_type_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/player_setup_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/multiplayer_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../pages/server_options_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/game_options_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/map_select_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../pages/command_line_page.cpp

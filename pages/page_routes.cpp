@@ -53,11 +53,6 @@ const PageRoutes routes[] = {
     {videoOptions, to(commandLine), to(mapSelect)},
 };
 
-// Pages whose templates have no behaviour of their own yet.
-const Page playerSetupPage{.templateId = playerSetup};
-const Page multiplayerPage{.templateId = multiplayer};
-const Page serverOptionsPage{.templateId = serverOptions, .offersHelp = false};
-
 const Page* const allPages[] = {
     &welcomePage,     &gameTypePage,  &playerSetupPage, &multiplayerPage, &serverOptionsPage,
     &gameOptionsPage, &mapSelectPage, &commandLinePage, &runPage,         &videoOptionsPage};

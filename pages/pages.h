@@ -7,6 +7,9 @@
 
 extern const Page welcomePage;
 extern const Page gameTypePage;
+extern const Page playerSetupPage;
+extern const Page multiplayerPage;
+extern const Page serverOptionsPage;
 extern const Page gameOptionsPage;
 extern const Page mapSelectPage;
 extern const Page commandLinePage;

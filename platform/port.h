@@ -39,6 +39,9 @@ class PageWindow {
     // limit bytes.
     virtual std::string itemText(int id, std::size_t limit) = 0;
     virtual std::size_t itemTextLength(int id) = 0;
+    // Refuses typed characters beyond maxChars (at least 1); text set by the program is not
+    // limited.
+    virtual void limitTyping(int id, std::size_t maxChars) = 0;
     virtual bool isChecked(int id) = 0;
     virtual void setChecked(int id, bool checked) = 0;
     virtual void enableItem(int id, bool enabled) = 0;

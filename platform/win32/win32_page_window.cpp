@@ -50,6 +50,12 @@ std::size_t Win32PageWindow::itemTextLength(int id) {
     return static_cast<std::size_t>(std::max(GetWindowTextLengthA(item), 0));
 }
 
+void Win32PageWindow::limitTyping(int id, std::size_t maxChars) {
+    // A limit of 0 would lift the limit altogether.
+    const auto limit = static_cast<WPARAM>(std::clamp<std::size_t>(maxChars, 1, INT_MAX));
+    sendToItem(dialog_, id, EM_LIMITTEXT, limit, 0);
+}
+
 bool Win32PageWindow::isChecked(int id) {
     return IsDlgButtonChecked(dialog_, id) == BST_CHECKED;
 }

@@ -14,6 +14,7 @@ class Win32PageWindow final : public PageWindow {
     void setItemText(int id, std::string_view text) override;
     std::string itemText(int id, std::size_t limit) override;
     std::size_t itemTextLength(int id) override;
+    void limitTyping(int id, std::size_t maxChars) override;
     bool isChecked(int id) override;
     void setChecked(int id, bool checked) override;
     void enableItem(int id, bool enabled) override;

@@ -88,6 +88,11 @@ std::size_t FakePage::itemTextLength(int id) {
     return c ? c->text.size() : 0;
 }
 
+void FakePage::limitTyping(int id, std::size_t maxChars) {
+    if (Control* c = find(id))
+        c->typingLimit = std::max<std::size_t>(maxChars, 1);
+}
+
 bool FakePage::isChecked(int id) {
     const Control* c = find(id);
     return c && c->checked;
@@ -230,7 +235,8 @@ bool FakePage::typeText(int id, std::string_view text) {
     std::string typed;
     for (const char key : text) {
         const bool refused = key == '\0' || key == '\r' || key == '\n' || // one-line boxes
-                             (digitsOnly && !std::isdigit(static_cast<unsigned char>(key)));
+                             (digitsOnly && !std::isdigit(static_cast<unsigned char>(key))) ||
+                             typed.size() >= c.typingLimit;
         if (!refused)
             typed += key;
     }

@@ -3,11 +3,12 @@
 // the controls' texts, check states, enabled and shown states, list entries and timers, and
 // does what Windows does when the player acts: a disabled or hidden control takes no click,
 // an automatic radio button clears its group, a sorted list inserts in order, a number box
-// refuses letters.
+// refuses letters, a box with a typing limit refuses keys beyond it.
 
 #include "platform/port.h"
 #include "support/resource_parser.h"
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <string>
@@ -25,6 +26,7 @@ class FakePage : public PageWindow {
     void setItemText(int id, std::string_view text) override;
     std::string itemText(int id, std::size_t limit) override;
     std::size_t itemTextLength(int id) override;
+    void limitTyping(int id, std::size_t maxChars) override;
     bool isChecked(int id) override;
     void setChecked(int id, bool checked) override;
     void enableItem(int id, bool enabled) override;
@@ -78,6 +80,7 @@ class FakePage : public PageWindow {
         bool visible = true;
         std::vector<std::string> entries;
         int selection = -1;
+        std::size_t typingLimit = SIZE_MAX;
     };
 
     std::size_t indexOf(int id) const; // controls_.size() when there is none

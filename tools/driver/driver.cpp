@@ -123,6 +123,18 @@ int listCount(HWND dialog, int id) {
     return static_cast<int>(static_cast<LRESULT>(count));
 }
 
+int listSelection(HWND dialog, int id) {
+    DWORD_PTR selected = 0;
+    if (!sendWithTimeout(GetDlgItem(dialog, id), LB_GETCURSEL, 0, 0, &selected))
+        return -1;
+    return static_cast<int>(static_cast<LRESULT>(selected));
+}
+
+bool isShown(HWND dialog, int id) {
+    HWND item = GetDlgItem(dialog, id);
+    return item && IsWindowVisible(item);
+}
+
 void selectListEntry(HWND dialog, int id, int index) {
     sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
@@ -189,6 +201,13 @@ void command(HWND dialog, int id) {
 
 void typeText(HWND dialog, int id, const std::string& text) {
     sendWithTimeout(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void typeKeys(HWND dialog, int id, const std::string& text) {
+    HWND edit = GetDlgItem(dialog, id);
+    sendWithTimeout(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    for (const char key : text)
+        sendWithTimeout(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
 }
 
 void pressEscape(HWND dialog, int focusedItem) {

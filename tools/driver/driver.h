@@ -47,6 +47,8 @@ int listCount(HWND dialog, int id); // entries of a list box, -1 when it cannot 
 // Selects an entry of a list box as a click on it would (no notification is sent).
 void selectListEntry(HWND dialog, int id, int index);
 std::string listEntryText(HWND dialog, int id, int index); // empty when there is none
+int listSelection(HWND dialog, int id);                    // -1 when nothing is selected
+bool isShown(HWND dialog, int id);
 // Whether the window's thread answers a message within a few seconds.
 bool answers(HWND window);
 // Whether the run page is back from a launch: it answers during the game too, but only once
@@ -65,6 +67,8 @@ bool setButton(HWND dialog, int id, bool checked);
 void command(HWND dialog, int id);
 // Sets an item's text as typing would.
 void typeText(HWND dialog, int id, const std::string& text);
+// Empties an edit box and types the text key by key, so that the box's own limits apply.
+void typeKeys(HWND dialog, int id, const std::string& text);
 void pressEscape(HWND dialog, int focusedItem);
 // Presses F1 with the keyboard on one of the dialog's items, as a player asking for help.
 void pressF1(HWND dialog, int focusedItem);

@@ -1,14 +1,16 @@
 // A scripted tour of the launcher for a machine without a screen: starts zatstart.exe, walks
 // the pages of a single-player game, opens the dialogs that come on top of a page (control
-// setup, video options and their dialogs, help), then loads a deathmatch-server settings file
-// and walks every page of that chain, asks for a screenshot of each and presses Run at the end
-// of both walks. Prints what the stand-in game received.
+// setup, video options and their dialogs, help), then walks the three deathmatch chains with a
+// player's choices made (joining a server; a server started from a loaded settings file; a
+// dedicated server), asks for a screenshot of each page and presses Run at the end of every
+// walk. Prints what the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
 // exists (tools/run.sh takes the picture); without anyone taking it, it goes on after a while.
 // The launcher must already know where the game is (INI file written).
 
+#include "deathmatch_choices.h"
 #include "driver.h"
 #include "game_files.h"
 
@@ -69,7 +71,9 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     image.setInt(SettingsImage::multiplayerMode, 202);
     image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth, demoGameDirectory());
     image.setText(SettingsImage::mapName, SettingsImage::nameWidth, "dm_forge");
+    image.setInt(40, 5); // dm_forge's place in the sorted deathmatch list
     image.setText(SettingsImage::skinName, SettingsImage::nameWidth, "Rook_Base2");
+    image.setInt(44, 1); // Rook_Base2's place in Rook's skins
     const std::string file = shotFolder + "deathmatch-server.ZTP";
     writeFile(file, image.bytes());
     click(welcome, 222);
@@ -199,7 +203,7 @@ void tour(ZatStart& zat) {
     if (zat.waitForDialog(locateTitle, 2s))
         throw TourStopped{"the launcher asks where the game is: no INI file"};
 
-    // A single-player game, then a deathmatch server loaded from a settings file.
+    // A single-player game, then the deathmatch chains.
     HWND run = walk(zat, page, "", singlePlayerChoices);
     command(run, 309);
     if (HWND about = zat.waitForDialog(aboutTitle)) {
@@ -210,9 +214,13 @@ void tour(ZatStart& zat) {
     }
     HWND video = dialogsOnTop(zat, run);
     command(video, 300);
+    run = walk(zat, expectPage(zat, Page::welcome), "-join", joinChoices);
+    command(run, 300);
     page = expectPage(zat, Page::welcome);
     loadServerSettings(zat, page);
-    run = walk(zat, page, "-deathmatch");
+    run = walk(zat, page, "-server", serverChoices);
+    command(run, 300);
+    run = walk(zat, expectPage(zat, Page::welcome), "-dedicated", dedicatedServerChoices);
 
     click(run, closeButton);
     if (auto question = zat.waitForMessageBox()) {
@@ -259,8 +267,8 @@ int main(int argc, char** argv) {
         else
             std::printf("  config bytes:      (file missing)\n");
     }
-    if (starts.size() != startsBefore + 2) {
-        std::printf("tour stopped: expected two starts of the game, saw %d\n",
+    if (starts.size() != startsBefore + 4) {
+        std::printf("tour stopped: expected four starts of the game, saw %d\n",
                     static_cast<int>(starts.size() - startsBefore));
         return 1;
     }
