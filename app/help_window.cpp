@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include "app/page_frame.h"
 #include "pages/help_topics.h"
 
 namespace {
@@ -27,23 +28,25 @@ int topicOf(int pageTemplate) {
 
 } // namespace
 
-void showHelp(App& app, int pageTemplate) {
-    app.desktop.runDialog(templates::help,
-                          [pageTemplate](PageWindow& window, const PageEvent& event) {
-                              if (event.kind == PageEvent::Kind::init) {
-                                  for (const HelpTopic& topic : helpTopics())
-                                      window.listAdd(kTopicList, topic.title);
-                                  showTopic(window, topicOf(pageTemplate));
-                                  return false;
-                              }
-                              if (event.kind != PageEvent::Kind::command)
-                                  return false;
-                              if (event.id == kTopicChosen)
-                                  showTopic(window, window.listSelection(kTopicList));
-                              else if (event.id == kClose)
-                                  window.end();
-                              else
-                                  return false;
-                              return true;
-                          });
+void showHelp(App& app, PageWindow& page, int pageTemplate) {
+    const bool shown = app.desktop.runDialog(
+        templates::help, [pageTemplate](PageWindow& window, const PageEvent& event) {
+            if (event.kind == PageEvent::Kind::init) {
+                for (const HelpTopic& topic : helpTopics())
+                    window.listAdd(kTopicList, topic.title);
+                showTopic(window, topicOf(pageTemplate));
+                return false;
+            }
+            if (event.kind != PageEvent::Kind::command)
+                return false;
+            if (event.id == kTopicChosen)
+                showTopic(window, window.listSelection(kTopicList));
+            else if (event.id == kClose)
+                window.end();
+            else
+                return false;
+            return true;
+        });
+    if (!shown)
+        showError(app, &page, "The help could not be shown.");
 }

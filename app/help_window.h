@@ -5,4 +5,5 @@
 
 #include "app/app_state.h"
 
-void showHelp(App& app, int pageTemplate);
+// Says so in a message owned by the page when the window cannot be shown.
+void showHelp(App& app, PageWindow& page, int pageTemplate);

@@ -44,7 +44,7 @@ bool navigate(App& app, const Page& page, PageWindow& window, int id) {
     else if (id == frameIds::about)
         openAboutBox(app);
     else if (id == frameIds::help)
-        showHelp(app, page.templateId);
+        showHelp(app, window, page.templateId);
     return true;
 }
 

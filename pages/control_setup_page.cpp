@@ -70,7 +70,7 @@ bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
     else if (event.id == kLoadConfig)
         chooseGameConfig(app, window);
     else if (event.id == frameIds::help)
-        showHelp(app, templates::controlSetup);
+        showHelp(app, window, templates::controlSetup);
     else if (event.id == kOk || event.id == kClose)
         window.end();
     else

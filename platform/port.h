@@ -97,7 +97,8 @@ class Desktop {
     virtual ~Desktop() = default;
 
     // Opens a dialog template modally, without an owner window, and returns when it ends.
-    virtual void runDialog(int templateId, const PageHandler& handler) = 0;
+    // False when the dialog could not be shown at all.
+    virtual bool runDialog(int templateId, const PageHandler& handler) = 0;
 
     virtual MessageAnswer messageBox(PageWindow* owner, std::string_view text,
                                      std::string_view caption, MessageIcon icon,

@@ -5,8 +5,8 @@
 #include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_page_window.h"
 
-void Win32Desktop::runDialog(int templateId, const PageHandler& handler) {
-    runModalDialog(instance_, templateId, handler);
+bool Win32Desktop::runDialog(int templateId, const PageHandler& handler) {
+    return runModalDialog(instance_, templateId, handler);
 }
 
 MessageAnswer Win32Desktop::messageBox(PageWindow* owner, std::string_view text,

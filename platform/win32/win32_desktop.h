@@ -9,7 +9,7 @@ class Win32Desktop final : public Desktop {
   public:
     explicit Win32Desktop(HINSTANCE instance) : instance_(instance) {}
 
-    void runDialog(int templateId, const PageHandler& handler) override;
+    bool runDialog(int templateId, const PageHandler& handler) override;
 
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
                              MessageIcon icon, MessageButtons buttons) override;

@@ -80,10 +80,11 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-void runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
+bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
     DialogSession session{handler, Win32PageWindow(nullptr), nullptr};
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr, pageDialogProc,
-                    reinterpret_cast<LPARAM>(&session));
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr,
+                                           pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)
         std::rethrow_exception(session.failure);
+    return result != -1;
 }

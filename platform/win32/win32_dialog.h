@@ -5,4 +5,5 @@
 
 #include <windows.h>
 
-void runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler);
+// False when the dialog could not be created.
+bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler);

@@ -79,9 +79,8 @@ class DeathmatchChains : public LauncherTest {
         HWND save = zat().waitForDialog(saveTitle);
         const std::string file = folder().path(name);
         EXPECT_TRUE(save && chooseFile(save, file));
-        std::vector<GameStart> starts;
-        EXPECT_TRUE(waitUntil(
-            [&] { return (starts = gameStarts(folder().standinLog())).size() > startsBefore; }));
+        const auto starts = waitForGameStarts(folder().standinLog(), startsBefore + 1);
+        EXPECT_GT(starts.size(), startsBefore);
         if (starts.size() > startsBefore) {
             const std::string directory = folder().gameShortDirectory();
             EXPECT_EQ(starts.back().commandLine, directory + "zat.exe +set deathmatch 1" +

@@ -9,12 +9,6 @@
 namespace e2e {
 namespace {
 
-std::vector<GameStart> waitForStarts(const std::string& log, std::size_t count) {
-    std::vector<GameStart> starts;
-    waitUntil([&] { return (starts = gameStarts(log)).size() >= count; });
-    return starts;
-}
-
 using Launch = LauncherTest;
 
 TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
@@ -37,7 +31,7 @@ TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
     EXPECT_FALSE(isChecked(run, 501));
 
     click(run, nextButton);
-    auto starts = waitForStarts(folder().standinLog(), 1);
+    auto starts = waitForGameStarts(folder().standinLog(), 1);
     ASSERT_EQ(starts.size(), 1u) << "the game was not started";
     const std::string directory = folder().gameShortDirectory();
     EXPECT_EQ(starts[0].commandLine, launchCommandFor(directory, 0));
@@ -50,7 +44,7 @@ TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
     EXPECT_TRUE(zat().running());
     EXPECT_EQ(zat().visiblePage(), run);
     click(run, nextButton);
-    starts = waitForStarts(folder().standinLog(), 2);
+    starts = waitForGameStarts(folder().standinLog(), 2);
     ASSERT_EQ(starts.size(), 2u) << "a second Run did not start the game again";
     EXPECT_EQ(starts[1].commandLine, starts[0].commandLine);
     EXPECT_EQ(starts[1].config, starts[0].config);

@@ -49,9 +49,8 @@ TEST_F(SettingsFile, LoadedSettingsSkipStraightToTheirCommandLine) {
     HWND run = next(zat(), commandLine, Page::run);
     ASSERT_NE(run, nullptr);
     click(run, nextButton);
-    std::vector<GameStart> starts;
-    ASSERT_TRUE(waitUntil([&] { return !(starts = gameStarts(folder().standinLog())).empty(); }))
-        << "the game was not started";
+    const auto starts = waitForGameStarts(folder().standinLog(), 1);
+    ASSERT_FALSE(starts.empty()) << "the game was not started";
     EXPECT_EQ(starts[0].commandLine, launchCommandFor(folder().gameShortDirectory(), 1));
     EXPECT_EQ(visible(starts[0].config.value_or("(missing)")),
               visible(configFileFor(joiningOptions)));
@@ -70,9 +69,8 @@ TEST_F(SettingsFile, RunCanSaveTheSettingsBeforeStartingTheGame) {
     ASSERT_NE(save, nullptr) << "no \"Save ZatStart Settings File\" dialog";
     const std::string file = folder().path("saved");
     ASSERT_TRUE(chooseFile(save, file));
-    std::vector<GameStart> starts;
-    ASSERT_TRUE(waitUntil([&] { return !(starts = gameStarts(folder().standinLog())).empty(); }))
-        << "the game was not started after saving";
+    const auto starts = waitForGameStarts(folder().standinLog(), 1);
+    ASSERT_FALSE(starts.empty()) << "the game was not started after saving";
 
     // Saved under exactly the typed name, without an extension added.
     const auto saved = readFile(file);

@@ -5,12 +5,6 @@
 namespace e2e {
 namespace {
 
-std::vector<GameStart> waitForStarts(const std::string& log, std::size_t count) {
-    std::vector<GameStart> starts;
-    waitUntil([&] { return (starts = gameStarts(log)).size() >= count; });
-    return starts;
-}
-
 using SetupPages = LauncherTest;
 
 TEST_F(SetupPages, SinglePlayerChoicesReachTheGameAndAUserLevelTheCommandLine) {
@@ -42,7 +36,7 @@ TEST_F(SetupPages, SinglePlayerChoicesReachTheGameAndAUserLevelTheCommandLine) {
     HWND run = next(zat(), commandLine, Page::run);
     ASSERT_NE(run, nullptr);
     click(run, nextButton);
-    auto starts = waitForStarts(folder().standinLog(), 1);
+    auto starts = waitForGameStarts(folder().standinLog(), 1);
     ASSERT_EQ(starts.size(), 1u) << "the game was not started";
     EXPECT_EQ(starts[0].commandLine, launchCommandFor(folder().gameShortDirectory(), 0));
     EXPECT_EQ(visible(starts[0].config.value_or("(missing)")), visible(configFileFor(options)));

@@ -35,9 +35,8 @@ TEST_F(SharedSettingsFile, AnotherGameDirectoryIsAskedAboutAndNoKeepsTheLocatedO
     HWND run = next(zat(), commandLine, Page::run);
     ASSERT_NE(run, nullptr);
     click(run, nextButton);
-    std::vector<GameStart> starts;
-    ASSERT_TRUE(waitUntil([&] { return !(starts = gameStarts(folder().standinLog())).empty(); }))
-        << "the located game was not started";
+    const auto starts = waitForGameStarts(folder().standinLog(), 1);
+    ASSERT_FALSE(starts.empty()) << "the located game was not started";
     EXPECT_EQ(starts[0].commandLine, launchCommandFor(folder().gameShortDirectory(), 0));
     EXPECT_FALSE(fileExists(other + "zat-standin.log")) << "the file's game was started";
 }

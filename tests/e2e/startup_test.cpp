@@ -49,26 +49,5 @@ TEST_F(Startup, SplashShowsForThreeSecondsThenTheWelcomePage) {
         << "the splash stays up under the welcome page";
 }
 
-TEST_F(Startup, SecondStartWhileAPageShowsIsRefusedAndEnds) {
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    ZatStart& second = startZatStart();
-
-    const auto refusal = second.waitForMessageBox();
-    ASSERT_TRUE(refusal.has_value()) << "the second launcher showed no message";
-    EXPECT_EQ(refusal->caption, "Zat Start Version 1.5");
-    EXPECT_EQ(refusal->text, "A Previous Instance of Zat Start is already running. Please close "
-                             "it before running another instance.");
-    EXPECT_EQ(second.findSplash(), nullptr) << "the refused launcher showed its splash";
-    answer(*refusal, IDOK);
-
-    const auto exitCode = second.waitForExit();
-    ASSERT_TRUE(exitCode.has_value()) << "the refused launcher did not end";
-    EXPECT_EQ(*exitCode, 0u);
-    EXPECT_TRUE(zat().running()) << "the first launcher ended too";
-    EXPECT_TRUE(IsWindowVisible(welcome) && answers(welcome))
-        << "the first launcher's page no longer answers";
-}
-
 } // namespace
 } // namespace e2e

@@ -22,7 +22,9 @@ const std::vector<DialogTemplate>& programDialogs() {
     return dialogs;
 }
 
-void FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
+bool FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
+    if (dialogsThatFail.count(templateId))
+        return false;
     const auto dialog = std::find_if(dialogs_.begin(), dialogs_.end(),
                                      [&](const DialogTemplate& d) { return d.id == templateId; });
     if (dialog == dialogs_.end())
@@ -37,6 +39,7 @@ void FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
     --depth_;
     if (!page.ended())
         throw std::logic_error("dialog " + std::to_string(templateId) + " was left open");
+    return true;
 }
 
 MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,

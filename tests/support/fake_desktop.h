@@ -63,6 +63,7 @@ class FakeDesktop : public Desktop {
     // The short form of a path; unset, every path is its own short form.
     std::function<std::optional<std::string>(std::string_view)> shortPathOf;
     bool programStarts = true;
+    std::set<int> dialogsThatFail; // templates that cannot be shown
 
     // --- Recorded.
     std::vector<int> openedTemplates; // every dialog opened, in order
@@ -75,7 +76,7 @@ class FakeDesktop : public Desktop {
     std::optional<std::size_t> claimedAfterDialogs;
 
     // --- The port.
-    void runDialog(int templateId, const PageHandler& handler) override;
+    bool runDialog(int templateId, const PageHandler& handler) override;
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
                              MessageIcon icon, MessageButtons buttons) override;
     std::optional<std::string> fileDialog(PageWindow& owner,

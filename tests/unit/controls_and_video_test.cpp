@@ -145,6 +145,17 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
     walk.run();
 }
 
+TEST(Help, AHelpWindowThatCannotBeShownIsReported) {
+    LocatedWalk walk;
+    walk.desktop.dialogsThatFail.insert(help);
+    walk.command(welcome, 310);
+    walk.closeOn(welcome);
+    walk.run();
+    const MessageBoxShown& error = walk.desktop.messageBoxes.at(0);
+    EXPECT_EQ("The help could not be shown.", error.text);
+    EXPECT_EQ(MessageIcon::error, error.icon);
+}
+
 TEST(Help, EveryPageAndTheControlSetupPageHaveATopic) {
     std::vector<int> explained;
     for (const HelpTopic& topic : helpTopics())

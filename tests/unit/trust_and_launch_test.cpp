@@ -23,8 +23,7 @@ std::string upperCase(std::string text) {
 
 // Located in game\, loads a file that names another game directory, answers the question
 // about it if one comes, and goes on to the run page to start the game.
-Walk& loadAndRun(Walk& walk, const std::string& fileDirectory,
-                 std::optional<MessageAnswer> trust) {
+Walk& loadAndRun(Walk& walk, const std::string& fileDirectory, std::optional<MessageAnswer> trust) {
     walk.gameLocatedAt(walk.folder.path("game\\"));
     LaunchSettings saved{};
     applyStartupValues(saved);

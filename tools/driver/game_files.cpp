@@ -225,4 +225,10 @@ std::string visible(std::string_view text) {
     return out;
 }
 
+std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count) {
+    std::vector<GameStart> starts;
+    waitUntil([&] { return (starts = gameStarts(logPath)).size() >= count; });
+    return starts;
+}
+
 } // namespace e2e

@@ -60,6 +60,8 @@ struct GameStart {
     std::optional<std::string> config;     // the bytes, or nothing when the file was missing
 };
 std::vector<GameStart> gameStarts(const std::string& logPath);
+// Waits until the log holds at least count starts; the starts it holds by then.
+std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count);
 
 // A settings file image: the 1648-byte record with the launcher's start-up values, to be
 // changed field by field.
