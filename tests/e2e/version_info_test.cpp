@@ -1,0 +1,42 @@
+// The version information Explorer shows in the built exe's properties.
+#include "game_files.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+std::string versionString(const std::vector<char>& info, const char* name) {
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) ||
+        length == 0)
+        return "(missing)";
+    return std::string(value);
+}
+
+TEST(VersionInfo, NamesTheProductAndVersionOnePointFive) {
+    const std::string exe = zatStartExe();
+    const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), nullptr);
+    ASSERT_GT(size, 0u) << exe << " carries no version information";
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, info.data()));
+
+    EXPECT_EQ(versionString(info, "ProductName"), "Zat Start");
+    EXPECT_EQ(versionString(info, "ProductVersion"), "1.5");
+    EXPECT_EQ(versionString(info, "FileVersion"), "1.5");
+    EXPECT_NE(versionString(info, "FileDescription"), "(missing)");
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(5, 1)); // 1.5
+}
+
+} // namespace
+} // namespace e2e
