@@ -7,8 +7,10 @@
 
 namespace {
 
-// Config files are small scripts; the rest of a huge file is not read.
-constexpr std::size_t kConfigReadLimit = 4u << 20;
+// Config files are scripts of a few kilobytes. A file far beyond any real one is refused with
+// the read error rather than read in part: the bindings of an unread rest would be lost
+// without a word.
+constexpr std::size_t kConfigReadLimit = 64u << 20;
 // A key name or command longer than a slot can hold is skipped, never cut into another key.
 constexpr std::size_t kWordLimit = 19;
 
@@ -87,8 +89,8 @@ void takeBindEntries(LaunchSettings& settings, std::string_view fileText) {
 }
 
 Failure readGameConfig(LaunchSettings& settings, std::string_view path) {
-    const auto bytes = readFileBytes(path, kConfigReadLimit);
-    if (!bytes)
+    const auto bytes = readFileBytes(path, kConfigReadLimit + 1);
+    if (!bytes || bytes->size() > kConfigReadLimit)
         return configMessages::cantRead;
     takeBindEntries(settings, *bytes);
     return std::nullopt;
