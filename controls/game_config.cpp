@@ -3,8 +3,6 @@
 #include "controls/bindings.h"
 #include "platform/files.h"
 
-#include <cctype>
-
 namespace {
 
 // Config files are scripts of a few kilobytes. A file far beyond any real one is refused with
@@ -14,18 +12,10 @@ constexpr std::size_t kConfigReadLimit = 64u << 20;
 // A key name or command longer than a slot can hold is skipped, never cut into another key.
 constexpr std::size_t kWordLimit = 19;
 
+// White space as isspace sees it in the C locale, the only one the program runs in; written
+// out because a library call per character was the largest cost of reading a large file.
 bool isWhiteSpace(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-// The file as a text-mode read sees it: CR LF pairs are single line breaks.
-std::string asTextMode(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
-            text += bytes[i];
-    return text;
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 // The next word as "%s" reads it: white space skipped, then up to the next white space.
@@ -34,10 +24,16 @@ std::string_view readWord(std::string_view text, std::size_t& at) {
     while (at < text.size() && isWhiteSpace(text[at]))
         ++at;
     const std::size_t start = at;
-    while (at < text.size() && !isWhiteSpace(text[at]))
-        ++at;
-    std::string_view word = text.substr(start, at - start);
-    return word.substr(0, word.find('\0'));
+    std::size_t wordEnd = std::string_view::npos; // at its first NUL byte, if any
+    for (; at < text.size() && !isWhiteSpace(text[at]); ++at)
+        if (text[at] == '\0' && wordEnd == std::string_view::npos)
+            wordEnd = at;
+    return text.substr(start, (wordEnd == std::string_view::npos ? at : wordEnd) - start);
+}
+
+// Compared character by character: a library call per place costs more than the comparison.
+bool startsBind(std::string_view text, std::size_t at) {
+    return text[at] == 'b' && text[at + 1] == 'i' && text[at + 2] == 'n' && text[at + 3] == 'd';
 }
 
 } // namespace
@@ -68,19 +64,26 @@ Failure writeGameConfig(std::string_view gameDirectory, std::string_view optionT
     return std::nullopt;
 }
 
-void takeBindEntries(LaunchSettings& settings, std::string_view fileText) {
+void takeBindEntries(LaunchSettings& settings, std::string_view text) {
     clearBindings(settings);
-    const std::string text = asTextMode(fileText);
     std::size_t at = 0;
     while (at < text.size()) {
-        // A piece: at most five characters, ending early after a line break.
-        std::size_t end = at;
-        while (end < text.size() && end - at < 5 && (end == at || text[end - 1] != '\n'))
-            ++end;
-        const std::string_view piece = std::string_view(text).substr(at, end - at - 1);
-        at = end;
-        if (piece != "bind")
+        // Pieces of five characters run from here to the line break, so only every fifth
+        // place needs a look; a shorter last piece is never "bind" plus a character. To a
+        // text-mode read a CR LF pair is one break, but the only piece that would come out
+        // differently holds the CR, so it is never "bind" either: the bytes do as they are.
+        const std::size_t lineFeed = text.find('\n', at);
+        const std::size_t lineEnd = lineFeed == std::string_view::npos ? text.size() : lineFeed + 1;
+        std::size_t piece = at;
+        while (piece + 5 <= lineEnd && !startsBind(text, piece))
+            piece += 5;
+        if (piece + 5 > lineEnd) {
+            at = lineEnd;
             continue;
+        }
+        // A word never holds a carriage return or a line feed, so words read from the bytes
+        // are the words a text-mode read finds.
+        at = piece + 5;
         const std::string_view keyName = readWord(text, at);
         const std::string_view command = readWord(text, at);
         if (keyName.size() <= kWordLimit && command.size() <= kWordLimit)

@@ -50,8 +50,19 @@ std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxB
     std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
     if (!file)
         return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    bytes.resize(std::fread(bytes.data(), 1, maxBytes, file));
+    // Sized by the file, not by the limit: a limit far above the file's size costs nothing.
+    std::string bytes;
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) == 0 && info.st_size > 0)
+        bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
+    char chunk[1 << 16];
+    while (bytes.size() < maxBytes) {
+        const std::size_t got =
+            std::fread(chunk, 1, std::min(sizeof chunk, maxBytes - bytes.size()), file);
+        if (got == 0)
+            break;
+        bytes.append(chunk, got);
+    }
     std::fclose(file);
     return bytes;
 }

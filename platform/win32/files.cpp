@@ -4,23 +4,28 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxBytes) {
     const std::string name(path);
     HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    std::size_t total = 0;
-    while (total < maxBytes) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - total, 1u << 20));
+    // Sized by the file, not by the limit: a limit far above the file's size costs nothing.
+    std::string bytes;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
+        bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), maxBytes));
+    char chunk[1 << 16];
+    while (bytes.size() < maxBytes) {
+        const DWORD wanted = static_cast<DWORD>(std::min(sizeof chunk, maxBytes - bytes.size()));
         DWORD got = 0;
-        if (!ReadFile(file, bytes.data() + total, chunk, &got, nullptr) || got == 0)
+        if (!ReadFile(file, chunk, wanted, &got, nullptr) || got == 0)
             break;
-        total += got;
+        bytes.append(chunk, got);
     }
     CloseHandle(file);
-    bytes.resize(total);
     return bytes;
 }
 
