@@ -27,9 +27,11 @@ void enableControls(PageWindow& window, bool enabled) {
 
 bool startGame(App& app, PageWindow& window, const std::string& directory) {
     app.gameRunning = true;
-    enableControls(window, false);
+    // The controls rest once the game is on its way, not before: the start waits for nothing,
+    // and no click can come in between.
     const bool started =
-        app.desktop.runProgram(directory + "zat.exe", app.commandLine.launchCommand, directory);
+        app.desktop.runProgram(directory + "zat.exe", app.commandLine.launchCommand, directory,
+                               [&] { enableControls(window, false); });
     enableControls(window, true);
     app.gameRunning = false;
     return started;

@@ -126,7 +126,9 @@ class Desktop {
 
     // Starts executable (an absolute path) with the given command line in the given
     // directory, without any command interpreter, and waits until it ends; the windows keep
-    // painting and answering meanwhile. False when it could not be started.
+    // painting and answering meanwhile. started runs once the program is on its way, before any
+    // message is answered. False when it could not be started.
     virtual bool runProgram(std::string_view executable, std::string_view commandLine,
-                            std::string_view currentDirectory) = 0;
+                            std::string_view currentDirectory,
+                            const std::function<void()>& started) = 0;
 };

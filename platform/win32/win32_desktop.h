@@ -26,7 +26,8 @@ class Win32Desktop final : public Desktop {
     std::optional<std::string> shortPath(std::string_view path) override;
 
     bool runProgram(std::string_view executable, std::string_view commandLine,
-                    std::string_view currentDirectory) override;
+                    std::string_view currentDirectory,
+                    const std::function<void()>& started) override;
 
   private:
     HINSTANCE instance_;

@@ -70,7 +70,8 @@ std::optional<std::string> Win32Desktop::shortPath(std::string_view path) {
 }
 
 bool Win32Desktop::runProgram(std::string_view executable, std::string_view commandLine,
-                              std::string_view currentDirectory) {
+                              std::string_view currentDirectory,
+                              const std::function<void()>& started) {
     const std::string program(executable);
     const std::string directory(currentDirectory);
     // CreateProcessA may write into the command line, so it gets a copy of its own.
@@ -84,6 +85,7 @@ bool Win32Desktop::runProgram(std::string_view executable, std::string_view comm
                         directory.empty() ? nullptr : directory.c_str(), &startup, &process))
         return false;
     CloseHandle(process.hThread);
+    started();
     waitPumpingMessages(process.hProcess);
     CloseHandle(process.hProcess);
     return true;

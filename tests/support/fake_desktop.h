@@ -95,9 +95,12 @@ class FakeDesktop : public Desktop {
         return shortPathOf ? shortPathOf(path) : std::string(path);
     }
     bool runProgram(std::string_view executable, std::string_view commandLine,
-                    std::string_view currentDirectory) override {
+                    std::string_view currentDirectory,
+                    const std::function<void()>& started) override {
         programRuns.push_back(
             {std::string(executable), std::string(commandLine), std::string(currentDirectory)});
+        if (programStarts)
+            started();
         if (programStarts && whileProgramRuns)
             whileProgramRuns();
         return programStarts;
