@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Measures the launcher (not a test, not run by tools/test-all.sh): the logic natively,
+# optimised and without sanitizers (build/benchmark), then the real zatstart.exe of the windows
+# preset under Wine on a virtual display. docs/performance.md holds the figures of one run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+tools/install-deps.sh
+
+echo "== The logic, natively"
+cmake --preset benchmark >/dev/null
+cmake --build --preset benchmark --target zat_benchmark
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+build/benchmark/bench/zat_benchmark "$scratch"
+
+echo "== zatstart.exe under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target zatstart standin_game zat_timing_probe
+export WINEPREFIX="$root/build/windows/wineprefix"
+tools/wine-prefix.sh
+ZAT_E2E_TIMEOUT=900 tests/e2e/run-under-xvfb.sh "$root/build/windows/tools/zat_timing_probe.exe"
