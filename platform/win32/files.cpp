@@ -10,6 +10,12 @@ std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxB
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
+    // A path may name a device or a pipe ("CON", "\\.\pipe\..."), whose reads can wait
+    // for ever: only files on a disk are read.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        return std::nullopt;
+    }
     std::string bytes(maxBytes, '\0');
     std::size_t total = 0;
     while (total < maxBytes) {
