@@ -111,10 +111,11 @@ StartRequest startRequestOf(const std::vector<std::string>& arguments) {
             return wrong(request.form == StartForm::openFile
                              ? "The settings file to open is missing."
                              : "\"" + first + "\" needs a settings file.");
-        request.file = arguments[fileAt];
         used = fileAt + 1;
     }
     if (arguments.size() > used)
         return wrong("Unexpected argument \"" + arguments[used] + "\".");
+    if (request.form != StartForm::usage)
+        request.file = arguments[fileAt];
     return request;
 }

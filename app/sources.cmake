@@ -1,6 +1,5 @@
 set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line_args.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line_forms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launch_from_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_start.cpp
