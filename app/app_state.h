@@ -54,4 +54,6 @@ struct App {
     // settings file may not silently replace.
     std::string locatedDirectory;
     bool gameRunning = false; // started from the run page, which waits for it to end
+    // A settings file named on the command line, opened once the welcome page is shown.
+    std::string fileToOpen;
 };

@@ -1,5 +1,6 @@
-// Entry point of the launcher: no main window of its own, only modal pages.
-#include "app/startup.h"
+// Entry point of the launcher: no main window of its own, only modal pages, or none at all
+// when the command line asks for a launch without them.
+#include "app/command_line_forms.h"
 #include "platform/win32/win32_desktop.h"
 
 #include <windows.h>
@@ -15,5 +16,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     Win32Desktop desktop(instance);
-    return runZatStart(desktop);
+    return runFromCommandLine(desktop, GetCommandLineA());
 }

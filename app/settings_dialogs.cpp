@@ -58,12 +58,18 @@ bool loadSettingsFile(App& app, PageWindow& window) {
     const auto chosen = app.desktop.fileDialog(window, settingsFileRequest(false));
     if (!chosen)
         return false;
-    Failure failure = storeChosenPath(app.settings.loadPath, *chosen);
+    loadSettingsFileAt(app, window, *chosen);
+    return true;
+}
+
+bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path) {
+    Failure failure = storeChosenPath(app.settings.loadPath, path);
     if (!failure)
         failure = readSettingsFile(app.settings);
-    if (failure)
+    if (failure) {
         report(app, window, failure);
-    else
-        confirmGameDirectory(app, window);
+        return false;
+    }
+    confirmGameDirectory(app, window);
     return true;
 }

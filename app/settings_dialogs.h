@@ -3,6 +3,12 @@
 
 #include "app/app_state.h"
 
+#include <string_view>
+
 // Both return whether the player chose a file (whether or not it could be used).
 bool saveSettingsFile(App& app, PageWindow& window);
 bool loadSettingsFile(App& app, PageWindow& window);
+
+// Loads the file at path as Load does once a file is chosen: its messages, and the question
+// about a game directory other than the located one. Returns whether it was loaded.
+bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path);

@@ -4,6 +4,8 @@
 #include "pages/pages.h"
 #include "settings/text_field.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kSplashTimer = 1;
@@ -42,7 +44,7 @@ void runPages(App& app) {
 
 } // namespace
 
-int runZatStart(Desktop& desktop) {
+int runZatStart(Desktop& desktop, std::string fileToOpen) {
     // A launcher still at its splash holds no claim and shows no page: not refused.
     if (desktop.dialogWindowExists(kPageTitle) || desktop.singleInstanceClaimed()) {
         desktop.messageBox(nullptr,
@@ -57,6 +59,7 @@ int runZatStart(Desktop& desktop) {
     app.locatedDirectory = fieldText(app.settings.gameDirectory);
     applyStartupValues(app.settings);
     app.pagePosition.left = 0;
+    app.fileToOpen = std::move(fileToOpen);
     showSplash(app);
     runPages(app);
     return 0;

@@ -4,4 +4,8 @@
 
 #include "platform/port.h"
 
-int runZatStart(Desktop& desktop);
+#include <string>
+
+// With a settings file, the welcome page loads it as its Load does and goes on to the command
+// line page.
+int runZatStart(Desktop& desktop, std::string fileToOpen = {});

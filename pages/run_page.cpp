@@ -1,4 +1,5 @@
 // The launch: optionally save the settings, start the game, optionally close.
+#include "app/game_start.h"
 #include "app/settings_dialogs.h"
 #include "pages/pages.h"
 #include "platform/files.h"
@@ -16,22 +17,18 @@ constexpr int kCloseBox = 501;
 constexpr int kControlsAtRest[] = {frameIds::next,           frameIds::back, frameIds::close,
                                    frameIds::navigationMenu, kSaveBox,       kCloseBox};
 
-constexpr std::string_view kDirectoryUnknown =
-    "The game directory is not known, so Zat cannot be started.\n"
-    "Please locate Zat with \"Locate Zat Directory\" in the Navigation Menu.";
-
 void enableControls(PageWindow& window, bool enabled) {
     for (const int id : kControlsAtRest)
         window.enableItem(id, enabled);
 }
 
-bool startGame(App& app, PageWindow& window, const std::string& directory) {
+bool runGame(App& app, PageWindow& window, const std::string& directory) {
     app.gameRunning = true;
     // The controls rest once the game is on its way, not before: the start waits for nothing,
     // and no click can come in between.
-    const bool started =
-        app.desktop.runProgram(directory + "zat.exe", app.commandLine.launchCommand, directory,
-                               [&] { enableControls(window, false); });
+    const bool started = startGame(app.desktop, directory, app.commandLine, [&] {
+                             enableControls(window, false);
+                         }).has_value();
     enableControls(window, true);
     app.gameRunning = false;
     return started;
@@ -48,15 +45,15 @@ bool command(App& app, PageWindow& window, int id) {
         return false;
     const std::string directory(fieldText(app.settings.gameDirectory));
     if (!isFullPath(directory)) {
-        showError(app, &window, kDirectoryUnknown);
+        showError(app, &window, kGameDirectoryUnknown);
         return true;
     }
     const bool save = window.isChecked(kSaveBox);
     const bool closeAfter = window.isChecked(kCloseBox);
     if (save)
         saveSettingsFile(app, window);
-    if (!startGame(app, window, directory)) {
-        showError(app, &window, "There was an error executing ZAT!");
+    if (!runGame(app, window, directory)) {
+        showError(app, &window, kGameNotStarted);
         return true;
     }
     if (closeAfter) {

@@ -1,5 +1,7 @@
 #include "pages/skin_tables.h"
 
+#include "settings/choices.h"
+
 #include <array>
 
 namespace {
@@ -13,11 +15,11 @@ constexpr std::array<std::string_view, 7> tovSkins{
 
 std::span<const std::string_view> skinNamesFor(int playerModel) {
     switch (playerModel) {
-    case 500:
+    case playerModels::rook:
         return rookSkins;
-    case 501:
+    case playerModels::mira:
         return miraSkins;
-    case 502:
+    case playerModels::tov:
         return tovSkins;
     default:
         return {};

@@ -7,6 +7,6 @@
 // Every name fits its 30-character slot and skinName (80 bytes).
 constexpr std::size_t kSkinNameSlot = 30;
 
-// The skins of a character by its model value (500 Rook, 501 Mira, 502 Tov); empty for any
+// The skins of a character by its model value (playerModels); empty for any
 // other value.
 std::span<const std::string_view> skinNamesFor(int playerModel);

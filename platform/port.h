@@ -4,6 +4,7 @@
 // unit tests, which builds every dialog from the same resource script.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -127,8 +128,13 @@ class Desktop {
     // Starts executable (an absolute path) with the given command line in the given
     // directory, without any command interpreter, and waits until it ends; the windows keep
     // painting and answering meanwhile. started runs once the program is on its way, before any
-    // message is answered. False when it could not be started.
-    virtual bool runProgram(std::string_view executable, std::string_view commandLine,
-                            std::string_view currentDirectory,
-                            const std::function<void()>& started) = 0;
+    // message is answered. Its exit code; nothing when it could not be started.
+    virtual std::optional<std::uint32_t> runProgram(std::string_view executable,
+                                                    std::string_view commandLine,
+                                                    std::string_view currentDirectory,
+                                                    const std::function<void()>& started) = 0;
+
+    // Writes to the standard output the program was given, or else to the console of the
+    // program that started it; false when there is neither.
+    virtual bool writeStandardOutput(std::string_view text) = 0;
 };

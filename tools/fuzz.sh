@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes every reader of bytes from elsewhere with libFuzzer (clang): the settings record,
-# the INI text and a config file's bind entries, each from its seed corpus in fuzz/corpus/.
+# the INI text, a config file's bind entries and the program's command line, each from its seed
+# corpus in fuzz/corpus/.
 #
 #   tools/fuzz.sh [SECONDS]    each target for SECONDS (default 60)
 #   tools/fuzz.sh --runs N     each target for N executions
@@ -17,7 +18,7 @@ limit="-max_total_time=${1:-60}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 status=0
-for target in settings_record ini_text bind_entries; do
+for target in settings_record ini_text bind_entries command_line; do
     work="build/fuzz/corpus/$target"
     findings="build/fuzz/findings/$target"
     log="build/fuzz/$target.log"

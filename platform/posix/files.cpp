@@ -47,13 +47,17 @@ bool targetRefusesWriting(const std::string& target) {
 } // namespace
 
 std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxBytes) {
-    std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
+    // Only a file is read, as on Windows: not a folder, nor a device or pipe that may wait.
+    const std::string native = nativePath(path);
+    struct stat info {};
+    if (::stat(native.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    std::FILE* file = std::fopen(native.c_str(), "rb");
     if (!file)
         return std::nullopt;
     // Sized by the file, not by the limit: a limit far above the file's size costs nothing.
     std::string bytes;
-    struct stat info {};
-    if (::fstat(::fileno(file), &info) == 0 && info.st_size > 0)
+    if (info.st_size > 0)
         bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
     char chunk[1 << 16];
     while (bytes.size() < maxBytes) {
@@ -73,7 +77,8 @@ ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
         return ReplaceResult::cannotCreate;
     std::string temporary;
     int fd = -1;
-    const unsigned seed = static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(::time(nullptr));
+    const unsigned seed =
+        static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(::time(nullptr));
     for (unsigned attempt = 0; fd < 0 && attempt < kTemporaryNameAttempts; ++attempt) {
         temporary = temporaryNameFor(target, seed, attempt);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);

@@ -12,6 +12,12 @@ std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxB
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
+    // A path may name a device or a pipe ("CON", "\\.\pipe\..."), whose reads can wait
+    // for ever: only files on a disk are read.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        return std::nullopt;
+    }
     // Sized by the file, not by the limit: a limit far above the file's size costs nothing.
     std::string bytes;
     LARGE_INTEGER size{};

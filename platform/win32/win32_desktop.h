@@ -25,11 +25,14 @@ class Win32Desktop final : public Desktop {
     std::string appDataDirectory() override;
     std::optional<std::string> shortPath(std::string_view path) override;
 
-    bool runProgram(std::string_view executable, std::string_view commandLine,
-                    std::string_view currentDirectory,
-                    const std::function<void()>& started) override;
+    std::optional<std::uint32_t> runProgram(std::string_view executable,
+                                            std::string_view commandLine,
+                                            std::string_view currentDirectory,
+                                            const std::function<void()>& started) override;
+    bool writeStandardOutput(std::string_view text) override;
 
   private:
     HINSTANCE instance_;
     HANDLE instanceClaim_ = nullptr; // held until the process ends
+    HANDLE output_ = nullptr;        // found at the first write
 };

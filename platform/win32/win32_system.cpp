@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -69,9 +70,10 @@ std::optional<std::string> Win32Desktop::shortPath(std::string_view path) {
     return std::string(buffer.data(), length);
 }
 
-bool Win32Desktop::runProgram(std::string_view executable, std::string_view commandLine,
-                              std::string_view currentDirectory,
-                              const std::function<void()>& started) {
+std::optional<std::uint32_t> Win32Desktop::runProgram(std::string_view executable,
+                                                      std::string_view commandLine,
+                                                      std::string_view currentDirectory,
+                                                      const std::function<void()>& started) {
     const std::string program(executable);
     const std::string directory(currentDirectory);
     // CreateProcessA may write into the command line, so it gets a copy of its own.
@@ -83,10 +85,38 @@ bool Win32Desktop::runProgram(std::string_view executable, std::string_view comm
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &process))
-        return false;
+        return std::nullopt;
     CloseHandle(process.hThread);
-    started();
+    if (started)
+        started();
     waitPumpingMessages(process.hProcess);
+    DWORD exitCode = 0;
+    const bool known = GetExitCodeProcess(process.hProcess, &exitCode);
     CloseHandle(process.hProcess);
+    return known ? exitCode : 1u;
+}
+
+// A windowed program has no console of its own: its output goes where it was redirected, or
+// to the console of the command prompt that started it.
+bool Win32Desktop::writeStandardOutput(std::string_view text) {
+    if (!output_) {
+        HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
+        if (given && given != INVALID_HANDLE_VALUE && GetFileType(given) != FILE_TYPE_UNKNOWN)
+            output_ = given;
+        else if (AttachConsole(ATTACH_PARENT_PROCESS))
+            output_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+        if (!output_ || output_ == INVALID_HANDLE_VALUE) {
+            output_ = nullptr;
+            return false;
+        }
+    }
+    while (!text.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 16));
+        if (!WriteFile(output_, text.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        text.remove_prefix(written);
+    }
     return true;
 }

@@ -24,6 +24,8 @@ void LauncherTest::SetUp() {
     folder_ = std::make_unique<TestFolder>(currentTestName());
     removeIniFiles();
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1");
+    SetEnvironmentVariableA("ZAT_STANDIN_STAY", nullptr);
+    SetEnvironmentVariableA("ZAT_STANDIN_EXIT_CODE", nullptr);
 }
 
 void LauncherTest::TearDown() {
@@ -31,8 +33,9 @@ void LauncherTest::TearDown() {
     removeIniFiles();
 }
 
-ZatStart& LauncherTest::startZatStart() {
-    launchers_.push_back(std::make_unique<ZatStart>(zatStartExe(), folder_->directory()));
+ZatStart& LauncherTest::startZatStart(const std::string& arguments, bool captureOutput) {
+    launchers_.push_back(
+        std::make_unique<ZatStart>(zatStartExe(), folder_->directory(), arguments, captureOutput));
     return *launchers_.back();
 }
 

@@ -26,7 +26,7 @@ class LauncherTest : public ::testing::Test {
     void TearDown() override;
 
     // Starts zatstart.exe with the test's folder as its current directory.
-    ZatStart& startZatStart();
+    ZatStart& startZatStart(const std::string& arguments = "", bool captureOutput = false);
     // The usual start: the game already located (INI file present), then the welcome page.
     HWND startAtWelcomePage();
     // Presses a page's button and waits for the page it should lead to.

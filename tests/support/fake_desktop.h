@@ -63,6 +63,9 @@ class FakeDesktop : public Desktop {
     // The short form of a path; unset, every path is its own short form.
     std::function<std::optional<std::string>(std::string_view)> shortPathOf;
     bool programStarts = true;
+    std::uint32_t programExitCode = 0;
+    // What was written to the standard output; unset: the program has none to write to.
+    std::optional<std::string> standardOutput;
     std::set<int> dialogsThatFail; // templates that cannot be shown
 
     // --- Recorded.
@@ -94,16 +97,24 @@ class FakeDesktop : public Desktop {
     std::optional<std::string> shortPath(std::string_view path) override {
         return shortPathOf ? shortPathOf(path) : std::string(path);
     }
-    bool runProgram(std::string_view executable, std::string_view commandLine,
-                    std::string_view currentDirectory,
-                    const std::function<void()>& started) override {
+    std::optional<std::uint32_t> runProgram(std::string_view executable,
+                                            std::string_view commandLine,
+                                            std::string_view currentDirectory,
+                                            const std::function<void()>& started) override {
         programRuns.push_back(
             {std::string(executable), std::string(commandLine), std::string(currentDirectory)});
-        if (programStarts)
+        if (!programStarts)
+            return std::nullopt;
+        if (started)
             started();
-        if (programStarts && whileProgramRuns)
+        if (whileProgramRuns)
             whileProgramRuns();
-        return programStarts;
+        return programExitCode;
+    }
+    bool writeStandardOutput(std::string_view text) override {
+        if (standardOutput)
+            standardOutput->append(text);
+        return standardOutput.has_value();
     }
 
   private:

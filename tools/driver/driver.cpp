@@ -325,13 +325,30 @@ bool cancelDialog(HWND dialog) {
     return waitUntilGone(dialog, 10s);
 }
 
-ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory) {
+ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory,
+                   const std::string& arguments, bool captureOutput) {
     std::string commandLine = "\"" + executable + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    HANDLE outputEnd = nullptr;
+    if (captureOutput) {
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        if (!CreatePipe(&output_, &outputEnd, &inherited, 0))
+            throw std::runtime_error("cannot make a pipe for the standard output");
+        SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = outputEnd;
+        startup.hStdError = outputEnd;
+    }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        currentDirectory.c_str(), &startup, &info))
+    const bool started =
+        CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, captureOutput, 0,
+                       nullptr, currentDirectory.c_str(), &startup, &info);
+    if (outputEnd)
+        CloseHandle(outputEnd); // the program's own copy closes when it ends
+    if (!started)
         throw std::runtime_error("cannot start " + executable + " (error " +
                                  std::to_string(GetLastError()) + ")");
     CloseHandle(info.hThread);
@@ -345,6 +362,17 @@ ZatStart::~ZatStart() {
         WaitForSingleObject(process_, 10000);
     }
     CloseHandle(process_);
+    if (output_)
+        CloseHandle(output_);
+}
+
+std::string ZatStart::readOutput() {
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (output_ && ReadFile(output_, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    return text;
 }
 
 bool ZatStart::running() const {

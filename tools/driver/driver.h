@@ -106,7 +106,10 @@ bool cancelDialog(HWND dialog);
 // A zatstart.exe started by the test; ended when the object goes.
 class ZatStart {
   public:
-    ZatStart(const std::string& executable, const std::string& currentDirectory);
+    // arguments: what follows the program's name on its command line. With captureOutput its
+    // standard output is a pipe that readOutput reads.
+    ZatStart(const std::string& executable, const std::string& currentDirectory,
+             const std::string& arguments = "", bool captureOutput = false);
     ~ZatStart();
     ZatStart(const ZatStart&) = delete;
     ZatStart& operator=(const ZatStart&) = delete;
@@ -115,6 +118,8 @@ class ZatStart {
     bool running() const;
     // Waits until the process has ended; its exit code, or nothing when it still runs.
     std::optional<DWORD> waitForExit(Duration timeout = windowWait);
+    // Everything written to the standard output until the program closed it.
+    std::string readOutput();
 
     std::vector<HWND> windows() const;                            // its top-level windows
     HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
@@ -132,6 +137,7 @@ class ZatStart {
 
   private:
     HANDLE process_ = nullptr;
+    HANDLE output_ = nullptr; // the pipe's reading end
     DWORD pid_ = 0;
 };
 

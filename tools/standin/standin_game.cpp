@@ -21,10 +21,12 @@
 //
 // Afterwards the stand-in shows a small window for about 1.5 seconds and ends, so a launcher
 // that waits for the game carries on. With ZAT_STANDIN_QUICK=1 in the environment it ends at
-// once without a window.
+// once without a window; with ZAT_STANDIN_STAY=1 its window stays until it is closed.
+// ZAT_STANDIN_EXIT_CODE=<number> is the exit code it ends with (0 without it).
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -243,10 +245,16 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool quickRequested() {
+bool requested(const char* name) {
     char value[8] = {};
-    const DWORD length = GetEnvironmentVariableA("ZAT_STANDIN_QUICK", value, sizeof value);
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
     return length == 1 && value[0] == '1';
+}
+
+int exitCode() {
+    char value[16] = {};
+    const DWORD length = GetEnvironmentVariableA("ZAT_STANDIN_EXIT_CODE", value, sizeof value);
+    return length > 0 && length < sizeof value ? std::atoi(value) : 0;
 }
 
 } // namespace
@@ -254,8 +262,8 @@ bool quickRequested() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const Received received = describeStart();
     appendToLog(received.logBlock);
-    if (quickRequested()) {
-        return 0;
+    if (requested("ZAT_STANDIN_QUICK")) {
+        return exitCode();
     }
 
     shownText = received.summary;
@@ -276,12 +284,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
     ShowWindow(window, show);
     UpdateWindow(window);
-    SetTimer(window, closeTimer, showMilliseconds, nullptr);
+    if (!requested("ZAT_STANDIN_STAY"))
+        SetTimer(window, closeTimer, showMilliseconds, nullptr);
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return 0;
+    return exitCode();
 }

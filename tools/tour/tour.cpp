@@ -3,7 +3,8 @@
 // setup, video options and their dialogs, help), then walks the three deathmatch chains with a
 // player's choices made (joining a server; a server started from a loaded settings file; a
 // dedicated server), asks for a screenshot of each page and presses Run at the end of every
-// walk. Prints what the stand-in game received.
+// walk. Last, the server's settings file opens the launcher as a double-click on it does, at
+// its command line page. Prints what the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
@@ -64,6 +65,10 @@ void runGame(HWND run, const std::string& shot) {
         throw TourStopped{"the run page does not answer after the game ended"};
 }
 
+std::string serverSettingsFile() {
+    return shotFolder + "deathmatch-server.ZTP";
+}
+
 // A deathmatch server as a player would have saved it, loaded on the welcome page.
 void loadServerSettings(ZatStart& zat, HWND welcome) {
     SettingsImage image;
@@ -74,7 +79,7 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     image.setInt(40, 5); // dm_forge's place in the sorted deathmatch list
     image.setText(SettingsImage::skinName, SettingsImage::nameWidth, "Rook_Base2");
     image.setInt(44, 1); // Rook_Base2's place in Rook's skins
-    const std::string file = shotFolder + "deathmatch-server.ZTP";
+    const std::string file = serverSettingsFile();
     writeFile(file, image.bytes());
     click(welcome, 222);
     HWND dialog = zat.waitForDialog(loadTitle);
@@ -231,6 +236,21 @@ void tour(ZatStart& zat) {
         throw TourStopped{"the launcher did not end after Close and Yes"};
 }
 
+// The server's settings file named on the command line: the launcher loads it and opens its
+// command line page.
+void openedWithAFile() {
+    std::string quoted = "\"";
+    quoted.append(serverSettingsFile()).push_back('"');
+    ZatStart zat(zatStartExe(), demoGameDirectory(), quoted);
+    HWND commandLine = expectPage(zat, Page::commandLine);
+    screenshot("command-line-of-a-file");
+    click(commandLine, closeButton);
+    if (auto question = zat.waitForMessageBox())
+        answer(*question, IDYES);
+    if (!zat.waitForExit())
+        throw TourStopped{"the launcher opened with a file did not end after Close and Yes"};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -245,8 +265,11 @@ int main(int argc, char** argv) {
     const std::size_t startsBefore = gameStarts(log).size();
 
     try {
-        ZatStart zat(zatStartExe(), demoGameDirectory());
-        tour(zat);
+        {
+            ZatStart zat(zatStartExe(), demoGameDirectory());
+            tour(zat);
+        }
+        openedWithAFile();
     } catch (const TourStopped& stopped) {
         std::printf("tour stopped: %s\n", stopped.why.c_str());
         return 1;

@@ -1,0 +1,56 @@
+#include "app/command_line_forms.h"
+
+#include "app/command_line_args.h"
+#include "app/launch_from_file.h"
+#include "app/startup.h"
+
+#include <string>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage:\r\n"
+    "zatstart.exe\r\n"
+    "    Opens the setup pages.\r\n"
+    "zatstart.exe file.ZTP\r\n"
+    "    Loads the settings file and opens its command line page.\r\n"
+    "zatstart.exe /run file.ZTP\r\n"
+    "    Starts Zat with the settings file, without the pages, from the located game\r\n"
+    "    directory; waits for Zat and returns its exit code.\r\n"
+    "zatstart.exe /print file.ZTP\r\n"
+    "    Writes the launch command and the text of base\\ZatStart.cfg that /run would use.\r\n"
+    "zatstart.exe /?\r\n"
+    "    Shows this text.\r\n";
+
+int showUsage(Desktop& desktop) {
+    if (!desktop.writeStandardOutput(kUsage))
+        desktop.messageBox(nullptr, kUsage, "Zat Start", MessageIcon::none, MessageButtons::ok);
+    return 0;
+}
+
+int refuse(Desktop& desktop, const std::string& problem) {
+    desktop.messageBox(nullptr, problem + "\r\n\r\n" + std::string(kUsage), "Error",
+                       MessageIcon::error, MessageButtons::ok);
+    return 2;
+}
+
+} // namespace
+
+int runFromCommandLine(Desktop& desktop, std::string_view commandLine) {
+    const StartRequest request = startRequestOf(argumentsOf(commandLine));
+    switch (request.form) {
+    case StartForm::pages:
+        return runZatStart(desktop);
+    case StartForm::openFile:
+        return runZatStart(desktop, request.file);
+    case StartForm::run:
+        return runSettingsFile(desktop, request.file);
+    case StartForm::print:
+        return printSettingsFile(desktop, request.file);
+    case StartForm::usage:
+        return showUsage(desktop);
+    case StartForm::wrongUse:
+        break;
+    }
+    return refuse(desktop, request.problem);
+}
