@@ -4,6 +4,7 @@
 
 #include "launch/command_line.h"
 #include "platform/port.h"
+#include "resources/resource_ids.h"
 #include "settings/game_location.h"
 #include "settings/launch_settings.h"
 
@@ -17,26 +18,6 @@ struct PagePosition {
     int32_t width = 0;
     int32_t height = 0;
 };
-
-namespace templates {
-constexpr int about = 1;
-constexpr int driverList = 10;
-constexpr int modeList = 11;
-constexpr int splash = 12;
-constexpr int help = 13;
-constexpr int welcome = 10000;
-constexpr int gameType = 10002;
-constexpr int multiplayer = 10003;
-constexpr int serverOptions = 10004;
-constexpr int gameOptions = 10005;
-constexpr int mapSelect = 10006;
-constexpr int playerSetup = 10007;
-constexpr int controlSetup = 10008;
-constexpr int commandLine = 10009;
-constexpr int run = 10010;
-constexpr int videoOptions = 10011;
-constexpr int advancedVideo = 10012;
-} // namespace templates
 
 constexpr const char* kPageTitle = "Zat Start Version 1.5";
 

@@ -5,17 +5,14 @@
 
 namespace {
 
-constexpr int kTopicList = 900;
-constexpr int kTopicText = 600;
-constexpr int kClose = 2;
-constexpr int kTopicChosen = (1 << 16) | kTopicList; // LBN_SELCHANGE from the list
+constexpr int kTopicChosen = (1 << 16) | IDC_HELP_TOPICS; // LBN_SELCHANGE from the list
 
 void showTopic(PageWindow& window, int index) {
     const auto topics = helpTopics();
     if (index < 0 || index >= static_cast<int>(topics.size()))
         return;
-    window.listSelect(kTopicList, index);
-    window.setItemText(kTopicText, topics[static_cast<std::size_t>(index)].text);
+    window.listSelect(IDC_HELP_TOPICS, index);
+    window.setItemText(IDC_HELP_TEXT, topics[static_cast<std::size_t>(index)].text);
 }
 
 int topicOf(int pageTemplate) {
@@ -29,19 +26,19 @@ int topicOf(int pageTemplate) {
 } // namespace
 
 void showHelp(App& app, PageWindow& page, int pageTemplate) {
-    const bool shown = app.desktop.runDialog(
-        templates::help, [pageTemplate](PageWindow& window, const PageEvent& event) {
+    const bool shown =
+        app.desktop.runDialog(IDD_HELP, [pageTemplate](PageWindow& window, const PageEvent& event) {
             if (event.kind == PageEvent::Kind::init) {
                 for (const HelpTopic& topic : helpTopics())
-                    window.listAdd(kTopicList, topic.title);
+                    window.listAdd(IDC_HELP_TOPICS, topic.title);
                 showTopic(window, topicOf(pageTemplate));
                 return false;
             }
             if (event.kind != PageEvent::Kind::command)
                 return false;
             if (event.id == kTopicChosen)
-                showTopic(window, window.listSelection(kTopicList));
-            else if (event.id == kClose)
+                showTopic(window, window.listSelection(IDC_HELP_TOPICS));
+            else if (event.id == IDC_CLOSE)
                 window.end();
             else
                 return false;

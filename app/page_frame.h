@@ -40,18 +40,6 @@ struct PageRoutes {
     Route back;
 };
 
-namespace frameIds {
-constexpr int next = 100;
-constexpr int back = 101;
-constexpr int close = 2;
-constexpr int navigationMenu = 105;
-constexpr int firstNavigation = 300;
-constexpr int lastNavigation = 320;
-constexpr int locateGame = 308;
-constexpr int about = 309;
-constexpr int help = 310;
-} // namespace frameIds
-
 // Next and Back of a page, from the one table of every page.
 const PageRoutes& routesOf(int templateId);
 

@@ -8,19 +8,18 @@
 
 namespace {
 
-constexpr int kSplashTimer = 1;
 constexpr unsigned kSplashMilliseconds = 3000;
 
 void showSplash(App& app) {
-    app.desktop.runDialog(templates::splash, [&app](PageWindow& window, const PageEvent& event) {
+    app.desktop.runDialog(IDD_SPLASH, [&app](PageWindow& window, const PageEvent& event) {
         if (event.kind == PageEvent::Kind::init) {
-            window.setTimer(kSplashTimer, kSplashMilliseconds);
+            window.setTimer(IDT_SPLASH, kSplashMilliseconds);
             return false;
         }
-        if (event.kind != PageEvent::Kind::timer || event.id != kSplashTimer)
+        if (event.kind != PageEvent::Kind::timer || event.id != IDT_SPLASH)
             return false;
-        window.killTimer(kSplashTimer);
-        app.nextPage = templates::welcome;
+        window.killTimer(IDT_SPLASH);
+        app.nextPage = IDD_WELCOME;
         window.end();
         return true;
     });

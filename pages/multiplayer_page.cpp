@@ -4,21 +4,18 @@
 
 namespace {
 
-constexpr int kAddressBox = 201;
 constexpr std::size_t kAddressChars = 39;
 
 // The address is stored whatever the choice, so a player who starts a server keeps it.
 const FieldBinding fields[] = {
-    choice({multiplayerModes::joinServer, multiplayerModes::startServer},
-           &LaunchSettings::multiplayerMode),
-    text<&LaunchSettings::serverAddress>(kAddressBox, kAddressChars),
+    choice({IDC_JOIN_SERVER, IDC_START_SERVER}, &LaunchSettings::multiplayerMode),
+    text<&LaunchSettings::serverAddress>(IDC_SERVER_ADDRESS, kAddressChars),
 };
 
 void refresh(const LaunchSettings& s, PageWindow& window) {
-    window.enableItem(kAddressBox, s.multiplayerMode == multiplayerModes::joinServer);
+    window.enableItem(IDC_SERVER_ADDRESS, s.multiplayerMode == multiplayerModes::joinServer);
 }
 
 } // namespace
 
-const Page multiplayerPage{
-    .templateId = templates::multiplayer, .fields = fields, .refresh = refresh};
+const Page multiplayerPage{.templateId = IDD_MULTIPLAYER, .fields = fields, .refresh = refresh};

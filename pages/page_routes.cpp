@@ -1,36 +1,36 @@
 // Where Next and Back lead from each page: a fixed page or a rule over the record. The chain
 // is the same whatever each page offers, so it is kept in one place.
 #include "pages/pages.h"
+#include "resources/resource_ids.h"
 #include "settings/choices.h"
 
 namespace {
 
-using namespace templates;
-
 int afterGameType(const LaunchSettings& s) {
     if (s.gameType == gameTypes::deathmatch)
-        return playerSetup;
-    return s.gameType == gameTypes::singlePlayer ? gameOptions : 0;
+        return IDD_PLAYER_SETUP;
+    return s.gameType == gameTypes::singlePlayer ? IDD_GAME_OPTIONS : 0;
 }
 
 int afterMultiplayer(const LaunchSettings& s) {
-    return s.multiplayerMode == multiplayerModes::startServer ? serverOptions : gameOptions;
+    return s.multiplayerMode == multiplayerModes::startServer ? IDD_SERVER_OPTIONS
+                                                              : IDD_GAME_OPTIONS;
 }
 
 int afterGameOptions(const LaunchSettings& s) {
     return s.multiplayerMode != multiplayerModes::startServer &&
                    s.gameType != gameTypes::singlePlayer
-               ? commandLine
-               : mapSelect;
+               ? IDD_OPTION_TEXT
+               : IDD_MAP_SELECT;
 }
 
 // The first rule that holds: a server set-up, then joining in deathmatch, then the start.
 int beforeGameOptions(const LaunchSettings& s) {
     if (s.multiplayerMode == multiplayerModes::startServer)
-        return serverOptions;
+        return IDD_SERVER_OPTIONS;
     if (s.multiplayerMode == multiplayerModes::joinServer && s.gameType == gameTypes::deathmatch)
-        return multiplayer;
-    return gameType;
+        return IDD_MULTIPLAYER;
+    return IDD_GAME_TYPE;
 }
 
 constexpr Route to(int page) {
@@ -41,16 +41,16 @@ constexpr Route by(int (*rule)(const LaunchSettings&)) {
 }
 
 const PageRoutes routes[] = {
-    {welcome, to(gameType), {}},
-    {gameType, by(afterGameType), to(welcome)},
-    {playerSetup, to(multiplayer), to(gameType)},
-    {multiplayer, by(afterMultiplayer), to(playerSetup)},
-    {serverOptions, to(gameOptions), to(multiplayer)},
-    {gameOptions, by(afterGameOptions), by(beforeGameOptions)},
-    {mapSelect, to(commandLine), to(gameOptions)},
-    {commandLine, {}, to(mapSelect)}, // its Next writes the game config file first
-    {run, {}, to(commandLine)},       // its Next is Run
-    {videoOptions, to(commandLine), to(mapSelect)},
+    {IDD_WELCOME, to(IDD_GAME_TYPE), {}},
+    {IDD_GAME_TYPE, by(afterGameType), to(IDD_WELCOME)},
+    {IDD_PLAYER_SETUP, to(IDD_MULTIPLAYER), to(IDD_GAME_TYPE)},
+    {IDD_MULTIPLAYER, by(afterMultiplayer), to(IDD_PLAYER_SETUP)},
+    {IDD_SERVER_OPTIONS, to(IDD_GAME_OPTIONS), to(IDD_MULTIPLAYER)},
+    {IDD_GAME_OPTIONS, by(afterGameOptions), by(beforeGameOptions)},
+    {IDD_MAP_SELECT, to(IDD_OPTION_TEXT), to(IDD_GAME_OPTIONS)},
+    {IDD_OPTION_TEXT, {}, to(IDD_MAP_SELECT)}, // its Next writes the game config file first
+    {IDD_RUN, {}, to(IDD_OPTION_TEXT)},        // its Next is Run
+    {IDD_VIDEO_OPTIONS, to(IDD_OPTION_TEXT), to(IDD_MAP_SELECT)},
 };
 
 const Page* const allPages[] = {

@@ -101,18 +101,18 @@ TEST(CommandLineForms, AFileOpensOnTheWelcomePageAndGoesOnToItsCommandLine) {
     FileWalk walk;
     walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
     walk.passSplash();
-    walk.on(templates::welcome, [](FakePage& page) { page.timer(2); });
-    walk.on(templates::commandLine, [](FakePage& page) {
+    walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(2); });
+    walk.on(IDD_OPTION_TEXT, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +map dm_forge"));
     });
-    walk.click(templates::commandLine, 100);
-    walk.click(templates::run, 100);
-    walk.closeOn(templates::run);
+    walk.click(IDD_OPTION_TEXT, 100);
+    walk.click(IDD_RUN, 100);
+    walk.closeOn(IDD_RUN);
     EXPECT_EQ(0, walk.start("\"" + walk.file + "\""));
     EXPECT_TRUE(walk.desktop.claimedAfterDialogs.has_value());
     EXPECT_TRUE(walk.desktop.fileDialogs.empty());
     ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question, the exit question";
-    EXPECT_EQ(templates::welcome, walk.desktop.messageBoxes[0].ownerTemplate);
+    EXPECT_EQ(IDD_WELCOME, walk.desktop.messageBoxes[0].ownerTemplate);
     EXPECT_NE(std::string::npos, walk.desktop.messageBoxes[0].text.find("elsewhere"));
     EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
 }
@@ -121,12 +121,12 @@ TEST(CommandLineForms, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
     FileWalk walk;
     walk.folder.write("short.ZTP", "short");
     walk.passSplash();
-    walk.on(templates::welcome, [](FakePage& page) {
+    walk.on(IDD_WELCOME, [](FakePage& page) {
         page.timer(2);
         EXPECT_FALSE(page.ended());
         EXPECT_TRUE(page.timers().empty());
     });
-    walk.closeOn(templates::welcome);
+    walk.closeOn(IDD_WELCOME);
     EXPECT_EQ(0, walk.start(backslashed(walk.folder.path("short.ZTP"))));
     EXPECT_EQ("Couldn't Read from File", walk.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Error", walk.desktop.messageBoxes.at(0).caption);

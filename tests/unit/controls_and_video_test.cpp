@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-using namespace templates;
+using namespace pageIds;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <climits>
 
-using namespace templates;
+using namespace pageIds;
 
 namespace {
 
