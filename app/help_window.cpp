@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int kTopicChosen = (1 << 16) | IDC_HELP_TOPICS; // LBN_SELCHANGE from the list
-
 void showTopic(PageWindow& window, int index) {
     const auto topics = helpTopics();
     if (index < 0 || index >= static_cast<int>(topics.size()))
@@ -34,14 +32,13 @@ void showHelp(App& app, PageWindow& page, int pageTemplate) {
                 showTopic(window, topicOf(pageTemplate));
                 return false;
             }
-            if (event.kind != PageEvent::Kind::command)
-                return false;
-            if (event.id == kTopicChosen)
+            if (event.kind == PageEvent::Kind::listChoice && event.id == IDC_HELP_TOPICS) {
                 showTopic(window, window.listSelection(IDC_HELP_TOPICS));
-            else if (event.id == IDC_CLOSE)
-                window.end();
-            else
+                return true;
+            }
+            if (event.kind != PageEvent::Kind::command || event.id != IDC_CLOSE)
                 return false;
+            window.end();
             return true;
         });
     if (!shown)

@@ -32,8 +32,6 @@ bool leave(App& app, const Page& page, PageWindow& window, const Route& route) {
 }
 
 bool navigate(App& app, const Page& page, PageWindow& window, int id) {
-    if (id == ID_HELP && !page.offersHelp)
-        return false;
     recordPagePosition(app, window);
     storeFields(app, page, window);
     const int index = id - IDM_WELCOME;
@@ -43,8 +41,16 @@ bool navigate(App& app, const Page& page, PageWindow& window, int id) {
         runLocateSequence(app, window);
     else if (id == IDM_ABOUT)
         openAboutBox(app);
-    else if (id == ID_HELP)
-        showHelp(app, window, page.templateId);
+    return true;
+}
+
+// The page is stored first, as for a navigation command, so the help leaves nothing unkept.
+bool help(App& app, const Page& page, PageWindow& window) {
+    if (!page.offersHelp)
+        return false;
+    recordPagePosition(app, window);
+    storeFields(app, page, window);
+    showHelp(app, window, page.templateId);
     return true;
 }
 
@@ -68,7 +74,7 @@ bool pageCommand(App& app, const Page& page, PageWindow& window, int id) {
         return leave(app, page, window, routes.next);
     if (id == IDC_BACK)
         return leave(app, page, window, routes.back);
-    if ((id >= IDM_WELCOME && id <= IDM_ABOUT) || id == ID_HELP)
+    if (id >= IDM_WELCOME && id <= IDM_ABOUT)
         return navigate(app, page, window, id);
     if (id == IDC_NAVIGATION_MENU) {
         showNavigationMenu(app, window);
@@ -98,6 +104,8 @@ bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageE
             page.refresh(app.settings, window);
         return handled;
     }
+    case PageEvent::Kind::help:
+        return help(app, page, window);
     default:
         return page.other && page.other(app, window, event);
     }

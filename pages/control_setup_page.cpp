@@ -54,6 +54,9 @@ bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
     case PageEvent::Kind::mouseMove:
         showCursor(window, event.cursor);
         return true;
+    case PageEvent::Kind::help:
+        showHelp(app, window, IDD_CONTROL_SETUP);
+        return true;
     case PageEvent::Kind::command:
         break;
     default:
@@ -63,8 +66,6 @@ bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
         showDefaultBindings(window);
     else if (event.id == IDC_LOAD_CONFIG)
         chooseGameConfig(app, window);
-    else if (event.id == ID_HELP)
-        showHelp(app, window, IDD_CONTROL_SETUP);
     else if (event.id == IDC_OK || event.id == IDC_CLOSE)
         window.end();
     else

@@ -148,7 +148,7 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
 TEST(Help, AHelpWindowThatCannotBeShownIsReported) {
     LocatedWalk walk;
     walk.desktop.dialogsThatFail.insert(help);
-    walk.command(welcome, 310);
+    walk.on(welcome, [](FakePage& page) { page.pressF1(); });
     walk.closeOn(welcome);
     walk.run();
     const MessageBoxShown& error = walk.desktop.messageBoxes.at(0);

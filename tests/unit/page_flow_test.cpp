@@ -152,8 +152,7 @@ TEST(PageFrame, ThePagePositionTravelsWithNextBackAndTheMenu) {
         EXPECT_EQ(moved.top, page.windowRect().top);
         page.click(101);
     });
-    walk.on(IDD_MAP_SELECT,
-            [&](FakePage& page) { EXPECT_EQ(moved.top, page.windowRect().top); });
+    walk.on(IDD_MAP_SELECT, [&](FakePage& page) { EXPECT_EQ(moved.top, page.windowRect().top); });
     walk.closeOn(IDD_MAP_SELECT);
     walk.run();
 }
@@ -162,16 +161,15 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
     Walk walk;
     walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
     walk.passSplash();
-    const int targets[] = {IDD_WELCOME,       IDD_GAME_TYPE,    IDD_MULTIPLAYER,
-                           IDD_SERVER_OPTIONS, IDD_GAME_OPTIONS, IDD_MAP_SELECT,
-                           IDD_VIDEO_OPTIONS,  IDD_OPTION_TEXT};
+    const int targets[] = {IDD_WELCOME,      IDD_GAME_TYPE,  IDD_MULTIPLAYER,   IDD_SERVER_OPTIONS,
+                           IDD_GAME_OPTIONS, IDD_MAP_SELECT, IDD_VIDEO_OPTIONS, IDD_OPTION_TEXT};
     int from = welcome;
     for (int i = 0; i < 8; ++i) {
         walk.command(from, 300 + i);
         from = targets[i];
     }
     walk.on(from, [&](FakePage& page) {
-        page.command(310);
+        page.pressF1();
         page.command(315); // does nothing but record the position
         EXPECT_FALSE(page.ended());
         page.command(309);
@@ -195,7 +193,7 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
     });
     walk.command(IDD_MAP_SELECT, 303);
     walk.on(IDD_SERVER_OPTIONS, [&](FakePage& page) {
-        page.command(310); // no help on the server options page: no step is left for it
+        page.pressF1(); // no help on the server options page: no step is left for it
     });
     walk.closeOn(IDD_SERVER_OPTIONS);
     walk.run();
