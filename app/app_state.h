@@ -9,7 +9,9 @@
 #include "settings/launch_settings.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 // Screen pixels of the page left last; left 0 means none was recorded.
 struct PagePosition {
@@ -21,10 +23,27 @@ struct PagePosition {
 
 constexpr const char* kPageTitle = "Zat Start Version 1.5";
 
+struct Page;
+
+// What the help window says about a page (or a dialog on top of one).
+struct HelpTopic {
+    int templateId; // the page the topic explains
+    std::string_view title;
+    std::string_view text; // lines broken with CR LF, as a text box shows them
+};
+
+// The pages the program runs and the help about them, handed over by the entry point.
+struct PageSet {
+    std::span<const Page* const> pages;    // the page loop opens them by template
+    std::span<const HelpTopic> helpTopics; // in the order the help window lists them
+};
+
 struct App {
-    explicit App(Desktop& desktopToUse) : desktop(desktopToUse) {}
+    explicit App(Desktop& desktopToUse, PageSet pageSet = {})
+        : desktop(desktopToUse), pages(pageSet) {}
 
     Desktop& desktop;
+    PageSet pages;
     LaunchSettings settings{};
     PagePosition pagePosition;
     CommandLine commandLine;

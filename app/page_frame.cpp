@@ -69,11 +69,10 @@ bool pageCommand(App& app, const Page& page, PageWindow& window, int id) {
         return true;
     if (choice)
         return true;
-    const PageRoutes& routes = routesOf(page.templateId);
     if (id == IDC_NEXT)
-        return leave(app, page, window, routes.next);
+        return leave(app, page, window, page.next);
     if (id == IDC_BACK)
-        return leave(app, page, window, routes.back);
+        return leave(app, page, window, page.back);
     if (id >= IDM_WELCOME && id <= IDM_ABOUT)
         return navigate(app, page, window, id);
     if (id == IDC_NAVIGATION_MENU) {

@@ -36,4 +36,9 @@ bool command(App& app, PageWindow& window, int id) {
 
 } // namespace
 
-const Page commandLinePage{.templateId = IDD_OPTION_TEXT, .open = open, .command = command};
+// Its Next writes the game config file first, in its own command.
+const Page commandLinePage{.templateId = IDD_OPTION_TEXT,
+                           .next = {},
+                           .back = to(IDD_MAP_SELECT),
+                           .open = open,
+                           .command = command};

@@ -24,6 +24,27 @@ bool command(App& app, PageWindow&, int id) {
     return true;
 }
 
+// Joining a deathmatch server needs no map.
+int afterGameOptions(const LaunchSettings& s) {
+    return s.multiplayerMode != multiplayerModes::startServer &&
+                   s.gameType != gameTypes::singlePlayer
+               ? IDD_OPTION_TEXT
+               : IDD_MAP_SELECT;
+}
+
+// The first rule that holds: a server set-up, then joining in deathmatch, then the start.
+int beforeGameOptions(const LaunchSettings& s) {
+    if (s.multiplayerMode == multiplayerModes::startServer)
+        return IDD_SERVER_OPTIONS;
+    if (s.multiplayerMode == multiplayerModes::joinServer && s.gameType == gameTypes::deathmatch)
+        return IDD_MULTIPLAYER;
+    return IDD_GAME_TYPE;
+}
+
 } // namespace
 
-const Page gameOptionsPage{.templateId = IDD_GAME_OPTIONS, .fields = fields, .command = command};
+const Page gameOptionsPage{.templateId = IDD_GAME_OPTIONS,
+                           .next = by(afterGameOptions),
+                           .back = by(beforeGameOptions),
+                           .fields = fields,
+                           .command = command};

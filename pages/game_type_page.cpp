@@ -30,7 +30,18 @@ void refresh(const LaunchSettings& s, PageWindow& window) {
         window.enableItem(id, singlePlayer);
 }
 
+// Deathmatch goes on to the player; a game type that names no radio stays.
+int afterGameType(const LaunchSettings& s) {
+    if (s.gameType == gameTypes::deathmatch)
+        return IDD_PLAYER_SETUP;
+    return s.gameType == gameTypes::singlePlayer ? IDD_GAME_OPTIONS : 0;
+}
+
 } // namespace
 
-const Page gameTypePage{
-    .templateId = IDD_GAME_TYPE, .fields = fields, .command = command, .refresh = refresh};
+const Page gameTypePage{.templateId = IDD_GAME_TYPE,
+                        .next = by(afterGameType),
+                        .back = to(IDD_WELCOME),
+                        .fields = fields,
+                        .command = command,
+                        .refresh = refresh};

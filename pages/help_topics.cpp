@@ -1,4 +1,4 @@
-#include "pages/help_topics.h"
+#include "pages/pages.h"
 
 #include "resources/resource_ids.h"
 

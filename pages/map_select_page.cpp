@@ -1,8 +1,8 @@
 // The level to start: one of the game's own from the sorted list, or a level file of the
 // player's own.
-#include "pages/level_tables.h"
 #include "pages/pages.h"
 #include "settings/choices.h"
+#include "settings/name_tables.h"
 #include "settings/text_field.h"
 
 #include <algorithm>
@@ -105,6 +105,8 @@ void refresh(const LaunchSettings& s, PageWindow& window) {
 } // namespace
 
 const Page mapSelectPage{.templateId = IDD_MAP_SELECT,
+                         .next = to(IDD_OPTION_TEXT),
+                         .back = to(IDD_GAME_OPTIONS),
                          .fields = fields,
                          .open = open,
                          .store = storeLevelChoice,

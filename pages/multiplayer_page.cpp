@@ -16,6 +16,15 @@ void refresh(const LaunchSettings& s, PageWindow& window) {
     window.enableItem(IDC_SERVER_ADDRESS, s.multiplayerMode == multiplayerModes::joinServer);
 }
 
+int afterMultiplayer(const LaunchSettings& s) {
+    return s.multiplayerMode == multiplayerModes::startServer ? IDD_SERVER_OPTIONS
+                                                              : IDD_GAME_OPTIONS;
+}
+
 } // namespace
 
-const Page multiplayerPage{.templateId = IDD_MULTIPLAYER, .fields = fields, .refresh = refresh};
+const Page multiplayerPage{.templateId = IDD_MULTIPLAYER,
+                           .next = by(afterMultiplayer),
+                           .back = to(IDD_PLAYER_SETUP),
+                           .fields = fields,
+                           .refresh = refresh};

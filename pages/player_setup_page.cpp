@@ -1,7 +1,7 @@
 // The player's character for deathmatch: model, skin, hand and name.
 #include "pages/pages.h"
-#include "pages/skin_tables.h"
 #include "settings/choices.h"
+#include "settings/name_tables.h"
 #include "settings/text_field.h"
 
 #include <algorithm>
@@ -71,6 +71,8 @@ void storePlayerChoice(App& app, PageWindow& window) {
 } // namespace
 
 const Page playerSetupPage{.templateId = IDD_PLAYER_SETUP,
+                           .next = to(IDD_MULTIPLAYER),
+                           .back = to(IDD_GAME_TYPE),
                            .fields = fields,
                            .open = open,
                            .store = storePlayerChoice,

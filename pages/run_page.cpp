@@ -1,6 +1,6 @@
 // The launch: optionally save the settings, start the game, optionally close.
-#include "app/game_start.h"
 #include "app/settings_dialogs.h"
+#include "launch/command_line.h"
 #include "pages/pages.h"
 #include "platform/files.h"
 #include "settings/text_field.h"
@@ -62,4 +62,6 @@ bool command(App& app, PageWindow& window, int id) {
 
 } // namespace
 
-const Page runPage{.templateId = IDD_RUN, .command = command};
+// Its Next is Run, in its own command.
+const Page runPage{
+    .templateId = IDD_RUN, .next = {}, .back = to(IDD_OPTION_TEXT), .command = command};

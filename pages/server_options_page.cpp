@@ -118,6 +118,8 @@ void refresh(const LaunchSettings& s, PageWindow& window) {
 } // namespace
 
 const Page serverOptionsPage{.templateId = IDD_SERVER_OPTIONS,
+                             .next = to(IDD_GAME_OPTIONS),
+                             .back = to(IDD_MULTIPLAYER),
                              .fields = fields,
                              .open = open,
                              .store = storeMask,

@@ -1,7 +1,7 @@
 // The driver and mode lists: each opens on its first entry whatever the record holds, and OK
 // stores the chosen entry's position in its table, counted from 1.
 #include "pages/dialogs.h"
-#include "video/video_tables.h"
+#include "settings/name_tables.h"
 
 #include <span>
 

@@ -2,7 +2,7 @@
 #include "pages/dialogs.h"
 #include "pages/pages.h"
 #include "settings/choices.h"
-#include "video/video_tables.h"
+#include "settings/name_tables.h"
 
 namespace {
 
@@ -57,5 +57,9 @@ bool command(App& app, PageWindow& window, int id) {
 
 } // namespace
 
-const Page videoOptionsPage{
-    .templateId = IDD_VIDEO_OPTIONS, .fields = fields, .open = showVideoChoice, .command = command};
+const Page videoOptionsPage{.templateId = IDD_VIDEO_OPTIONS,
+                            .next = to(IDD_OPTION_TEXT),
+                            .back = to(IDD_MAP_SELECT),
+                            .fields = fields,
+                            .open = showVideoChoice,
+                            .command = command};

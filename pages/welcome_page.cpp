@@ -73,6 +73,8 @@ bool command(App& app, PageWindow& window, int id) {
 } // namespace
 
 const Page welcomePage{.templateId = IDD_WELCOME,
+                       .next = to(IDD_GAME_TYPE),
+                       .back = {},
                        .open = open,
                        .command = command,
                        .other = onTimer,

@@ -3,6 +3,7 @@
 // dialog that is open when its turn comes, and a dialog stays open until a step ends it.
 
 #include "app/startup.h"
+#include "pages/pages.h"
 #include "resources/resource_ids.h"
 #include "settings/launch_settings.h"
 #include "settings/text_field.h"
@@ -90,7 +91,7 @@ struct Walk {
     }
 
     int run() {
-        const int result = runZatStart(desktop);
+        const int result = runZatStart(desktop, zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }
