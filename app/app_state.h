@@ -2,7 +2,7 @@
 // Everything that outlives a page: the record, where the last page stood, the composed
 // command line, where the INI file lives, and which page the loop opens next.
 
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "platform/port.h"
 #include "resources/resource_ids.h"
 #include "settings/game_location.h"
@@ -46,7 +46,7 @@ struct App {
     PageSet pages;
     LaunchSettings settings{};
     PagePosition pagePosition;
-    CommandLine commandLine;
+    GameLaunch gameLaunch;
     IniLocations ini;
     int nextPage = 0;                // the template the page loop opens next; 0 ends the program
     bool locateQuestionOwed = false; // a first run whose question has not come yet
