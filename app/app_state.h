@@ -13,7 +13,8 @@
 #include <string>
 #include <string_view>
 
-// Screen pixels of the page left last; left 0 means none was recorded.
+// Screen pixels of the page left last; none is recorded while the size is 0. The welcome
+// page also stays where it opened at left 0, so it is centred at start-up.
 struct PagePosition {
     int32_t left = 0;
     int32_t top = 0;
