@@ -25,20 +25,6 @@ struct LaunchBench : Bench {
 
 } // namespace
 
-TEST(WelcomeLoad, ALoadedFileAndSkipGoStraightToItsOptionText) {
-    Bench bench;
-    LaunchSettings saved = kStartupValues;
-    storeFieldText(saved.gameDirectory, "C:\\GAMES\\ZAT\\");
-    saved.skillLevel = skillLevels::ironclad;
-    bench.folder.write("mine.ZTP", imageOf(saved));
-    bench.desktop.chosenFiles.push_back(bench.folder.path("mine.ZTP"));
-    bench.desktop.answers.push_back(MessageAnswer::yes);
-    EXPECT_EQ(IDD_OPTION_TEXT,
-              bench.open(welcomePage, [](FakePage& page) { page.click(IDC_LOAD_SETTINGS); }));
-    EXPECT_EQ(skillLevels::ironclad, bench.app.settings.skillLevel);
-    EXPECT_EQ("Skip to the Command Line dialog?", bench.desktop.messageBoxes.at(0).text);
-}
-
 TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     Bench bench;
     bench.folder.write("short.ZTP", std::string(100, '\x7f'));
