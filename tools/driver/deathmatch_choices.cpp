@@ -2,20 +2,6 @@
 
 namespace e2e {
 
-void joinChoices(HWND page, Page kind) {
-    if (kind == Page::gameType) {
-        setButton(page, 22, true);
-    } else if (kind == Page::playerSetup) {
-        setButton(page, 501, true);    // Mira
-        selectListEntry(page, 701, 2); // Mira_Base3
-        setButton(page, 510, true);    // left hand
-        typeKeys(page, 600, "Mira Player With A Long Name");
-    } else if (kind == Page::multiplayer) {
-        setButton(page, 200, true);
-        typeKeys(page, 201, "192.168.1.20:27910");
-    }
-}
-
 void serverChoices(HWND page, Page kind) {
     if (kind == Page::gameType)
         setButton(page, 22, true);

@@ -19,6 +19,27 @@ bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                result ? result : &ignored) != 0;
 }
 
+std::string windowClass(HWND window) {
+    char buffer[256] = {};
+    const int length = GetClassNameA(window, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::string controlText(HWND control) {
+    if (!control)
+        return {};
+    DWORD_PTR length = 0;
+    if (!sendWithTimeout(control, WM_GETTEXTLENGTH, 0, 0, &length))
+        return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!sendWithTimeout(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                         &copied))
+        return {};
+    text.resize(copied < text.size() ? copied : text.size() - 1);
+    return text;
+}
+
 bool isMessageBox(HWND window) {
     HWND text = GetDlgItem(window, messageBoxTextId);
     return text && windowClass(text) == "Static" && !GetDlgItem(window, nextButton) &&
@@ -53,11 +74,11 @@ std::vector<HWND> topLevelWindows(DWORD pid) {
     return enumeration.found;
 }
 
+} // namespace
+
 bool waitUntilGone(HWND window, Duration timeout) {
     return waitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
 }
-
-} // namespace
 
 bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -74,27 +95,6 @@ std::string windowTitle(HWND window) {
     char buffer[512] = {};
     const int length = GetWindowTextA(window, buffer, sizeof buffer);
     return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
-
-std::string windowClass(HWND window) {
-    char buffer[256] = {};
-    const int length = GetClassNameA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
-
-std::string controlText(HWND control) {
-    if (!control)
-        return {};
-    DWORD_PTR length = 0;
-    if (!sendWithTimeout(control, WM_GETTEXTLENGTH, 0, 0, &length))
-        return {};
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    if (!sendWithTimeout(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                         &copied))
-        return {};
-    text.resize(copied < text.size() ? copied : text.size() - 1);
-    return text;
 }
 
 std::string itemText(HWND dialog, int id) {
@@ -116,71 +116,18 @@ bool isEnabled(HWND dialog, int id) {
     return item && IsWindowEnabled(item);
 }
 
-int listCount(HWND dialog, int id) {
-    DWORD_PTR count = 0;
-    if (!sendWithTimeout(GetDlgItem(dialog, id), LB_GETCOUNT, 0, 0, &count))
-        return -1;
-    return static_cast<int>(static_cast<LRESULT>(count));
-}
-
-int listSelection(HWND dialog, int id) {
-    DWORD_PTR selected = 0;
-    if (!sendWithTimeout(GetDlgItem(dialog, id), LB_GETCURSEL, 0, 0, &selected))
-        return -1;
-    return static_cast<int>(static_cast<LRESULT>(selected));
-}
-
-bool isShown(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    return item && IsWindowVisible(item);
-}
-
 void selectListEntry(HWND dialog, int id, int index) {
     sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-// Read as UTF-16: across processes Wine hands an ANSI caller the list's wide text.
-std::string listEntryText(HWND dialog, int id, int index) {
-    HWND list = GetDlgItem(dialog, id);
-    DWORD_PTR length = 0;
-    if (!list ||
-        !SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
-                             messageWait, &length) ||
-        static_cast<LRESULT>(length) == LB_ERR)
-        return {};
-    std::wstring wide(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                             reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG, messageWait,
-                             &copied) ||
-        static_cast<LRESULT>(copied) == LB_ERR)
-        return {};
-    wide.resize(copied < wide.size() ? copied : wide.size() - 1);
-    std::string text(wide.size() * 2, '\0');
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                            static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
-    return text;
-}
-
-bool answers(HWND window) {
+bool answers(HWND window, Duration timeout) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, messageWait, &ignored) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                               static_cast<UINT>(timeout.count()), &ignored) != 0;
 }
 
 bool launchEnded(HWND run) {
     return answers(run) && isEnabled(run, nextButton);
-}
-
-RECT windowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-void moveWindowTo(HWND window, int left, int top) {
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void click(HWND dialog, int id) {
@@ -199,10 +146,6 @@ void command(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-void typeText(HWND dialog, int id, const std::string& text) {
-    sendWithTimeout(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 void typeKeys(HWND dialog, int id, const std::string& text) {
     HWND edit = GetDlgItem(dialog, id);
     sendWithTimeout(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
@@ -210,29 +153,19 @@ void typeKeys(HWND dialog, int id, const std::string& text) {
         sendWithTimeout(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
 }
 
-void pressEscape(HWND dialog, int focusedItem) {
-    HWND target = GetDlgItem(dialog, focusedItem);
-    if (!target)
-        target = dialog;
-    const UINT scan = MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
-    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 1 | (static_cast<LPARAM>(scan) << 16));
-    PostMessageA(target, WM_KEYUP, VK_ESCAPE,
-                 1 | (static_cast<LPARAM>(scan) << 16) | (LPARAM{3} << 30));
-}
-
 // Through the keyboard's own input queue: the help request is made from real key input only.
-void pressF1(HWND dialog, int focusedItem) {
+void pressKey(HWND dialog, int focusedItem, WORD key) {
     SetForegroundWindow(dialog);
     if (HWND target = GetDlgItem(dialog, focusedItem))
         SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE,
                             SMTO_ABORTIFHUNG, messageWait, nullptr);
-    INPUT keys[2]{};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = VK_F1;
+    INPUT presses[2]{};
+    for (INPUT& press : presses) {
+        press.type = INPUT_KEYBOARD;
+        press.ki.wVk = key;
     }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, presses, sizeof(INPUT));
 }
 
 const char* pageName(Page page) {
@@ -316,13 +249,6 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
     PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
     return waitUntilGone(fileDialog, 10s);
-}
-
-bool cancelDialog(HWND dialog) {
-    std::this_thread::sleep_for(300ms);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-    return waitUntilGone(dialog, 10s);
 }
 
 ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory,

@@ -1,6 +1,8 @@
 #include "game_files.h"
 
 #include "driver.h"
+#include "settings/settings_file.h"
+#include "settings/text_field.h"
 
 #include <windows.h>
 
@@ -9,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -169,8 +170,6 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
             current->commandLine = value;
         else if (key == "current-directory")
             current->currentDirectory = value;
-        else if (key == "exec-path")
-            current->execPath = value;
         else if (key == "config-path")
             current->configPath = value;
         else if (key == "config-bytes")
@@ -179,33 +178,23 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
     return starts;
 }
 
-SettingsImage::SettingsImage() : bytes_(size, '\0') {
-    // The launcher's start-up values, with the game location already known.
-    const std::pair<std::size_t, std::int32_t> startup[] = {
-        {0, 500},   {4, 11},   {8, 400},  {12, 200}, {16, 0},     {20, 500},
-        {24, 512},  {28, 1},   {32, 0},   {40, 0},   {44, 0},     {968, 1},
-        {972, 0},   {976, 1},  {980, 1},  {984, 0},  {988, 1},    {992, 701},
-        {996, 800}, {1000, 1}, {1004, 1}, {1008, 1}, {1044, 1},   {1056, 1},
-        {1088, 1},  {1092, 1}, {1632, 1}, {1636, 4}, {1640, 210}, {1644, 200},
-    };
-    for (const auto& [offset, value] : startup)
-        setInt(offset, value);
-    const float version = 1.5f;
-    std::memcpy(bytes_.data() + 36, &version, sizeof version);
-    setText(playerName, nameWidth, "Rook");
+LaunchSettings startupRecord(std::string_view gameDirectory) {
+    LaunchSettings record{};
+    applyStartupValues(record);
+    storeFieldText(record.gameDirectory, gameDirectory);
+    return record;
 }
 
-void SettingsImage::setInt(std::size_t offset, std::int32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes_[offset + i] =
-            static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xff);
+void saveRecord(const std::string& path, LaunchSettings record) {
+    if (!storeFieldText(record.savePath, path) || writeSettingsFile(record))
+        throw std::runtime_error("cannot write the settings file " + path);
 }
 
-void SettingsImage::setText(std::size_t offset, std::size_t width, std::string_view text) {
-    if (text.size() >= width)
-        throw std::runtime_error("text too long for its field");
-    std::memcpy(bytes_.data() + offset, text.data(), text.size());
-    bytes_[offset + text.size()] = '\0';
+std::optional<LaunchSettings> loadRecord(const std::string& path) {
+    LaunchSettings record{};
+    if (!storeFieldText(record.loadPath, path) || readSettingsFile(record))
+        return std::nullopt;
+    return record;
 }
 
 std::string visible(std::string_view text) {

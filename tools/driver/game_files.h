@@ -2,7 +2,8 @@
 // What the launcher leaves on disk and what the stand-in game recorded: a fresh folder per
 // test with a copy of the demo game, the INI file, settings files and the stand-in's log.
 
-#include <cstdint>
+#include "settings/launch_settings.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,7 +56,6 @@ class TestFolder {
 struct GameStart {
     std::string commandLine;
     std::string currentDirectory;
-    std::string execPath;                  // "none" when there was no +exec
     std::optional<std::string> configPath; // as resolved by the game
     std::optional<std::string> config;     // the bytes, or nothing when the file was missing
 };
@@ -63,25 +63,11 @@ std::vector<GameStart> gameStarts(const std::string& logPath);
 // Waits until the log holds at least count starts; the starts it holds by then.
 std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count);
 
-// A settings file image: the 1648-byte record with the launcher's start-up values, to be
-// changed field by field.
-class SettingsImage {
-  public:
-    static constexpr std::size_t size = 1648;
-    // Offsets of the fields the tests change.
-    static constexpr std::size_t gameType = 4, multiplayerMode = 12, gameDirectory = 48,
-                                 savePath = 448, serverAddress = 648, mapName = 728,
-                                 playerName = 808, skinName = 888;
-    static constexpr std::size_t directoryWidth = 200, nameWidth = 80;
-
-    SettingsImage();
-    void setInt(std::size_t offset, std::int32_t value);
-    void setText(std::size_t offset, std::size_t width, std::string_view text);
-    const std::string& bytes() const { return bytes_; }
-
-  private:
-    std::string bytes_;
-};
+// Settings files through the program's own record: the start-up record with the game
+// directory, written and read as the launcher writes and reads them.
+LaunchSettings startupRecord(std::string_view gameDirectory);
+void saveRecord(const std::string& path, LaunchSettings record);
+std::optional<LaunchSettings> loadRecord(const std::string& path);
 
 // A text with its control characters spelled out, for readable failure messages.
 std::string visible(std::string_view text);

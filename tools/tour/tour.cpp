@@ -14,6 +14,8 @@
 #include "deathmatch_choices.h"
 #include "driver.h"
 #include "game_files.h"
+#include "settings/choices.h"
+#include "settings/text_field.h"
 
 #include <cstdio>
 #include <exception>
@@ -71,16 +73,15 @@ std::string serverSettingsFile() {
 
 // A deathmatch server as a player would have saved it, loaded on the welcome page.
 void loadServerSettings(ZatStart& zat, HWND welcome) {
-    SettingsImage image;
-    image.setInt(SettingsImage::gameType, 22);
-    image.setInt(SettingsImage::multiplayerMode, 202);
-    image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth, demoGameDirectory());
-    image.setText(SettingsImage::mapName, SettingsImage::nameWidth, "dm_forge");
-    image.setInt(40, 5); // dm_forge's place in the sorted deathmatch list
-    image.setText(SettingsImage::skinName, SettingsImage::nameWidth, "Rook_Base2");
-    image.setInt(44, 1); // Rook_Base2's place in Rook's skins
+    LaunchSettings server = startupRecord(demoGameDirectory());
+    server.gameType = gameTypes::deathmatch;
+    server.multiplayerMode = multiplayerModes::startServer;
+    storeFieldText(server.mapName, "dm_forge");
+    server.levelIndex = 5; // dm_forge's place in the sorted deathmatch list
+    storeFieldText(server.skinName, "Rook_Base2");
+    server.skinIndex = 1; // Rook_Base2's place in Rook's skins
     const std::string file = serverSettingsFile();
-    writeFile(file, image.bytes());
+    saveRecord(file, server);
     click(welcome, 222);
     HWND dialog = zat.waitForDialog(loadTitle);
     if (!dialog || !chooseFile(dialog, file))
@@ -96,6 +97,21 @@ using Choices = void (*)(HWND page, Page kind);
 
 void noChoices(HWND, Page) {}
 
+// Mira, her third skin, left hand, a long name; joins a server by its address.
+void joinChoices(HWND page, Page kind) {
+    if (kind == Page::gameType) {
+        setButton(page, 22, true);
+    } else if (kind == Page::playerSetup) {
+        setButton(page, 501, true);    // Mira
+        selectListEntry(page, 701, 2); // Mira_Base3
+        setButton(page, 510, true);    // left hand
+        typeKeys(page, 600, "Mira Player With A Long Name");
+    } else if (kind == Page::multiplayer) {
+        setButton(page, 200, true);
+        typeKeys(page, 201, "192.168.1.20:27910");
+    }
+}
+
 // A single-player game: skill "Officer", "Always Run" off, crosshair "Triad", dialog "Speech
 // Only", the last level of the list.
 void singlePlayerChoices(HWND page, Page kind) {
@@ -106,7 +122,8 @@ void singlePlayerChoices(HWND page, Page kind) {
         setButton(page, 702, true);
         setButton(page, 801, true);
     } else if (kind == Page::mapSelect) {
-        selectListEntry(page, 900, listCount(page, 900) - 1);
+        const auto entries = SendMessageA(GetDlgItem(page, 900), LB_GETCOUNT, 0, 0);
+        selectListEntry(page, 900, static_cast<int>(entries) - 1);
     }
 }
 
@@ -194,7 +211,7 @@ HWND dialogsOnTop(ZatStart& zat, HWND page) {
     setButton(advanced, 1058, true);
     screenshot("advanced-video");
     closeDialog(advanced, nextButton);
-    pressF1(video, 151);
+    pressKey(video, 151, VK_F1);
     HWND help = expectDialog(zat, "Zat Start Help");
     screenshot("help");
     closeDialog(help, closeButton);
