@@ -22,15 +22,15 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
         ASSERT_NE(page = next(page, expected), nullptr);
         dedicatedServerChoices(page, expected);
     }
-    HWND commandLine = next(page, Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    const std::string options = itemText(commandLine, 600);
-    HWND run = next(commandLine, Page::run);
+    HWND optionText = next(page, Page::optionText);
+    ASSERT_NE(optionText, nullptr);
+    const std::string options = itemText(optionText, IDC_OPTION_TEXT);
+    HWND run = next(optionText, Page::run);
     ASSERT_NE(run, nullptr);
-    ASSERT_TRUE(setButton(run, 500, true)); // save the settings first
+    ASSERT_TRUE(setButton(run, IDC_SAVE_SETTINGS, true));
 
     const std::size_t startsBefore = gameStarts(folder().standinLog()).size();
-    click(run, nextButton);
+    click(run, IDC_NEXT);
     HWND save = zat().waitForDialog(saveTitle);
     ASSERT_NE(save, nullptr);
     const std::string file = folder().path("dedicated");

@@ -76,10 +76,16 @@ void LauncherTest::SetUp() {
     ASSERT_TRUE(zat().running()) << "the shared launcher has ended";
     writeIni(folder().gameShortDirectory());
     standInGame(true);
-    HWND page = zat().visiblePage();
-    if (page && pageOf(page) != Page::welcome)
-        command(page, 300);
-    welcome_ = zat().waitForPage(Page::welcome);
+    // The last test may have left it on another page, or on its way to one.
+    welcome_ = nullptr;
+    waitUntil([this] {
+        HWND page = zat().visiblePage();
+        if (page && pageOf(page) == Page::welcome)
+            welcome_ = page;
+        else if (page)
+            command(page, IDM_WELCOME);
+        return welcome_ != nullptr;
+    });
     ASSERT_NE(welcome_, nullptr) << "the shared launcher does not come back to its welcome page";
 }
 
@@ -95,7 +101,7 @@ ZatStart& LauncherTest::startZatStart(const std::string& arguments,
 }
 
 HWND LauncherTest::next(HWND page, Page expected) {
-    click(page, nextButton);
+    click(page, IDC_NEXT);
     HWND reached = zat().waitForPage(expected);
     EXPECT_NE(reached, nullptr) << "Next on the " << pageName(pageOf(page))
                                 << " page did not lead to the " << pageName(expected) << " page";

@@ -10,7 +10,7 @@ namespace {
 using PageFrame = LauncherTest;
 
 TEST_F(PageFrame, EscapeAsksBeforeClosingAndNoKeepsThePage) {
-    pressKey(welcome(), nextButton, VK_ESCAPE);
+    pressKey(welcome(), IDC_NEXT, VK_ESCAPE);
     const auto question = zat().waitForMessageBox();
     ASSERT_TRUE(question.has_value()) << "Escape did not ask";
     EXPECT_EQ(GetWindow(question->window, GW_OWNER), welcome()) << "the question is not the page's";
@@ -20,20 +20,20 @@ TEST_F(PageFrame, EscapeAsksBeforeClosingAndNoKeepsThePage) {
 }
 
 TEST_F(PageFrame, F1OpensHelp) {
-    pressKey(welcome(), nextButton, VK_F1);
+    pressKey(welcome(), IDC_NEXT, VK_F1);
     HWND help = zat().waitForDialog(helpTitle);
     ASSERT_NE(help, nullptr) << "F1 opened no help";
-    click(help, closeButton);
+    click(help, IDC_CLOSE);
     EXPECT_TRUE(waitUntilGone(help));
 }
 
 TEST_F(PageFrame, TheAboutBoxStaysOnTopWithoutASystemMenu) {
-    click(welcome(), 103);
+    click(welcome(), IDC_ABOUT);
     HWND about = zat().waitForDialog(aboutTitle);
     ASSERT_NE(about, nullptr) << "no About box";
     EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST) << "not kept on top";
     EXPECT_FALSE(GetWindowLongA(about, GWL_STYLE) & WS_SYSMENU) << "it has a close box";
-    click(about, 100);
+    click(about, IDC_OK);
     EXPECT_TRUE(waitUntilGone(about));
 }
 

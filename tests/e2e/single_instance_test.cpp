@@ -14,13 +14,13 @@ namespace {
 // Starts made while the first launcher switches pages, a few at a time. Each costs more than
 // a second under Wine, so the race is short; that the claim alone refuses is shown for certain
 // by the page without its title below.
-constexpr int secondStarts = 8, startsAtOnce = 4;
+constexpr int secondStarts = 16, startsAtOnce = 4;
 
 // A page of the launcher other than the one just left, shown yet or not.
 HWND pageOtherThan(const ZatStart& launcher, HWND left) {
     for (HWND window : launcher.windows())
         if (window != left && IsWindow(window) && windowTitle(window) == pageTitle &&
-            hasItem(window, nextButton) && hasItem(window, navigationMenuButton))
+            hasItem(window, IDC_NEXT) && hasItem(window, IDC_NAVIGATION_MENU))
             return window;
     return nullptr;
 }
@@ -38,7 +38,7 @@ void switchPages(const ZatStart& launcher, const std::atomic<bool>& stop,
             Sleep(1);
             continue;
         }
-        command(page, kind == Page::welcome ? 301 : 300);
+        command(page, kind == Page::welcome ? IDM_GAME_TYPE : IDM_WELCOME);
         left = page;
         ++switches;
     }

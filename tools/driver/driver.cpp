@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <dlgs.h>
+
 #include <stdexcept>
 #include <thread>
 
@@ -8,9 +10,6 @@ namespace e2e {
 namespace {
 
 constexpr UINT messageWait = 5000; // milliseconds for one cross-process message
-constexpr int messageBoxTextId = 0xFFFF;
-constexpr int fileNameCombo = 0x47c; // cmb13 of the explorer-style file dialog
-constexpr int fileNameEdit = 0x480;  // edt1 of the old-style one
 
 bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      DWORD_PTR* result = nullptr) {
@@ -40,9 +39,17 @@ std::string controlText(HWND control) {
     return text;
 }
 
+// A message box's text: its static control that shows no icon.
+HWND messageBoxText(HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (windowClass(child) == "Static" &&
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            return child;
+    return nullptr;
+}
+
 bool isMessageBox(HWND window) {
-    HWND text = GetDlgItem(window, messageBoxTextId);
-    return text && windowClass(text) == "Static" && !GetDlgItem(window, nextButton) &&
+    return messageBoxText(window) && !GetDlgItem(window, IDC_NEXT) &&
            (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES));
 }
 
@@ -50,7 +57,7 @@ bool isMessageBox(HWND window) {
 // the advanced video page, titled alike, do not have.
 bool isPageWindow(HWND window) {
     return windowClass(window) == "#32770" && windowTitle(window) == pageTitle &&
-           GetDlgItem(window, navigationMenuButton) && !isMessageBox(window);
+           GetDlgItem(window, IDC_NAVIGATION_MENU) && !isMessageBox(window);
 }
 
 struct Enumeration {
@@ -127,7 +134,7 @@ bool answers(HWND window, Duration timeout) {
 }
 
 bool launchEnded(HWND run) {
-    return answers(run) && isEnabled(run, nextButton);
+    return answers(run) && isEnabled(run, IDC_NEXT);
 }
 
 void click(HWND dialog, int id) {
@@ -184,8 +191,8 @@ const char* pageName(Page page) {
         return "game-options";
     case Page::mapSelect:
         return "map-select";
-    case Page::commandLine:
-        return "command-line";
+    case Page::optionText:
+        return "option-text";
     case Page::run:
         return "run";
     case Page::videoOptions:
@@ -200,26 +207,26 @@ Page pageOf(HWND page) {
     auto has = [page](int id) { return hasItem(page, id); };
     // Ids repeat across pages, so each page is told by a combination only it has, and the
     // pages with the most controls are asked first.
-    if (has(222))
+    if (has(IDC_LOAD_SETTINGS))
         return Page::welcome;
-    if (has(400) && has(401) && has(151))
+    if (has(IDC_CHANGE_DRIVER) && has(IDC_CHANGE_MODE) && has(IDC_ADVANCED_VIDEO))
         return Page::videoOptions;
-    if (has(11) && has(22))
+    if (has(IDC_SINGLE_PLAYER) && has(IDC_DEATHMATCH))
         return Page::gameType;
-    if (has(603) && has(900))
+    if (has(IDC_HOST_NAME) && has(IDC_TEAM_PLAY))
         return Page::serverOptions;
-    if (has(201) && has(202))
+    if (has(IDC_SERVER_ADDRESS) && has(IDC_START_SERVER))
         return Page::multiplayer;
-    if (has(510) && has(512) && has(702))
+    if (has(IDC_HAND_LEFT) && has(IDC_HAND_RIGHT) && has(IDC_SKINS_TOV))
         return Page::playerSetup;
-    if (has(705) && has(803))
+    if (has(IDC_CROSSHAIR_DOT) && has(IDC_DIALOG_OFF))
         return Page::gameOptions;
-    if (has(801) && has(900))
+    if (has(IDC_LIST_DEATHMATCH_LEVELS) && has(IDC_LEVEL_LIST))
         return Page::mapSelect;
-    HWND edit = GetDlgItem(page, 600);
+    HWND edit = GetDlgItem(page, IDC_OPTION_TEXT);
     if (edit && windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
-        return Page::commandLine;
-    if (has(501) && itemText(page, nextButton) == "&Run")
+        return Page::optionText;
+    if (has(IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
         return Page::run;
     return Page::unknown;
 }
@@ -231,9 +238,9 @@ void answer(const MessageBoxWindow& box, int button) {
 }
 
 bool chooseFile(HWND fileDialog, const std::string& path) {
-    HWND name = GetDlgItem(fileDialog, fileNameCombo);
+    HWND name = GetDlgItem(fileDialog, cmb13);
     if (!name)
-        name = GetDlgItem(fileDialog, fileNameEdit);
+        name = GetDlgItem(fileDialog, edt1);
     if (!name)
         return false;
     // The dialog fills its controls while it settles; typing too early is overwritten.
@@ -353,7 +360,7 @@ std::optional<MessageBoxWindow> ZatStart::findMessageBox() const {
     HWND box = findWindow([](HWND w) { return windowClass(w) == "#32770" && isMessageBox(w); });
     if (!box)
         return std::nullopt;
-    return MessageBoxWindow{box, windowTitle(box), itemText(box, messageBoxTextId)};
+    return MessageBoxWindow{box, windowTitle(box), controlText(messageBoxText(box))};
 }
 
 std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {

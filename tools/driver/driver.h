@@ -3,6 +3,8 @@
 // title and by the controls they hold, clicks, reads texts, answers message boxes and fills
 // file dialogs. Every wait polls with a timeout, because under Wine windows come slowly.
 
+#include "resources/resource_ids.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -26,12 +28,6 @@ inline constexpr char loadTitle[] = "Load ZatStart Settings File";
 inline constexpr char saveTitle[] = "Save ZatStart Settings File";
 inline constexpr char helpTitle[] = "Zat Start Help";
 inline constexpr char gameTitle[] = "Zat (stand-in)";
-
-// Shared buttons of every page.
-inline constexpr int nextButton = 100; // "&Run" on the run page
-inline constexpr int backButton = 101;
-inline constexpr int closeButton = 2;
-inline constexpr int navigationMenuButton = 105;
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
@@ -75,7 +71,7 @@ enum class Page {
     serverOptions,
     gameOptions,
     mapSelect,
-    commandLine,
+    optionText,
     run,
     videoOptions,
 };

@@ -4,7 +4,7 @@
 // player's choices made (joining a server; a server started from a loaded settings file; a
 // dedicated server), asks for a screenshot of each page and presses Run at the end of every
 // walk. Last, the server's settings file opens the launcher as a double-click on it does, at
-// its command line page. Prints what the stand-in game received.
+// its option text page. Prints what the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
@@ -56,7 +56,7 @@ HWND expectPage(ZatStart& zat, Page page) {
 }
 
 void runGame(HWND run, const std::string& shot) {
-    click(run, nextButton);
+    click(run, IDC_NEXT);
     // The stand-in shows what it received for a moment.
     if (waitUntil([] { return FindWindowA(nullptr, "Zat (stand-in)") != nullptr; }, 20s)) {
         std::this_thread::sleep_for(300ms);
@@ -82,7 +82,7 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     server.skinIndex = 1; // Rook_Base2's place in Rook's skins
     const std::string file = serverSettingsFile();
     saveRecord(file, server);
-    click(welcome, 222);
+    click(welcome, IDC_LOAD_SETTINGS);
     HWND dialog = zat.waitForDialog(loadTitle);
     if (!dialog || !chooseFile(dialog, file))
         throw TourStopped{"the settings file could not be loaded"};
@@ -100,15 +100,15 @@ void noChoices(HWND, Page) {}
 // Mira, her third skin, left hand, a long name; joins a server by its address.
 void joinChoices(HWND page, Page kind) {
     if (kind == Page::gameType) {
-        setButton(page, 22, true);
+        setButton(page, IDC_DEATHMATCH, true);
     } else if (kind == Page::playerSetup) {
-        setButton(page, 501, true);    // Mira
-        selectListEntry(page, 701, 2); // Mira_Base3
-        setButton(page, 510, true);    // left hand
-        typeKeys(page, 600, "Mira Player With A Long Name");
+        setButton(page, IDC_MODEL_MIRA, true);
+        selectListEntry(page, IDC_SKINS_MIRA, 2); // Mira_Base3
+        setButton(page, IDC_HAND_LEFT, true);
+        typeKeys(page, IDC_PLAYER_NAME, "Mira Player With A Long Name");
     } else if (kind == Page::multiplayer) {
-        setButton(page, 200, true);
-        typeKeys(page, 201, "192.168.1.20:27910");
+        setButton(page, IDC_JOIN_SERVER, true);
+        typeKeys(page, IDC_SERVER_ADDRESS, "192.168.1.20:27910");
     }
 }
 
@@ -116,14 +116,14 @@ void joinChoices(HWND page, Page kind) {
 // Only", the last level of the list.
 void singlePlayerChoices(HWND page, Page kind) {
     if (kind == Page::gameType) {
-        setButton(page, 401, true);
+        setButton(page, IDC_SKILL_OFFICER, true);
     } else if (kind == Page::gameOptions) {
-        setButton(page, 500, false);
-        setButton(page, 702, true);
-        setButton(page, 801, true);
+        setButton(page, IDC_ALWAYS_RUN, false);
+        setButton(page, IDC_CROSSHAIR_TRIAD, true);
+        setButton(page, IDC_DIALOG_SPEECH_ONLY, true);
     } else if (kind == Page::mapSelect) {
-        const auto entries = SendMessageA(GetDlgItem(page, 900), LB_GETCOUNT, 0, 0);
-        selectListEntry(page, 900, static_cast<int>(entries) - 1);
+        const auto entries = SendMessageA(GetDlgItem(page, IDC_LEVEL_LIST), LB_GETCOUNT, 0, 0);
+        selectListEntry(page, IDC_LEVEL_LIST, static_cast<int>(entries) - 1);
     }
 }
 
@@ -141,7 +141,7 @@ HWND walk(ZatStart& zat, HWND page, const char* suffix, Choices choose = noChoic
             runGame(page, std::string("game") + suffix);
             return page;
         }
-        click(page, nextButton);
+        click(page, IDC_NEXT);
         HWND reached = nullptr;
         waitUntil([&] {
             reached = zat.visiblePage();
@@ -166,7 +166,8 @@ HWND expectDialog(ZatStart& zat, const char* title) {
 
 // The mode list and the advanced page share the pages' title: found by a control of theirs.
 HWND expectWindowWith(ZatStart& zat, int id, const char* what) {
-    HWND found = zat.waitForWindow([id](HWND w) { return hasItem(w, id) && !hasItem(w, 105); });
+    HWND found = zat.waitForWindow(
+        [id](HWND w) { return hasItem(w, id) && !hasItem(w, IDC_NAVIGATION_MENU); });
     if (!found)
         throw TourStopped{std::string("no ") + what};
     std::this_thread::sleep_for(400ms);
@@ -181,40 +182,40 @@ void closeDialog(HWND dialog, int button) {
 // The dialogs that open on top of a page: the control setup page with the keys of a config
 // file, the video page with a list and its advanced page, and help. Returns the video page.
 HWND dialogsOnTop(ZatStart& zat, HWND page) {
-    command(page, 304);
+    command(page, IDM_GAME_OPTIONS);
     page = expectPage(zat, Page::gameOptions);
-    command(page, 200);
+    command(page, IDC_CONTROL_SETUP);
     HWND controls = expectDialog(zat, "Zat Start");
     const std::string keys = shotFolder + "tour-keys.cfg";
     writeFile(keys, "bind MOUSE1 +attack\r\nbind W +forward\r\nbind S +back\r\n"
                     "bind A +moveleft\r\nbind D +moveright\r\nbind SPACE +moveup\r\n");
-    click(controls, 110);
+    click(controls, IDC_LOAD_CONFIG);
     HWND load = expectDialog(zat, "Load Zat Config File");
     if (!chooseFile(load, keys))
         throw TourStopped{"the config file could not be loaded"};
-    waitUntil([&] { return itemText(controls, 500) == "MOUSE1"; }, 10s);
+    waitUntil([&] { return itemText(controls, IDC_BIND_ATTACK) == "MOUSE1"; }, 10s);
     screenshot("control-setup");
-    closeDialog(controls, closeButton);
+    closeDialog(controls, IDC_CLOSE);
 
-    command(page, 306);
+    command(page, IDM_VIDEO_OPTIONS);
     HWND video = expectPage(zat, Page::videoOptions);
-    click(video, 401);
-    HWND modes = expectWindowWith(zat, 900, "mode list");
-    selectListEntry(modes, 900, 5);
+    click(video, IDC_CHANGE_MODE);
+    HWND modes = expectWindowWith(zat, IDC_VIDEO_LIST, "mode list");
+    selectListEntry(modes, IDC_VIDEO_LIST, 5);
     screenshot("mode-list");
-    closeDialog(modes, nextButton);
-    setButton(video, 212, true);
+    closeDialog(modes, IDC_NEXT);
+    setButton(video, IDC_TEXTURE_16BIT, true);
     screenshot("video-options");
-    click(video, 151);
-    HWND advanced = expectWindowWith(zat, 1055, "advanced video page");
-    setButton(advanced, 1055, true);
-    setButton(advanced, 1058, true);
+    click(video, IDC_ADVANCED_VIDEO);
+    HWND advanced = expectWindowWith(zat, IDC_SHADOWS_ON, "advanced video page");
+    setButton(advanced, IDC_SHADOWS_ON, true);
+    setButton(advanced, IDC_DETAIL_HIGH, true);
     screenshot("advanced-video");
-    closeDialog(advanced, nextButton);
-    pressKey(video, 151, VK_F1);
+    closeDialog(advanced, IDC_NEXT);
+    pressKey(video, IDC_ADVANCED_VIDEO, VK_F1);
     HWND help = expectDialog(zat, "Zat Start Help");
     screenshot("help");
-    closeDialog(help, closeButton);
+    closeDialog(help, IDC_CLOSE);
     return video;
 }
 
@@ -227,24 +228,24 @@ void tour(ZatStart& zat) {
 
     // A single-player game, then the deathmatch chains.
     HWND run = walk(zat, page, "", singlePlayerChoices);
-    command(run, 309);
+    command(run, IDM_ABOUT);
     if (HWND about = zat.waitForDialog(aboutTitle)) {
         std::this_thread::sleep_for(400ms);
         screenshot("about");
-        click(about, 100);
+        click(about, IDC_OK);
         waitUntil([&] { return !IsWindowVisible(about); }, 10s);
     }
     HWND video = dialogsOnTop(zat, run);
-    command(video, 300);
+    command(video, IDM_WELCOME);
     run = walk(zat, expectPage(zat, Page::welcome), "-join", joinChoices);
-    command(run, 300);
+    command(run, IDM_WELCOME);
     page = expectPage(zat, Page::welcome);
     loadServerSettings(zat, page);
     run = walk(zat, page, "-server", serverChoices);
-    command(run, 300);
+    command(run, IDM_WELCOME);
     run = walk(zat, expectPage(zat, Page::welcome), "-dedicated", dedicatedServerChoices);
 
-    click(run, closeButton);
+    click(run, IDC_CLOSE);
     if (auto question = zat.waitForMessageBox()) {
         screenshot("close-question");
         answer(*question, IDYES);
@@ -253,15 +254,15 @@ void tour(ZatStart& zat) {
         throw TourStopped{"the launcher did not end after Close and Yes"};
 }
 
-// The server's settings file named on the command line: the launcher loads it and opens its
-// command line page.
+// The server's settings file as the launcher's argument: the launcher loads it and opens its
+// option text page.
 void openedWithAFile() {
     std::string quoted = "\"";
     quoted.append(serverSettingsFile()).push_back('"');
     ZatStart zat(zatStartExe(), demoGameDirectory(), quoted);
-    HWND commandLine = expectPage(zat, Page::commandLine);
-    screenshot("command-line-of-a-file");
-    click(commandLine, closeButton);
+    HWND optionText = expectPage(zat, Page::optionText);
+    screenshot("option-text-of-a-file");
+    click(optionText, IDC_CLOSE);
     if (auto question = zat.waitForMessageBox())
         answer(*question, IDYES);
     if (!zat.waitForExit())
@@ -299,7 +300,7 @@ int main(int argc, char** argv) {
     std::printf("\nWhat the stand-in game received (%s):\n", log.c_str());
     for (std::size_t i = startsBefore; i < starts.size(); ++i) {
         const GameStart& start = starts[i];
-        std::printf("\n  command line:      %s\n", start.commandLine.c_str());
+        std::printf("\n  launch command:    %s\n", start.commandLine.c_str());
         std::printf("  current directory: %s\n", start.currentDirectory.c_str());
         std::printf("  config file:       %s\n", start.configPath.value_or("(none)").c_str());
         if (start.config)
