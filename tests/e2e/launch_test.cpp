@@ -48,9 +48,7 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
     expected.multiplayerMode = multiplayerModes::startServer;
     expected.dedicated = 1;
     EXPECT_EQ(starts.back().commandLine, composeCommandLine(expected).launchCommand);
-    EXPECT_EQ(samePathKey(starts.back().currentDirectory), samePathKey(folder().gameDirectory()));
-    EXPECT_EQ(visible(starts.back().config.value_or("(missing)")),
-              visible(gameConfigText(options)));
+    EXPECT_EQ(starts.back().config, gameConfigText(options));
 
     // Saved under exactly the typed name: the save dialog adds no extension.
     const auto saved = loadRecord(file);

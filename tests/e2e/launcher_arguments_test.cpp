@@ -15,8 +15,8 @@ TEST_F(LauncherArguments, RunReturnsTheGamesExitCodeAndPrintWritesIntoAPipe) {
     const CommandLine expected = composeCommandLine(startupRecord(folder().gameShortDirectory()));
 
     ZatStart& print = startZatStart("/print \"" + file + "\"", folder().directory(), true);
-    EXPECT_EQ(visible(print.readOutput()), visible(expected.launchCommand + "\r\n" +
-                                                   gameConfigText(expected.optionText) + "\r\n"));
+    EXPECT_EQ(print.readOutput(),
+              expected.launchCommand + "\r\n" + gameConfigText(expected.optionText) + "\r\n");
     EXPECT_EQ(print.waitForExit(), 0u);
 
     standInGame(true, 7);

@@ -2,6 +2,7 @@
 
 #include <dlgs.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -20,8 +21,7 @@ bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
 
 std::string windowClass(HWND window) {
     char buffer[256] = {};
-    const int length = GetClassNameA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+    return std::string(buffer, std::max(GetClassNameA(window, buffer, sizeof buffer), 0));
 }
 
 std::string controlText(HWND control) {
@@ -60,25 +60,20 @@ bool isPageWindow(HWND window) {
            GetDlgItem(window, IDC_NAVIGATION_MENU) && !isMessageBox(window);
 }
 
-struct Enumeration {
-    DWORD pid = 0;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
-    auto* enumeration = reinterpret_cast<Enumeration*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (enumeration->pid == 0 || owner == enumeration->pid)
-        enumeration->found.push_back(window);
-    return TRUE;
-}
-
+// The top-level windows of a process, or of all with pid 0.
 std::vector<HWND> topLevelWindows(DWORD pid) {
-    Enumeration enumeration;
-    enumeration.pid = pid;
-    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&enumeration));
-    return enumeration.found;
+    std::pair<DWORD, std::vector<HWND>> found{pid, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& [wanted, windows] = *reinterpret_cast<decltype(found)*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (wanted == 0 || owner == wanted)
+                windows.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
 }
 
 } // namespace
@@ -100,8 +95,7 @@ bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
 
 std::string windowTitle(HWND window) {
     char buffer[512] = {};
-    const int length = GetWindowTextA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+    return std::string(buffer, std::max(GetWindowTextA(window, buffer, sizeof buffer), 0));
 }
 
 std::string itemText(HWND dialog, int id) {
@@ -118,15 +112,6 @@ bool isChecked(HWND dialog, int id) {
            state == BST_CHECKED;
 }
 
-bool isEnabled(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    return item && IsWindowEnabled(item);
-}
-
-void selectListEntry(HWND dialog, int id, int index) {
-    sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
 bool answers(HWND window, Duration timeout) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
@@ -134,7 +119,7 @@ bool answers(HWND window, Duration timeout) {
 }
 
 bool launchEnded(HWND run) {
-    return answers(run) && isEnabled(run, IDC_NEXT);
+    return answers(run) && IsWindowEnabled(GetDlgItem(run, IDC_NEXT));
 }
 
 void click(HWND dialog, int id) {
@@ -176,31 +161,11 @@ void pressKey(HWND dialog, int focusedItem, WORD key) {
 }
 
 const char* pageName(Page page) {
-    switch (page) {
-    case Page::welcome:
-        return "welcome";
-    case Page::gameType:
-        return "game-type";
-    case Page::playerSetup:
-        return "player-setup";
-    case Page::multiplayer:
-        return "multiplayer";
-    case Page::serverOptions:
-        return "server-options";
-    case Page::gameOptions:
-        return "game-options";
-    case Page::mapSelect:
-        return "map-select";
-    case Page::optionText:
-        return "option-text";
-    case Page::run:
-        return "run";
-    case Page::videoOptions:
-        return "video-options";
-    case Page::unknown:
-        break;
-    }
-    return "unknown";
+    constexpr const char* names[] = {"unknown",      "welcome",      "game-type",
+                                     "player-setup", "multiplayer",  "server-options",
+                                     "game-options", "map-select",   "option-text",
+                                     "run",          "video-options"};
+    return names[static_cast<int>(page)];
 }
 
 Page pageOf(HWND page) {
@@ -356,22 +321,12 @@ HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
         timeout);
 }
 
-std::optional<MessageBoxWindow> ZatStart::findMessageBox() const {
-    HWND box = findWindow([](HWND w) { return windowClass(w) == "#32770" && isMessageBox(w); });
+std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
+    HWND box = waitForWindow([](HWND w) { return windowClass(w) == "#32770" && isMessageBox(w); },
+                             timeout);
     if (!box)
         return std::nullopt;
     return MessageBoxWindow{box, windowTitle(box), controlText(messageBoxText(box))};
-}
-
-std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
-    std::optional<MessageBoxWindow> box;
-    waitUntil(
-        [&] {
-            box = findMessageBox();
-            return box.has_value() || !running();
-        },
-        timeout);
-    return box;
 }
 
 HWND ZatStart::findSplash() const {
@@ -386,25 +341,9 @@ bool anyPageShowing() {
 }
 
 std::string programPath(const std::string& buildPath) {
-    if (!buildPath.empty() && buildPath.front() == '/') {
-        // Wine maps host paths to drive letters; ask it how (absent on Windows itself).
-        using ToDos = WCHAR*(CDECL*)(const char*);
-        const auto proc =
-            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
-        if (proc) {
-            const auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void (*)()>(proc));
-            if (WCHAR* dos = toDos(buildPath.c_str())) {
-                char buffer[MAX_PATH * 4] = {};
-                WideCharToMultiByte(CP_ACP, 0, dos, -1, buffer, sizeof buffer, nullptr, nullptr);
-                HeapFree(GetProcessHeap(), 0, dos);
-                return buffer;
-            }
-        }
-    }
-    std::string path = buildPath;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
+    // Wine shows the host's root directory as drive Z:.
+    std::string path = buildPath.starts_with('/') ? "Z:" + buildPath : buildPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 

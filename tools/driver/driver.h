@@ -39,9 +39,6 @@ std::string windowTitle(HWND window);
 std::string itemText(HWND dialog, int id);
 bool hasItem(HWND dialog, int id);
 bool isChecked(HWND dialog, int id);
-bool isEnabled(HWND dialog, int id);
-// Selects an entry of a list box as a click on it would (no notification is sent).
-void selectListEntry(HWND dialog, int id, int index);
 // Whether the window's thread answers a message within the time.
 bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
@@ -117,7 +114,6 @@ class ZatStart {
     HWND waitForPage(Page page, Duration timeout = windowWait);
     // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
-    std::optional<MessageBoxWindow> findMessageBox() const;
     std::optional<MessageBoxWindow> waitForMessageBox(Duration timeout = windowWait);
     // The splash: a visible dialog without a title.
     HWND findSplash() const;

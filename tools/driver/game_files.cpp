@@ -8,14 +8,12 @@
 
 #include <shlobj.h>
 
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #ifndef ZAT_E2E_ZATSTART
 #error "ZAT_E2E_ZATSTART must name the launcher built for the tests"
@@ -34,19 +32,10 @@ std::string withTrailingBackslash(std::string path) {
     return path;
 }
 
-std::string fromHex(std::string_view hex) {
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        throw std::runtime_error("bad hex digit in the stand-in's log");
-    };
+std::string fromHex(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(digit(hex[i]) * 16 + digit(hex[i + 1]));
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     return bytes;
 }
 
@@ -78,25 +67,10 @@ bool fileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void removeFile(const std::string& path) {
-    DeleteFileA(path.c_str());
-}
-
 std::string shortPathOf(const std::string& path) {
     char buffer[MAX_PATH * 4] = {};
     const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
-}
-
-std::string samePathKey(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetLongPathNameA(path.c_str(), buffer, sizeof buffer);
-    std::string key = length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
-    while (key.size() > 3 && (key.back() == '\\' || key.back() == '/'))
-        key.pop_back();
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return key;
 }
 
 std::string windowsIniPath() {
@@ -113,9 +87,8 @@ std::string appDataIniPath() {
 }
 
 void removeIniFiles() {
-    removeFile(windowsIniPath());
-    if (!appDataIniPath().empty())
-        removeFile(appDataIniPath());
+    DeleteFileA(windowsIniPath().c_str());
+    DeleteFileA(appDataIniPath().c_str());
 }
 
 void writeIni(const std::string& gameDirectory) {
@@ -147,22 +120,16 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
     if (!log)
         return starts;
     std::istringstream lines(*log);
-    std::string line;
-    std::optional<GameStart> current;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
+    std::optional<GameStart> current; // a block whose [end] is not written yet is no start
+    for (std::string line; std::getline(lines, line);) {
+        if (line.ends_with('\r'))
             line.pop_back();
-        if (line == "[zat-standin]") {
+        if (line == "[zat-standin]")
             current = GameStart{};
-            continue;
-        }
+        else if (line == "[end]" && current)
+            starts.push_back(*std::exchange(current, std::nullopt));
         if (!current)
             continue;
-        if (line == "[end]") {
-            starts.push_back(*current);
-            current.reset();
-            continue;
-        }
         const std::size_t colon = line.find(": ");
         const std::string key = line.substr(0, colon);
         const std::string value = colon == std::string::npos ? "" : line.substr(colon + 2);
@@ -195,29 +162,6 @@ std::optional<LaunchSettings> loadRecord(const std::string& path) {
     if (!storeFieldText(record.loadPath, path) || readSettingsFile(record))
         return std::nullopt;
     return record;
-}
-
-std::string visible(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c < 0x20 || c >= 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            out += hex;
-        } else
-            out += static_cast<char>(c);
-    }
-    return out;
-}
-
-std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count) {
-    std::vector<GameStart> starts;
-    waitUntil([&] { return (starts = gameStarts(logPath)).size() >= count; });
-    return starts;
 }
 
 } // namespace e2e

@@ -18,11 +18,8 @@ std::string demoGameDirectory(); // with a trailing backslash
 std::optional<std::string> readFile(const std::string& path);
 void writeFile(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
-void removeFile(const std::string& path);
 // The 8.3 form of an existing path as the volume gives it (the path itself if it gives none).
 std::string shortPathOf(const std::string& path);
-// Both forms brought to one for comparison: the long form, in upper case.
-std::string samePathKey(const std::string& path);
 
 // The INI file in the Windows directory, and the one in the user's application data that the
 // launcher may fall back to when the Windows directory is not writable.
@@ -42,7 +39,6 @@ class TestFolder {
     const std::string& gameDirectory() const { return game_; } // trailing backslash
     std::string gameShortDirectory() const { return shortPathOf(game_); }
     std::string gameExe() const { return game_ + "zat.exe"; }
-    std::string configFile() const { return game_ + "base\\ZatStart.cfg"; }
     std::string standinLog() const { return game_ + "zat-standin.log"; }
     // Another copy of the game, for moving the game location.
     std::string copyGame(std::string_view folderName) const;
@@ -60,16 +56,11 @@ struct GameStart {
     std::optional<std::string> config;     // the bytes, or nothing when the file was missing
 };
 std::vector<GameStart> gameStarts(const std::string& logPath);
-// Waits until the log holds at least count starts; the starts it holds by then.
-std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count);
 
 // Settings files through the program's own record: the start-up record with the game
 // directory, written and read as the launcher writes and reads them.
 LaunchSettings startupRecord(std::string_view gameDirectory);
 void saveRecord(const std::string& path, LaunchSettings record);
 std::optional<LaunchSettings> loadRecord(const std::string& path);
-
-// A text with its control characters spelled out, for readable failure messages.
-std::string visible(std::string_view text);
 
 } // namespace e2e

@@ -92,6 +92,29 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     answer(*question, IDNO);
 }
 
+// A text with its control characters spelled out.
+std::string visible(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c < 0x20 || c >= 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        } else
+            out += static_cast<char>(c);
+    }
+    return out;
+}
+
+// Selects an entry of a list box as a click on it would (no notification is sent).
+void selectListEntry(HWND dialog, int id, int index) {
+    SendMessageA(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 // The choices a player makes on a page before its picture is taken.
 using Choices = void (*)(HWND page, Page kind);
 
