@@ -49,6 +49,8 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
     expected.dedicated = 1;
     EXPECT_EQ(starts.back().commandLine, composeCommandLine(expected).launchCommand);
     EXPECT_EQ(starts.back().config, gameConfigText(options));
+    EXPECT_EQ(shortPathOf(starts.back().currentDirectory + "\\"), folder().gameShortDirectory())
+        << "the game did not start in its own directory";
 
     // Saved under exactly the typed name: the save dialog adds no extension.
     const auto saved = loadRecord(file);

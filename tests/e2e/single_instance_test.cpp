@@ -16,31 +16,22 @@ namespace {
 // by the page without its title below.
 constexpr int secondStarts = 16, startsAtOnce = 4;
 
-// A page of the launcher other than the one just left, shown yet or not.
-HWND pageOtherThan(const ZatStart& launcher, HWND left) {
-    for (HWND window : launcher.windows())
-        if (window != left && IsWindow(window) && windowTitle(window) == pageTitle &&
-            hasItem(window, IDC_NEXT) && hasItem(window, IDC_NAVIGATION_MENU))
-            return window;
-    return nullptr;
-}
-
 // Switches the launcher between the welcome and game type pages as fast as they come: the
-// next switch is asked for as soon as the next page exists, so the instants between two
-// pages come as often as the launcher can make them.
+// next switch is asked for as soon as the next page exists, shown yet or not, so the instants
+// between two pages come as often as the launcher can make them.
 void switchPages(const ZatStart& launcher, const std::atomic<bool>& stop,
                  std::atomic<int>& switches) {
     HWND left = nullptr;
     while (!stop) {
-        HWND page = pageOtherThan(launcher, left);
-        const Page kind = page ? pageOf(page) : Page::unknown;
-        if (kind != Page::welcome && kind != Page::gameType) {
-            Sleep(1);
-            continue;
+        for (HWND page : launcher.windows()) {
+            const Page kind = page != left ? pageOf(page) : Page::unknown;
+            if (kind == Page::welcome || kind == Page::gameType) {
+                command(page, kind == Page::welcome ? IDM_GAME_TYPE : IDM_WELCOME);
+                left = page;
+                ++switches;
+            }
         }
-        command(page, kind == Page::welcome ? IDM_GAME_TYPE : IDM_WELCOME);
-        left = page;
-        ++switches;
+        Sleep(1);
     }
 }
 
