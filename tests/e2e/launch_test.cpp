@@ -35,8 +35,7 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
     ASSERT_NE(save, nullptr);
     const std::string file = folder().path("dedicated");
     ASSERT_TRUE(chooseFile(save, file));
-    HWND game = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (game = FindWindowA(nullptr, gameTitle)) != nullptr; }))
+    ASSERT_TRUE(waitUntil([] { return FindWindowA(nullptr, gameTitle) != nullptr; }))
         << "the game window did not show";
     EXPECT_TRUE(answers(run, 300ms)) << "the launcher froze while the game runs";
     EXPECT_TRUE(waitUntil([&] { return launchEnded(run); })) << "Run did not come back";

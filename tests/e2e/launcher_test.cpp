@@ -8,14 +8,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The INI file the launcher wrote: the Windows directory's, or the fallback in application
-// data when the launcher could not write there.
-std::optional<std::string> writtenIni() {
-    if (auto ini = readFile(windowsIniPath()))
-        return ini;
-    return readFile(appDataIniPath());
-}
-
 struct SharedLauncher {
     TestFolder folder{"shared-launcher"};
     std::unique_ptr<ZatStart> zat;
@@ -39,7 +31,7 @@ struct SharedLauncher {
             seen.locateOwner = GetWindow(locate, GW_OWNER);
             seen.gameLocated = chooseFile(locate, folder.gameExe());
         }
-        waitUntil([this] { return (seen.ini = writtenIni()).has_value(); }, 10s);
+        waitUntil([this] { return (seen.ini = readFile(windowsIniPath())).has_value(); }, 10s);
     }
     ~SharedLauncher() {
         zat.reset();

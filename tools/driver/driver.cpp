@@ -39,17 +39,20 @@ std::string controlText(HWND control) {
     return text;
 }
 
-// A message box's text: its static control that shows no icon.
-HWND messageBoxText(HWND box) {
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (windowClass(child) == "Static" &&
-            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-            return child;
-    return nullptr;
+std::string windowTitle(HWND window) {
+    char buffer[512] = {};
+    return std::string(buffer, std::max(GetWindowTextA(window, buffer, sizeof buffer), 0));
+}
+
+bool isChecked(HWND dialog, int id) {
+    DWORD_PTR state = 0;
+    return sendWithTimeout(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, &state) &&
+           state == BST_CHECKED;
 }
 
 bool isMessageBox(HWND window) {
-    return messageBoxText(window) && !GetDlgItem(window, IDC_NEXT) &&
+    // Its text is a static without an id of its own: IDC_STATIC as a 16-bit id.
+    return GetDlgItem(window, LOWORD(IDC_STATIC)) && !GetDlgItem(window, IDC_NEXT) &&
            (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES));
 }
 
@@ -93,23 +96,12 @@ bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
     }
 }
 
-std::string windowTitle(HWND window) {
-    char buffer[512] = {};
-    return std::string(buffer, std::max(GetWindowTextA(window, buffer, sizeof buffer), 0));
-}
-
 std::string itemText(HWND dialog, int id) {
     return controlText(GetDlgItem(dialog, id));
 }
 
 bool hasItem(HWND dialog, int id) {
     return GetDlgItem(dialog, id) != nullptr;
-}
-
-bool isChecked(HWND dialog, int id) {
-    DWORD_PTR state = 0;
-    return sendWithTimeout(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, &state) &&
-           state == BST_CHECKED;
 }
 
 bool answers(HWND window, Duration timeout) {
@@ -326,7 +318,7 @@ std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
                              timeout);
     if (!box)
         return std::nullopt;
-    return MessageBoxWindow{box, windowTitle(box), controlText(messageBoxText(box))};
+    return MessageBoxWindow{box, windowTitle(box)};
 }
 
 HWND ZatStart::findSplash() const {

@@ -33,12 +33,10 @@ inline constexpr char gameTitle[] = "Zat (stand-in)";
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
 bool waitUntilGone(HWND window, Duration timeout = 10s);
 
-std::string windowTitle(HWND window);
 // The text of a dialog's item, read through the control itself (works across processes,
 // unlike GetWindowText).
 std::string itemText(HWND dialog, int id);
 bool hasItem(HWND dialog, int id);
-bool isChecked(HWND dialog, int id);
 // Whether the window's thread answers a message within the time.
 bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
@@ -70,7 +68,7 @@ enum class Page {
     mapSelect,
     optionText,
     run,
-    videoOptions,
+    videoOptions
 };
 const char* pageName(Page page);
 // Tells the pages apart by controls only that page has.
@@ -79,7 +77,6 @@ Page pageOf(HWND page);
 struct MessageBoxWindow {
     HWND window = nullptr;
     std::string caption;
-    std::string text;
 };
 // Presses one of a message box's buttons (IDOK, IDYES, IDNO).
 void answer(const MessageBoxWindow& box, int button);
@@ -105,8 +102,7 @@ class ZatStart {
     // Everything written to the standard output until the program closed it.
     std::string readOutput();
 
-    std::vector<HWND> windows() const;                            // its top-level windows
-    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+    std::vector<HWND> windows() const; // its top-level windows
     HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
 
     // The visible page (a dialog titled like every page), whatever it is.
@@ -119,6 +115,8 @@ class ZatStart {
     HWND findSplash() const;
 
   private:
+    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr; // the pipe's reading end
     DWORD pid_ = 0;

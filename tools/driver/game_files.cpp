@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -79,20 +77,11 @@ std::string windowsIniPath() {
     return std::string(buffer) + "\\ZatStart.ini";
 }
 
-std::string appDataIniPath() {
-    char buffer[MAX_PATH + 1] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
-        return {};
-    return std::string(buffer) + "\\ZatStart.ini";
-}
-
 void removeIniFiles() {
     DeleteFileA(windowsIniPath().c_str());
-    DeleteFileA(appDataIniPath().c_str());
 }
 
 void writeIni(const std::string& gameDirectory) {
-    removeIniFiles();
     writeFile(windowsIniPath(), "0\r\n" + gameDirectory);
 }
 

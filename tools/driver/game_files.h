@@ -21,10 +21,9 @@ bool fileExists(const std::string& path);
 // The 8.3 form of an existing path as the volume gives it (the path itself if it gives none).
 std::string shortPathOf(const std::string& path);
 
-// The INI file in the Windows directory, and the one in the user's application data that the
-// launcher may fall back to when the Windows directory is not writable.
+// The INI file in the Windows directory (writable under Wine, so the launcher never falls back
+// to the one in application data).
 std::string windowsIniPath();
-std::string appDataIniPath();
 void removeIniFiles();
 // The game location as the launcher writes it: "0", a line break, the directory.
 void writeIni(const std::string& gameDirectory);
