@@ -1,10 +1,10 @@
 #include "app/launch_from_file.h"
 
 #include "app/app_state.h"
-#include "app/game_start.h"
 #include "app/locate_game.h"
 #include "app/page_frame.h"
 #include "controls/game_config.h"
+#include "launch/command_line.h"
 #include "platform/files.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"

@@ -1,6 +1,6 @@
 // A command line from anywhere (a shortcut, a script, a double-click): split and read without
 // fault, and its arguments come back whole when quoted as Windows programs quote them.
-#include "app/command_line_args.h"
+#include "launch/launcher_arguments.h"
 #include "fuzz_check.h"
 
 #include <string>

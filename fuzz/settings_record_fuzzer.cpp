@@ -4,7 +4,7 @@
 #include "controls/game_config.h"
 #include "fuzz_check.h"
 #include "launch/command_line.h"
-#include "settings/game_directory.h"
+#include "settings/game_location.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
 

@@ -114,3 +114,9 @@ CommandLine composeCommandLine(const LaunchSettings& s) {
     line.launchCommand += " +exec " + asOneWord(std::string(directory) + "base\\zatstart.cfg");
     return line;
 }
+
+std::optional<std::uint32_t> startGame(Desktop& desktop, const std::string& directory,
+                                       const CommandLine& line,
+                                       const std::function<void()>& started) {
+    return desktop.runProgram(directory + "zat.exe", line.launchCommand, directory, started);
+}

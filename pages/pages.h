@@ -1,9 +1,7 @@
 #pragma once
-// Every page of the chain, found by its template.
+// Every page of the chain and the help about them: what the entry point hands to the program.
 
 #include "app/page_frame.h"
-
-#include <span>
 
 extern const Page welcomePage;
 extern const Page gameTypePage;
@@ -16,6 +14,7 @@ extern const Page commandLinePage;
 extern const Page runPage;
 extern const Page videoOptionsPage;
 
-// The page opened from a template, or nothing for a template that is not a page.
-const Page* findPage(int templateId);
-std::span<const Page* const> everyPage();
+// One topic a page, and one for the control setup dialog, in the order the help lists them.
+std::span<const HelpTopic> helpTopics();
+
+PageSet zatStartPages();

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int editChanged = 0x0300 << 16; // EN_CHANGE in the command's high word
-
 // Dialog units to pixels for an 8-point font: close enough for positions relative to a page.
 constexpr int pixelsX(int units) {
     return units * 3 / 2;
@@ -183,8 +181,7 @@ bool FakePage::chooseListEntry(int id, int index) {
     if (ended_ || !c || !c->enabled || !c->visible)
         return false;
     listSelect(id, index);
-    constexpr int selectionChanged = 1 << 16; // LBN_SELCHANGE in the command's high word
-    return c->layout.hasStyle("LBS_NOTIFY") && command(selectionChanged | id);
+    return c->layout.hasStyle("LBS_NOTIFY") && deliver({PageEvent::Kind::listChoice, id, {}});
 }
 
 bool FakePage::click(int id) {
@@ -240,9 +237,6 @@ bool FakePage::typeText(int id, std::string_view text) {
         if (!refused)
             typed += key;
     }
-    if (typed != c.text) {
-        c.text = typed;
-        deliver({PageEvent::Kind::command, editChanged | id, {}});
-    }
+    c.text = typed;
     return typed.size() == text.size();
 }

@@ -6,6 +6,7 @@
 // refuses letters, a box with a typing limit refuses keys beyond it.
 
 #include "platform/port.h"
+#include "resources/resource_ids.h"
 #include "support/resource_parser.h"
 
 #include <cstdint>
@@ -53,7 +54,8 @@ class FakePage : public PageWindow {
     bool chooseListEntry(int id, int index);
     // The pointer moves over the page to a screen point.
     bool moveMouse(Point cursor) { return deliver({PageEvent::Kind::mouseMove, 0, cursor}); }
-    bool pressEscape() { return command(2); }
+    bool pressEscape() { return command(IDC_CLOSE); }
+    bool pressF1() { return deliver({PageEvent::Kind::help, 0, {}}); }
     bool timer(int id); // only a timer the page has set fires
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);

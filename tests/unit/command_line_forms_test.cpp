@@ -1,10 +1,10 @@
 // The program's command line: how it is split and read, and the forms that open a settings
 // file on the pages, launch it without them, print its launch, or explain themselves.
 #include "app/app_state.h"
-#include "app/command_line_args.h"
 #include "app/command_line_forms.h"
-#include "app/game_start.h"
 #include "controls/game_config.h"
+#include "launch/command_line.h"
+#include "launch/launcher_arguments.h"
 #include "settings/settings_file.h"
 #include "walk.h"
 
@@ -44,8 +44,8 @@ struct FileWalk : Walk {
         folder.write("my files\\server.ZTP", imageOf(saved));
     }
     int start(const std::string& arguments) {
-        const int result =
-            runFromCommandLine(desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments);
+        const int result = runFromCommandLine(
+            desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments, zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }
@@ -101,18 +101,18 @@ TEST(CommandLineForms, AFileOpensOnTheWelcomePageAndGoesOnToItsCommandLine) {
     FileWalk walk;
     walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
     walk.passSplash();
-    walk.on(templates::welcome, [](FakePage& page) { page.timer(2); });
-    walk.on(templates::commandLine, [](FakePage& page) {
+    walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(2); });
+    walk.on(IDD_OPTION_TEXT, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +map dm_forge"));
     });
-    walk.click(templates::commandLine, 100);
-    walk.click(templates::run, 100);
-    walk.closeOn(templates::run);
+    walk.click(IDD_OPTION_TEXT, 100);
+    walk.click(IDD_RUN, 100);
+    walk.closeOn(IDD_RUN);
     EXPECT_EQ(0, walk.start("\"" + walk.file + "\""));
     EXPECT_TRUE(walk.desktop.claimedAfterDialogs.has_value());
     EXPECT_TRUE(walk.desktop.fileDialogs.empty());
     ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question, the exit question";
-    EXPECT_EQ(templates::welcome, walk.desktop.messageBoxes[0].ownerTemplate);
+    EXPECT_EQ(IDD_WELCOME, walk.desktop.messageBoxes[0].ownerTemplate);
     EXPECT_NE(std::string::npos, walk.desktop.messageBoxes[0].text.find("elsewhere"));
     EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
 }
@@ -121,12 +121,12 @@ TEST(CommandLineForms, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
     FileWalk walk;
     walk.folder.write("short.ZTP", "short");
     walk.passSplash();
-    walk.on(templates::welcome, [](FakePage& page) {
+    walk.on(IDD_WELCOME, [](FakePage& page) {
         page.timer(2);
         EXPECT_FALSE(page.ended());
         EXPECT_TRUE(page.timers().empty());
     });
-    walk.closeOn(templates::welcome);
+    walk.closeOn(IDD_WELCOME);
     EXPECT_EQ(0, walk.start(backslashed(walk.folder.path("short.ZTP"))));
     EXPECT_EQ("Couldn't Read from File", walk.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Error", walk.desktop.messageBoxes.at(0).caption);
@@ -218,19 +218,19 @@ TEST(CommandLineForms, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
 TEST(CommandLineForms, UsageAndWrongUse) {
     Walk console;
     console.desktop.standardOutput = "";
-    EXPECT_EQ(0, runFromCommandLine(console.desktop, "zatstart.exe /?"));
+    EXPECT_EQ(0, runFromCommandLine(console.desktop, "zatstart.exe /?", zatStartPages()));
     EXPECT_NE(std::string::npos,
               console.desktop.standardOutput->find("zatstart.exe /run file.ZTP"));
     EXPECT_TRUE(console.desktop.messageBoxes.empty());
 
     Walk none;
-    EXPECT_EQ(0, runFromCommandLine(none.desktop, "zatstart.exe /?"));
+    EXPECT_EQ(0, runFromCommandLine(none.desktop, "zatstart.exe /?", zatStartPages()));
     EXPECT_EQ(*console.desktop.standardOutput, none.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Zat Start", none.desktop.messageBoxes.at(0).caption);
 
     Walk wrong;
     wrong.desktop.standardOutput = "";
-    EXPECT_EQ(2, runFromCommandLine(wrong.desktop, "zatstart.exe /launch x.ZTP"));
+    EXPECT_EQ(2, runFromCommandLine(wrong.desktop, "zatstart.exe /launch x.ZTP", zatStartPages()));
     const MessageBoxShown& error = wrong.desktop.messageBoxes.at(0);
     EXPECT_EQ(0u, error.text.find("Unknown switch \"/launch\".\r\n\r\nUsage:"));
     EXPECT_EQ("Error", error.caption);

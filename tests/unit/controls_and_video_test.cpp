@@ -2,14 +2,13 @@
 // and advanced page, and help.
 #include "app/app_state.h"
 #include "controls/bindings.h"
-#include "pages/help_topics.h"
 #include "pages/pages.h"
-#include "video/video_tables.h"
+#include "settings/name_tables.h"
 #include "walk.h"
 
 #include <algorithm>
 
-using namespace templates;
+using namespace pageIds;
 
 namespace {
 
@@ -148,7 +147,7 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
 TEST(Help, AHelpWindowThatCannotBeShownIsReported) {
     LocatedWalk walk;
     walk.desktop.dialogsThatFail.insert(help);
-    walk.command(welcome, 310);
+    walk.on(welcome, [](FakePage& page) { page.pressF1(); });
     walk.closeOn(welcome);
     walk.run();
     const MessageBoxShown& error = walk.desktop.messageBoxes.at(0);
@@ -160,7 +159,7 @@ TEST(Help, EveryPageAndTheControlSetupPageHaveATopic) {
     std::vector<int> explained;
     for (const HelpTopic& topic : helpTopics())
         explained.push_back(topic.templateId);
-    for (const Page* page : everyPage())
+    for (const Page* page : zatStartPages().pages)
         EXPECT_NE(explained.end(), std::find(explained.begin(), explained.end(), page->templateId))
             << page->templateId;
     EXPECT_NE(explained.end(), std::find(explained.begin(), explained.end(), controlSetup));

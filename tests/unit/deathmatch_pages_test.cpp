@@ -6,7 +6,7 @@
 
 #include <climits>
 
-using namespace templates;
+using namespace pageIds;
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "app/app_state.h"
 #include "walk.h"
 
-using namespace templates;
+using namespace pageIds;
 
 namespace {
 
@@ -106,7 +106,7 @@ TEST(PageFrame, NoKeepsThePageAndYesDeepInTheChainEndsEverything) {
     walk.passSplash();
     walk.click(welcome, 100);
     walk.click(gameType, 100);
-    walk.on(templates::gameOptions, [&](FakePage& page) {
+    walk.on(IDD_GAME_OPTIONS, [&](FakePage& page) {
         walk.desktop.answers.push_back(MessageAnswer::no);
         page.click(2);
         EXPECT_FALSE(page.ended());
@@ -114,7 +114,7 @@ TEST(PageFrame, NoKeepsThePageAndYesDeepInTheChainEndsEverything) {
         page.pressEscape();
         EXPECT_FALSE(page.ended());
     });
-    walk.closeOn(templates::gameOptions);
+    walk.closeOn(IDD_GAME_OPTIONS);
     EXPECT_EQ(0, walk.run());
     EXPECT_EQ(3u, walk.desktop.messageBoxes.size());
 }
@@ -138,7 +138,7 @@ TEST(PageFrame, ThePagePositionTravelsWithNextBackAndTheMenu) {
         page.moveWindow({0, 40, 460, 400}); // left exactly 0
         page.click(100);
     });
-    walk.on(templates::gameOptions, [&](FakePage& page) {
+    walk.on(IDD_GAME_OPTIONS, [&](FakePage& page) {
         EXPECT_EQ(0, page.windowRect().left) << "any other page takes left 0 as it is";
         page.command(300);
     });
@@ -148,13 +148,12 @@ TEST(PageFrame, ThePagePositionTravelsWithNextBackAndTheMenu) {
         page.moveWindow(moved);
         page.command(307);
     });
-    walk.on(templates::commandLine, [&](FakePage& page) {
+    walk.on(IDD_OPTION_TEXT, [&](FakePage& page) {
         EXPECT_EQ(moved.top, page.windowRect().top);
         page.click(101);
     });
-    walk.on(templates::mapSelect,
-            [&](FakePage& page) { EXPECT_EQ(moved.top, page.windowRect().top); });
-    walk.closeOn(templates::mapSelect);
+    walk.on(IDD_MAP_SELECT, [&](FakePage& page) { EXPECT_EQ(moved.top, page.windowRect().top); });
+    walk.closeOn(IDD_MAP_SELECT);
     walk.run();
 }
 
@@ -162,28 +161,27 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
     Walk walk;
     walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
     walk.passSplash();
-    const int targets[] = {templates::welcome,       templates::gameType,    templates::multiplayer,
-                           templates::serverOptions, templates::gameOptions, templates::mapSelect,
-                           templates::videoOptions,  templates::commandLine};
+    const int targets[] = {IDD_WELCOME,      IDD_GAME_TYPE,  IDD_MULTIPLAYER,   IDD_SERVER_OPTIONS,
+                           IDD_GAME_OPTIONS, IDD_MAP_SELECT, IDD_VIDEO_OPTIONS, IDD_OPTION_TEXT};
     int from = welcome;
     for (int i = 0; i < 8; ++i) {
         walk.command(from, 300 + i);
         from = targets[i];
     }
     walk.on(from, [&](FakePage& page) {
-        page.command(310);
+        page.pressF1();
         page.command(315); // does nothing but record the position
         EXPECT_FALSE(page.ended());
         page.command(309);
     });
-    walk.on(templates::help, [](FakePage& page) {
+    walk.on(IDD_HELP, [](FakePage& page) {
         EXPECT_EQ("Command Line", page.entries(900).at(page.listSelection(900)));
         EXPECT_NE(std::string::npos, page.text(600).find("base\\ZatStart.cfg"));
         EXPECT_TRUE(page.chooseListEntry(900, 0));
         EXPECT_EQ(0u, page.text(600).find("Zat Start sets up a game"));
         page.pressEscape();
     });
-    walk.on(templates::about, [](FakePage& page) {
+    walk.on(IDD_ABOUT, [](FakePage& page) {
         page.pressEscape();
         EXPECT_FALSE(page.ended()) << "only OK closes the About box";
         page.click(100);
@@ -193,11 +191,11 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
         walk.desktop.menuChoices.push_back(305);
         page.click(105); // the menu's choice arrives as a command
     });
-    walk.command(templates::mapSelect, 303);
-    walk.on(templates::serverOptions, [&](FakePage& page) {
-        page.command(310); // no help on the server options page: no step is left for it
+    walk.command(IDD_MAP_SELECT, 303);
+    walk.on(IDD_SERVER_OPTIONS, [&](FakePage& page) {
+        page.pressF1(); // no help on the server options page: no step is left for it
     });
-    walk.closeOn(templates::serverOptions);
+    walk.closeOn(IDD_SERVER_OPTIONS);
     walk.run();
     EXPECT_LE(walk.desktop.maxDepth, 2u) << "pages never nest";
 }

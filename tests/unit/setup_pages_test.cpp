@@ -1,15 +1,15 @@
 // The game type, game options and map select pages, and the binding table they rest on.
 #include "app/app_state.h"
-#include "pages/level_tables.h"
 #include "pages/pages.h"
 #include "settings/choices.h"
+#include "settings/name_tables.h"
 #include "settings/text_field.h"
 #include "walk.h"
 
 #include <algorithm>
 #include <climits>
 
-using namespace templates;
+using namespace pageIds;
 
 namespace {
 
@@ -57,7 +57,7 @@ std::vector<std::string> sortedLevels(bool singlePlayer, bool deathmatch) {
 } // namespace
 
 TEST(PageBindings, EveryBoundControlIsInItsTemplateWithTheKindItsBindingExpects) {
-    for (const Page* page : everyPage()) {
+    for (const Page* page : zatStartPages().pages) {
         const auto& dialogs = programDialogs();
         const auto dialog = std::find_if(dialogs.begin(), dialogs.end(),
                                          [&](const auto& d) { return d.id == page->templateId; });

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int welcome = templates::welcome;
-constexpr int run = templates::run;
+constexpr int welcome = IDD_WELCOME;
+constexpr int run = IDD_RUN;
 
 std::string imageOf(const LaunchSettings& s) {
     return {reinterpret_cast<const char*>(&s), sizeof s};
@@ -35,7 +35,7 @@ Walk& loadAndRun(Walk& walk, const std::string& fileDirectory, std::optional<Mes
     walk.desktop.answers.push_back(MessageAnswer::yes); // skip to the command line
     walk.passSplash();
     walk.click(welcome, 222);
-    walk.click(templates::commandLine, 100);
+    walk.click(IDD_OPTION_TEXT, 100);
     walk.click(run, 100);
     walk.closeOn(run);
     walk.run();
@@ -79,7 +79,7 @@ TEST(RunPage, AnEmptyOrRelativeGameDirectoryStartsNothingAndSaysHowToLocateTheGa
         walk.gameLocatedAt(directory);
         walk.passSplash();
         walk.command(welcome, 307);
-        walk.click(templates::commandLine, 100);
+        walk.click(IDD_OPTION_TEXT, 100);
         walk.on(run, [](FakePage& page) {
             page.click(500); // saving first would only delay the bad news
             page.click(100);
@@ -105,7 +105,7 @@ TEST(RunPage, WhileTheGameRunsItsControlsRestAndTheWindowTakesNoCommand) {
     walk.gameLocatedAt(walk.folder.path("game\\"));
     walk.passSplash();
     walk.command(welcome, 307);
-    walk.click(templates::commandLine, 100);
+    walk.click(IDD_OPTION_TEXT, 100);
     walk.on(run, [&](FakePage& page) {
         const int controls[] = {100, 101, 2, 105, 500, 501};
         walk.desktop.whileProgramRuns = [&] {

@@ -3,6 +3,8 @@
 // dialog that is open when its turn comes, and a dialog stays open until a step ends it.
 
 #include "app/startup.h"
+#include "pages/pages.h"
+#include "resources/resource_ids.h"
 #include "settings/launch_settings.h"
 #include "settings/text_field.h"
 #include "support/fake_desktop.h"
@@ -12,6 +14,16 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+
+// The templates by short names, for walks that read like the chain.
+namespace pageIds {
+constexpr int welcome = IDD_WELCOME, gameType = IDD_GAME_TYPE, multiplayer = IDD_MULTIPLAYER,
+              serverOptions = IDD_SERVER_OPTIONS, gameOptions = IDD_GAME_OPTIONS,
+              mapSelect = IDD_MAP_SELECT, playerSetup = IDD_PLAYER_SETUP,
+              controlSetup = IDD_CONTROL_SETUP, commandLine = IDD_OPTION_TEXT, run = IDD_RUN,
+              videoOptions = IDD_VIDEO_OPTIONS, driverList = IDD_DRIVER_LIST,
+              modeList = IDD_MODE_LIST, advancedVideo = IDD_ADVANCED_VIDEO, help = IDD_HELP;
+} // namespace pageIds
 
 struct Walk {
     FakeDesktop desktop;
@@ -79,7 +91,7 @@ struct Walk {
     }
 
     int run() {
-        const int result = runZatStart(desktop);
+        const int result = runZatStart(desktop, zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int welcome = templates::welcome;
-constexpr int commandLine = templates::commandLine;
-constexpr int run = templates::run;
+constexpr int welcome = IDD_WELCOME;
+constexpr int commandLine = IDD_OPTION_TEXT;
+constexpr int run = IDD_RUN;
 
 std::string imageOf(const LaunchSettings& s) {
     return {reinterpret_cast<const char*>(&s), sizeof s};
@@ -105,7 +105,7 @@ TEST(CommandLinePage, EditsAreForgottenOnLeavingAnyOtherWay) {
         page.typeText(600, "edited");
         page.click(101);
     });
-    walk.command(templates::mapSelect, 307);
+    walk.command(IDD_MAP_SELECT, 307);
     walk.on(commandLine,
             [](FakePage& page) { EXPECT_EQ(0u, page.text(600).find(" +set skill 0")); });
     walk.closeOn(commandLine);
