@@ -13,22 +13,9 @@
 #include <stdexcept>
 #include <utility>
 
-#ifndef ZAT_E2E_ZATSTART
-#error "ZAT_E2E_ZATSTART must name the launcher built for the tests"
-#endif
-#ifndef ZAT_E2E_DEMO_GAME
-#error "ZAT_E2E_DEMO_GAME must name the demo game directory"
-#endif
-
 namespace e2e {
 
 namespace {
-
-std::string withTrailingBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\')
-        path += '\\';
-    return path;
-}
 
 std::string fromHex(const std::string& hex) {
     std::string bytes;
@@ -44,7 +31,7 @@ std::string zatStartExe() {
 }
 
 std::string demoGameDirectory() {
-    return withTrailingBackslash(programPath(ZAT_E2E_DEMO_GAME));
+    return programPath(ZAT_E2E_DEMO_GAME) + "\\"; // the build's path has no trailing slash
 }
 
 std::optional<std::string> readFile(const std::string& path) {
@@ -87,8 +74,8 @@ void writeIni(const std::string& gameDirectory) {
 
 TestFolder::TestFolder(const std::string& name) {
     char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    dir_ = withTrailingBackslash(temp) + "zat-e2e\\" + name + "\\";
+    GetTempPathA(sizeof temp, temp); // ends with a backslash
+    dir_ = std::string(temp) + "zat-e2e\\" + name + "\\";
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
     std::filesystem::create_directories(dir_);
