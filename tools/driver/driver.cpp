@@ -10,12 +10,14 @@ namespace e2e {
 
 namespace {
 
-constexpr UINT messageWait = 5000; // milliseconds for one cross-process message
+constexpr Duration messageWait = 5s;     // for one cross-process message
+constexpr char dialogClass[] = "#32770"; // the window class of every dialog box
 
 bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      DWORD_PTR* result = nullptr) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, messageWait,
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                               static_cast<UINT>(messageWait.count()),
                                result ? result : &ignored) != 0;
 }
 
@@ -59,7 +61,7 @@ bool isMessageBox(HWND window) {
 // A page of the chain: the page title and the Navigation Menu button, which the mode list and
 // the advanced video page, titled alike, do not have.
 bool isPageWindow(HWND window) {
-    return windowClass(window) == "#32770" && windowTitle(window) == pageTitle &&
+    return windowClass(window) == dialogClass && windowTitle(window) == pageTitle &&
            GetDlgItem(window, IDC_NAVIGATION_MENU) && !isMessageBox(window);
 }
 
@@ -142,7 +144,7 @@ void pressKey(HWND dialog, int focusedItem, WORD key) {
     SetForegroundWindow(dialog);
     if (HWND target = GetDlgItem(dialog, focusedItem))
         SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE,
-                            SMTO_ABORTIFHUNG, messageWait, nullptr);
+                            SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), nullptr);
     INPUT presses[2]{};
     for (INPUT& press : presses) {
         press.type = INPUT_KEYBOARD;
@@ -309,20 +311,21 @@ HWND ZatStart::waitForPage(Page page, Duration timeout) {
 
 HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
     return waitForWindow(
-        [&title](HWND w) { return windowClass(w) == "#32770" && windowTitle(w) == title; },
+        [&title](HWND w) { return windowClass(w) == dialogClass && windowTitle(w) == title; },
         timeout);
 }
 
 std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
-    HWND box = waitForWindow([](HWND w) { return windowClass(w) == "#32770" && isMessageBox(w); },
-                             timeout);
+    HWND box = waitForWindow(
+        [](HWND w) { return windowClass(w) == dialogClass && isMessageBox(w); }, timeout);
     if (!box)
         return std::nullopt;
     return MessageBoxWindow{box, windowTitle(box)};
 }
 
 HWND ZatStart::findSplash() const {
-    return findWindow([](HWND w) { return windowClass(w) == "#32770" && windowTitle(w).empty(); });
+    return findWindow(
+        [](HWND w) { return windowClass(w) == dialogClass && windowTitle(w).empty(); });
 }
 
 bool anyPageShowing() {
