@@ -33,6 +33,7 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
     click(run, IDC_NEXT);
     HWND save = zat().waitForDialog(saveTitle);
     ASSERT_NE(save, nullptr);
+    EXPECT_EQ(GetWindow(save, GW_OWNER), run) << "the save dialog is not the run page's";
     const std::string file = folder().path("dedicated");
     ASSERT_TRUE(chooseFile(save, file));
     ASSERT_TRUE(waitUntil([] { return FindWindowA(nullptr, gameTitle) != nullptr; }))
