@@ -64,7 +64,7 @@ bool aboutBoxEvent(PageWindow& window, const PageEvent& event) {
 }
 
 bool pageCommand(App& app, const Page& page, PageWindow& window, int id) {
-    const bool choice = writeChoiceAtClick(page.fields, app.settings, id);
+    const bool choice = writeAtClick(page.fields, app.settings, window, id);
     if (page.command && page.command(app, window, id))
         return true;
     if (choice)

@@ -1,8 +1,16 @@
 #include "pages/pages.h"
 
 #include "resources/resource_ids.h"
+#include "settings/name_tables.h"
 
 namespace {
+
+// The video topic names the start-up values that Set Defaults brings back.
+static_assert(videoDriverNames[kStartupValues.videoDriver - 1] == "Software" &&
+                  videoModeNames[kStartupValues.videoMode - 1] == "640 X 480" &&
+                  kStartupValues.textureMode == textureModes::automatic &&
+                  kStartupValues.fullscreen == fullscreenModes::yes,
+              "the video topic's Set Defaults must name the start-up values");
 
 constexpr HelpTopic topics[] = {
     {IDD_WELCOME, "Welcome",

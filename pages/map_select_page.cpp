@@ -11,6 +11,8 @@ namespace {
 
 const FieldBinding fields[] = {
     choice({IDC_RETAIL_LEVELS, IDC_USER_LEVELS}, &LaunchSettings::levelSource),
+    toggle(IDC_LIST_SINGLE_PLAYER_LEVELS, &LaunchSettings::listSinglePlayerLevels),
+    toggle(IDC_LIST_DEATHMATCH_LEVELS, &LaunchSettings::listDeathmatchLevels),
 };
 
 template <std::size_t N>
@@ -29,8 +31,6 @@ void fillLevelList(const LaunchSettings& s, PageWindow& window) {
 
 void open(App& app, PageWindow& window) {
     LaunchSettings& s = app.settings;
-    window.setChecked(IDC_LIST_SINGLE_PLAYER_LEVELS, s.listSinglePlayerLevels == 1);
-    window.setChecked(IDC_LIST_DEATHMATCH_LEVELS, s.listDeathmatchLevels == 1);
     fillLevelList(s, window);
     if (s.listSinglePlayerLevels != 0 || s.listDeathmatchLevels != 0)
         window.listSelect(IDC_LEVEL_LIST, s.levelIndex);
@@ -38,24 +38,21 @@ void open(App& app, PageWindow& window) {
         storeFieldText(s.mapName, "");
 }
 
-// A check box switched on adds its table to the list; switched off, the list is filled anew
-// with the other table only. Neither chooses a selection.
+// A check box switched on (its click has flipped its field) adds its table to the list;
+// switched off, the list is filled anew with the other table only. Neither chooses a
+// selection.
 void toggleTable(App& app, PageWindow& window, int box) {
-    LaunchSettings& s = app.settings;
-    int32_t& own =
-        box == IDC_LIST_SINGLE_PLAYER_LEVELS ? s.listSinglePlayerLevels : s.listDeathmatchLevels;
-    if (own == 0) {
-        own = 1;
-        if (box == IDC_LIST_SINGLE_PLAYER_LEVELS)
+    const LaunchSettings& s = app.settings;
+    const bool singlePlayer = box == IDC_LIST_SINGLE_PLAYER_LEVELS;
+    if ((singlePlayer ? s.listSinglePlayerLevels : s.listDeathmatchLevels) == 1) {
+        if (singlePlayer)
             addLevels(window, singlePlayerLevelNames);
         else
             addLevels(window, deathmatchLevelNames);
     } else {
-        own = 0;
         window.listReset(IDC_LEVEL_LIST);
         fillLevelList(s, window);
     }
-    window.setChecked(box, own == 1);
 }
 
 void chooseUserLevel(App& app, PageWindow& window) {

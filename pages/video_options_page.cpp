@@ -26,10 +26,10 @@ void showVideoChoice(App& app, PageWindow& window) {
 
 void setDefaults(App& app, PageWindow& window) {
     LaunchSettings& s = app.settings;
-    s.videoDriver = 1;
-    s.videoMode = 4;
-    s.textureMode = textureModes::automatic;
-    s.fullscreen = fullscreenModes::yes;
+    s.videoDriver = kStartupValues.videoDriver;
+    s.videoMode = kStartupValues.videoMode;
+    s.textureMode = kStartupValues.textureMode;
+    s.fullscreen = kStartupValues.fullscreen;
     loadFields(fields, s, window);
     showVideoChoice(app, window);
 }
