@@ -43,7 +43,7 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
 
     const auto starts = gameStarts(folder().standinLog());
     ASSERT_EQ(starts.size(), startsBefore + 1);
-    LaunchSettings expected = startupRecord(folder().gameShortDirectory());
+    LaunchSettings expected = startupRecordFor(folder().gameShortDirectory());
     expected.gameType = gameTypes::deathmatch;
     expected.multiplayerMode = multiplayerModes::startServer;
     expected.dedicated = 1;
@@ -66,7 +66,7 @@ TEST_F(Launch, NoGameFromTheCurrentDirectoryAndNoCommandInterpreter) {
     CopyFileA(here.gameExe().c_str(), here.path("zat.exe").c_str(), FALSE);
     CreateDirectoryA(here.path("base").c_str(), nullptr);
     const std::string file = here.path("settings.ZTP");
-    saveRecord(file, startupRecord(""));
+    saveRecord(file, startupRecordFor(""));
     writeIni("");
     ZatStart& unknown = startZatStart("/run \"" + file + "\"", here.directory());
     const auto error = unknown.waitForMessageBox();

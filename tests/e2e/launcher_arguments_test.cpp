@@ -11,8 +11,9 @@ using LauncherArguments = LauncherTest;
 
 TEST_F(LauncherArguments, RunReturnsTheGamesExitCodeAndPrintWritesIntoAPipe) {
     const std::string file = folder().path("arguments.ZTP");
-    saveRecord(file, startupRecord("C:\\Elsewhere\\"));
-    const CommandLine expected = composeCommandLine(startupRecord(folder().gameShortDirectory()));
+    saveRecord(file, startupRecordFor("C:\\Elsewhere\\"));
+    const CommandLine expected =
+        composeCommandLine(startupRecordFor(folder().gameShortDirectory()));
 
     ZatStart& print = startZatStart("/print \"" + file + "\"", folder().directory(), true);
     EXPECT_EQ(print.readOutput(),

@@ -121,9 +121,8 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
     return starts;
 }
 
-LaunchSettings startupRecord(std::string_view gameDirectory) {
-    LaunchSettings record{};
-    applyStartupValues(record);
+LaunchSettings startupRecordFor(std::string_view gameDirectory) {
+    LaunchSettings record = kStartupValues;
     storeFieldText(record.gameDirectory, gameDirectory);
     return record;
 }

@@ -58,7 +58,7 @@ std::vector<GameStart> gameStarts(const std::string& logPath);
 
 // Settings files through the program's own record: the start-up record with the game
 // directory, written and read as the launcher writes and reads them.
-LaunchSettings startupRecord(std::string_view gameDirectory);
+LaunchSettings startupRecordFor(std::string_view gameDirectory);
 void saveRecord(const std::string& path, LaunchSettings record);
 std::optional<LaunchSettings> loadRecord(const std::string& path);
 

@@ -73,7 +73,7 @@ std::string serverSettingsFile() {
 
 // A deathmatch server as a player would have saved it, loaded on the welcome page.
 void loadServerSettings(ZatStart& zat, HWND welcome) {
-    LaunchSettings server = startupRecord(demoGameDirectory());
+    LaunchSettings server = startupRecordFor(demoGameDirectory());
     server.gameType = gameTypes::deathmatch;
     server.multiplayerMode = multiplayerModes::startServer;
     storeFieldText(server.mapName, "dm_forge");
