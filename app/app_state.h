@@ -2,7 +2,7 @@
 // Everything that outlives a page: the record, where the last page stood, the composed
 // command line, where the INI file lives, and which page the loop opens next.
 
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "platform/port.h"
 #include "resources/resource_ids.h"
 #include "settings/game_location.h"
@@ -13,7 +13,8 @@
 #include <string>
 #include <string_view>
 
-// Screen pixels of the page left last; left 0 means none was recorded.
+// Screen pixels of the page left last; none is recorded while the size is 0. The welcome
+// page also stays where it opened at left 0, so it is centred at start-up.
 struct PagePosition {
     int32_t left = 0;
     int32_t top = 0;
@@ -46,7 +47,7 @@ struct App {
     PageSet pages;
     LaunchSettings settings{};
     PagePosition pagePosition;
-    CommandLine commandLine;
+    GameLaunch gameLaunch;
     IniLocations ini;
     int nextPage = 0;                // the template the page loop opens next; 0 ends the program
     bool locateQuestionOwed = false; // a first run whose question has not come yet

@@ -1,6 +1,6 @@
 set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line_forms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/launcher_start.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launch_from_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_bindings.cpp

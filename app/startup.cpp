@@ -64,7 +64,6 @@ int runZatStart(Desktop& desktop, PageSet pages, std::string fileToOpen) {
     readGameLocation(app.settings, app.ini);
     app.locatedDirectory = fieldText(app.settings.gameDirectory);
     applyStartupValues(app.settings);
-    app.pagePosition.left = 0;
     app.fileToOpen = std::move(fileToOpen);
     showSplash(app);
     runPages(app);

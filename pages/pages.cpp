@@ -4,7 +4,7 @@ namespace {
 
 const Page* const allPages[] = {
     &welcomePage,     &gameTypePage,  &playerSetupPage, &multiplayerPage, &serverOptionsPage,
-    &gameOptionsPage, &mapSelectPage, &commandLinePage, &runPage,         &videoOptionsPage};
+    &gameOptionsPage, &mapSelectPage, &optionTextPage,  &runPage,         &videoOptionsPage};
 
 } // namespace
 

@@ -10,7 +10,7 @@ extern const Page multiplayerPage;
 extern const Page serverOptionsPage;
 extern const Page gameOptionsPage;
 extern const Page mapSelectPage;
-extern const Page commandLinePage;
+extern const Page optionTextPage;
 extern const Page runPage;
 extern const Page videoOptionsPage;
 

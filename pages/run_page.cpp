@@ -1,6 +1,6 @@
 // The launch: optionally save the settings, start the game, optionally close.
 #include "app/settings_dialogs.h"
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "pages/pages.h"
 #include "platform/files.h"
 #include "settings/text_field.h"
@@ -23,7 +23,7 @@ bool runGame(App& app, PageWindow& window, const std::string& directory) {
     app.gameRunning = true;
     // The controls rest once the game is on its way, not before: the start waits for nothing,
     // and no click can come in between.
-    const bool started = startGame(app.desktop, directory, app.commandLine, [&] {
+    const bool started = startGame(app.desktop, directory, app.gameLaunch, [&] {
                              enableControls(window, false);
                          }).has_value();
     enableControls(window, true);

@@ -8,7 +8,7 @@ set(ZAT_PAGES_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/server_options_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_options_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/map_select_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/option_text_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/video_options_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/video_list_dialogs.cpp

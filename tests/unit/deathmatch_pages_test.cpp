@@ -1,6 +1,6 @@
 // The deathmatch pages: player setup, multiplayer setup and server options. What they store
 // is read where the player would see it: on the page when it opens again, and in the option
-// text of the command line page.
+// text of the option text page.
 #include "app/app_state.h"
 #include "walk.h"
 
@@ -25,11 +25,11 @@ struct DeathmatchWalk : Walk {
         passSplash();
         loadOnWelcome(s);
     }
-    // Leaves a page for the command line page by command 307, keeps the option text it shows
+    // Leaves a page for the option text page by command 307, keeps the option text it shows
     // and goes on with the given navigation command.
     void optionsThen(int from, std::string& options, int then) {
         command(from, 307);
-        on(commandLine, [&options, then](FakePage& page) {
+        on(optionText, [&options, then](FakePage& page) {
             options = page.text(600);
             page.command(then);
         });

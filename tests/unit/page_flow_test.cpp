@@ -247,7 +247,7 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
     walk.loadOnWelcome(game(22, 200));
     for (int page : {welcome, gameType, playerSetup, multiplayer, gameOptions})
         walk.click(page, 100);
-    for (int page : {commandLine, mapSelect, gameOptions})
+    for (int page : {optionText, mapSelect, gameOptions})
         walk.click(page, 101);
     walk.command(multiplayer, 300);
     // Single player, with a server choice left over: Back looks at the server choice first.
@@ -257,9 +257,9 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
     walk.click(gameOptions, 101);
     walk.command(serverOptions, 300);
     walk.loadOnWelcome(game(11, 200));
-    for (int page : {welcome, gameType, gameOptions, mapSelect, commandLine})
+    for (int page : {welcome, gameType, gameOptions, mapSelect, optionText})
         walk.click(page, 100);
-    for (int page : {run, commandLine, mapSelect, gameOptions, gameType})
+    for (int page : {run, optionText, mapSelect, gameOptions, gameType})
         walk.click(page, 101);
     walk.closeOn(welcome);
     walk.run();

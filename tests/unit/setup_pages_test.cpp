@@ -32,10 +32,10 @@ struct SetupWalk : Walk {
         gameLocatedAt("C:\\GAMES\\ZAT\\");
         passSplash();
     }
-    // What the command line page shows once the pages were walked.
+    // What the option text page shows once the pages were walked.
     void expectOptions(const std::string& options) {
-        on(commandLine, [options](FakePage& page) { EXPECT_EQ(options, page.text(600)); });
-        closeOn(commandLine);
+        on(optionText, [options](FakePage& page) { EXPECT_EQ(options, page.text(600)); });
+        closeOn(optionText);
         run();
     }
 };
@@ -149,7 +149,7 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
         page.listSelect(900, 51);
         page.click(100);
     });
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_EQ(sortedLevels(true, true)[51],
                   page.text(600).substr(page.text(600).rfind(' ') + 1));
         page.click(101);
@@ -178,7 +178,7 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
         EXPECT_EQ(36, page.listSelection(900));
         page.command(307);
     });
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +map " + sortedLevels(true, false)[36]));
         page.command(305);
     });
@@ -186,7 +186,7 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
         page.click(800);
         page.click(100);
     });
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_EQ(std::string::npos, page.text(600).find("+map"));
         page.command(305);
     });
@@ -211,7 +211,7 @@ TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspAndAnythingElseIsRefuse
             page.click(600);
         page.command(307);
     });
-    walk.on(commandLine, [&](FakePage& page) {
+    walk.on(optionText, [&](FakePage& page) {
         EXPECT_EQ(" +map arena2", page.text(600).substr(page.text(600).rfind(" +map")));
         page.command(305);
     });
@@ -220,10 +220,10 @@ TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspAndAnythingElseIsRefuse
         page.click(600);
         page.click(100);
     });
-    walk.on(commandLine, [&](FakePage& page) {
+    walk.on(optionText, [&](FakePage& page) {
         EXPECT_EQ(" +map Arena3", page.text(600).substr(page.text(600).rfind(" +map")));
     });
-    walk.closeOn(commandLine);
+    walk.closeOn(optionText);
     walk.run();
     const FileDialogRequest& request = walk.desktop.fileDialogs.at(0).request;
     EXPECT_EQ("Select User-Made Level", request.title);
@@ -279,7 +279,7 @@ TEST(SetupPages, DamagedChoicesOpenWithNothingCheckedAndIndexNothingOutOfRange) 
         EXPECT_EQ(-1, page.listSelection(900));
         page.command(307);
     });
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +map " + std::string(80, 'm')));
         EXPECT_EQ(std::string::npos, page.text(600).find("crosshair"));
         page.command(305);
@@ -288,9 +288,9 @@ TEST(SetupPages, DamagedChoicesOpenWithNothingCheckedAndIndexNothingOutOfRange) 
         page.click(500);
         page.click(100); // a huge index selects nothing: the first level is taken
     });
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +map citadel1"));
     });
-    walk.closeOn(commandLine);
+    walk.closeOn(optionText);
     walk.run();
 }

@@ -89,7 +89,7 @@ TEST(RunPage, AnEmptyOrRelativeGameDirectoryStartsNothingAndSaysHowToLocateTheGa
         walk.run();
         EXPECT_TRUE(walk.desktop.programRuns.empty()) << directory;
         EXPECT_TRUE(walk.desktop.fileDialogs.empty()) << directory;
-        // Before it, the command line page may have found no base folder to write into.
+        // Before it, the option text page may have found no base folder to write into.
         const MessageBoxShown& error = walk.desktop.messageBoxes.end()[-2];
         EXPECT_EQ("Error", error.caption);
         EXPECT_EQ(MessageIcon::error, error.icon);

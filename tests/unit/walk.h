@@ -20,7 +20,7 @@ namespace pageIds {
 constexpr int welcome = IDD_WELCOME, gameType = IDD_GAME_TYPE, multiplayer = IDD_MULTIPLAYER,
               serverOptions = IDD_SERVER_OPTIONS, gameOptions = IDD_GAME_OPTIONS,
               mapSelect = IDD_MAP_SELECT, playerSetup = IDD_PLAYER_SETUP,
-              controlSetup = IDD_CONTROL_SETUP, commandLine = IDD_OPTION_TEXT, run = IDD_RUN,
+              controlSetup = IDD_CONTROL_SETUP, optionText = IDD_OPTION_TEXT, run = IDD_RUN,
               videoOptions = IDD_VIDEO_OPTIONS, driverList = IDD_DRIVER_LIST,
               modeList = IDD_MODE_LIST, advancedVideo = IDD_ADVANCED_VIDEO, help = IDD_HELP;
 } // namespace pageIds

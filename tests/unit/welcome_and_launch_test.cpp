@@ -1,4 +1,4 @@
-// Loading settings on the welcome page, the command line page and the launch.
+// Loading settings on the welcome page, the option text page and the launch.
 #include "app/app_state.h"
 #include "controls/game_config.h"
 #include "settings/settings_file.h"
@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int welcome = IDD_WELCOME;
-constexpr int commandLine = IDD_OPTION_TEXT;
+constexpr int optionText = IDD_OPTION_TEXT;
 constexpr int run = IDD_RUN;
 
 std::string imageOf(const LaunchSettings& s) {
@@ -38,11 +38,11 @@ TEST(WelcomeLoad, ALoadedFileAndSkipGoStraightToItsCommandLine) {
     walk.desktop.chosenFiles.push_back(walk.folder.path("mine.ZTP"));
     walk.desktop.answers.push_back(MessageAnswer::yes);
     walk.click(welcome, 222);
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +set skill 2"));
         EXPECT_NE(std::string::npos, page.text(600).find(" +map citadel2"));
     });
-    walk.closeOn(commandLine);
+    walk.closeOn(optionText);
     walk.run();
     const FileDialogRequest& request = walk.desktop.fileDialogs.at(0).request;
     EXPECT_EQ("Load ZatStart Settings File", request.title);
@@ -65,11 +65,11 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
         for (int i = 0; i < 4; ++i)
             page.click(222);
     });
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_NE(std::string::npos, page.text(600).find(" +set skill 0 +set crosshair 1"))
             << "the start-up record is untouched";
     });
-    walk.closeOn(commandLine);
+    walk.closeOn(optionText);
     walk.run();
     std::vector<std::string> texts;
     for (const MessageBoxShown& box : walk.desktop.messageBoxes)
@@ -84,7 +84,7 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
 TEST(CommandLinePage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
     LaunchWalk walk;
     walk.command(welcome, 307);
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         EXPECT_TRUE(page.typeText(600, page.text(600) + " +set extra 1"));
         page.click(100);
     });
@@ -101,14 +101,14 @@ TEST(CommandLinePage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
 TEST(CommandLinePage, EditsAreForgottenOnLeavingAnyOtherWay) {
     LaunchWalk walk;
     walk.command(welcome, 307);
-    walk.on(commandLine, [](FakePage& page) {
+    walk.on(optionText, [](FakePage& page) {
         page.typeText(600, "edited");
         page.click(101);
     });
     walk.command(IDD_MAP_SELECT, 307);
-    walk.on(commandLine,
+    walk.on(optionText,
             [](FakePage& page) { EXPECT_EQ(0u, page.text(600).find(" +set skill 0")); });
-    walk.closeOn(commandLine);
+    walk.closeOn(optionText);
     walk.run();
     EXPECT_FALSE(walk.folder.exists("game\\base\\ZatStart.cfg"));
 }
@@ -116,7 +116,7 @@ TEST(CommandLinePage, EditsAreForgottenOnLeavingAnyOtherWay) {
 TEST(CommandLinePage, ATextTooLongToSendWholeIsRefusedNotCut) {
     LaunchWalk walk;
     walk.command(welcome, 307);
-    walk.on(commandLine, [&](FakePage& page) {
+    walk.on(optionText, [&](FakePage& page) {
         page.typeText(600, " +set skill 1" + std::string(kOptionTextLimit, 'x'));
         page.click(100);
         EXPECT_FALSE(page.ended());
@@ -137,19 +137,19 @@ TEST(CommandLinePage, AGameDirectoryWithoutBaseShowsTheWriteErrorAndGoesOn) {
     LaunchWalk walk;
     std::filesystem::remove(walk.folder.native("game\\base"));
     walk.command(welcome, 307);
-    walk.click(commandLine, 100);
+    walk.click(optionText, 100);
     walk.closeOn(run);
     walk.run();
     const MessageBoxShown& error = walk.desktop.messageBoxes.at(0);
     EXPECT_EQ(configMessages::cantWrite, error.text);
     EXPECT_EQ(MessageIcon::error, error.icon);
-    EXPECT_EQ(commandLine, error.ownerTemplate);
+    EXPECT_EQ(optionText, error.ownerTemplate);
 }
 
 TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedWithTheComposedCommand) {
     LaunchWalk walk;
     walk.command(welcome, 307);
-    walk.click(commandLine, 100);
+    walk.click(optionText, 100);
     walk.on(run, [](FakePage& page) {
         EXPECT_FALSE(page.checked(500) || page.checked(501));
         page.click(100);
@@ -172,7 +172,7 @@ TEST(RunPage, AGameThatCannotStartIsReportedAndThePageStays) {
     LaunchWalk walk;
     walk.desktop.programStarts = false;
     walk.command(welcome, 307);
-    walk.click(commandLine, 100);
+    walk.click(optionText, 100);
     walk.on(run, [&](FakePage& page) {
         page.click(501);
         page.click(100);
@@ -189,7 +189,7 @@ TEST(RunPage, SavesWhenAskedAndClosesAfterTheLaunch) {
     LaunchWalk walk;
     walk.desktop.chosenFiles = {walk.folder.path("before-run.ZTP")};
     walk.command(welcome, 307);
-    walk.click(commandLine, 100);
+    walk.click(optionText, 100);
     walk.on(run, [](FakePage& page) {
         page.click(500);
         page.click(501);
@@ -206,7 +206,7 @@ TEST(RunPage, SavesWhenAskedAndClosesAfterTheLaunch) {
 TEST(RunPage, ACancelledSaveStillLaunches) {
     LaunchWalk walk;
     walk.command(welcome, 307);
-    walk.click(commandLine, 100);
+    walk.click(optionText, 100);
     walk.on(run, [](FakePage& page) {
         page.click(500);
         page.click(100);

@@ -1,4 +1,4 @@
-#include "app/command_line_forms.h"
+#include "app/launcher_start.h"
 
 #include "app/launch_from_file.h"
 #include "app/startup.h"
@@ -36,7 +36,7 @@ int refuse(Desktop& desktop, const std::string& problem) {
 
 } // namespace
 
-int runFromCommandLine(Desktop& desktop, std::string_view commandLine, PageSet pages) {
+int runWithLauncherArguments(Desktop& desktop, std::string_view commandLine, PageSet pages) {
     const StartRequest request = startRequestOf(argumentsOf(commandLine));
     switch (request.form) {
     case StartForm::pages:

@@ -1,9 +1,9 @@
 // The program's command line: how it is split and read, and the forms that open a settings
 // file on the pages, launch it without them, print its launch, or explain themselves.
 #include "app/app_state.h"
-#include "app/command_line_forms.h"
+#include "app/launcher_start.h"
 #include "controls/game_config.h"
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "launch/launcher_arguments.h"
 #include "settings/settings_file.h"
 #include "walk.h"
@@ -44,7 +44,7 @@ struct FileWalk : Walk {
         folder.write("my files\\server.ZTP", imageOf(saved));
     }
     int start(const std::string& arguments) {
-        const int result = runFromCommandLine(
+        const int result = runWithLauncherArguments(
             desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments, zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
@@ -218,19 +218,20 @@ TEST(CommandLineForms, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
 TEST(CommandLineForms, UsageAndWrongUse) {
     Walk console;
     console.desktop.standardOutput = "";
-    EXPECT_EQ(0, runFromCommandLine(console.desktop, "zatstart.exe /?", zatStartPages()));
+    EXPECT_EQ(0, runWithLauncherArguments(console.desktop, "zatstart.exe /?", zatStartPages()));
     EXPECT_NE(std::string::npos,
               console.desktop.standardOutput->find("zatstart.exe /run file.ZTP"));
     EXPECT_TRUE(console.desktop.messageBoxes.empty());
 
     Walk none;
-    EXPECT_EQ(0, runFromCommandLine(none.desktop, "zatstart.exe /?", zatStartPages()));
+    EXPECT_EQ(0, runWithLauncherArguments(none.desktop, "zatstart.exe /?", zatStartPages()));
     EXPECT_EQ(*console.desktop.standardOutput, none.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Zat Start", none.desktop.messageBoxes.at(0).caption);
 
     Walk wrong;
     wrong.desktop.standardOutput = "";
-    EXPECT_EQ(2, runFromCommandLine(wrong.desktop, "zatstart.exe /launch x.ZTP", zatStartPages()));
+    EXPECT_EQ(
+        2, runWithLauncherArguments(wrong.desktop, "zatstart.exe /launch x.ZTP", zatStartPages()));
     const MessageBoxShown& error = wrong.desktop.messageBoxes.at(0);
     EXPECT_EQ(0u, error.text.find("Unknown switch \"/launch\".\r\n\r\nUsage:"));
     EXPECT_EQ("Error", error.caption);

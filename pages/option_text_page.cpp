@@ -12,8 +12,8 @@ const std::string kOptionTextTooLong = "The command line is too long.\nAt most "
                                        " characters can be sent to Zat; please shorten it.";
 
 void open(App& app, PageWindow& window) {
-    app.commandLine = composeCommandLine(app.settings);
-    window.setItemText(IDC_OPTION_TEXT, app.commandLine.optionText);
+    app.gameLaunch = composeGameLaunch(app.settings);
+    window.setItemText(IDC_OPTION_TEXT, app.gameLaunch.optionText);
 }
 
 // Next: what the player sees goes into the game config file, then on to the run page. A text
@@ -26,9 +26,9 @@ bool command(App& app, PageWindow& window, int id) {
         showError(app, &window, kOptionTextTooLong);
         return true;
     }
-    app.commandLine.optionText = window.itemText(IDC_OPTION_TEXT, kOptionTextLimit + 1);
+    app.gameLaunch.optionText = window.itemText(IDC_OPTION_TEXT, kOptionTextLimit + 1);
     if (const Failure failure =
-            writeGameConfig(fieldText(app.settings.gameDirectory), app.commandLine.optionText))
+            writeGameConfig(fieldText(app.settings.gameDirectory), app.gameLaunch.optionText))
         showError(app, &window, *failure);
     goToPage(app, window, IDD_RUN);
     return true;
@@ -37,8 +37,8 @@ bool command(App& app, PageWindow& window, int id) {
 } // namespace
 
 // Its Next writes the game config file first, in its own command.
-const Page commandLinePage{.templateId = IDD_OPTION_TEXT,
-                           .next = {},
-                           .back = to(IDD_MAP_SELECT),
-                           .open = open,
-                           .command = command};
+const Page optionTextPage{.templateId = IDD_OPTION_TEXT,
+                          .next = {},
+                          .back = to(IDD_MAP_SELECT),
+                          .open = open,
+                          .command = command};

@@ -9,4 +9,4 @@
 // Given the whole command line, the program's own name first. Returns the process's exit
 // code: 0; the game's under /run; 1 when a settings file could not be used; 2 when the
 // command line itself was wrong.
-int runFromCommandLine(Desktop& desktop, std::string_view commandLine, PageSet pages);
+int runWithLauncherArguments(Desktop& desktop, std::string_view commandLine, PageSet pages);

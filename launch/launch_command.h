@@ -12,16 +12,16 @@
 #include <optional>
 #include <string>
 
-struct CommandLine {
+struct GameLaunch {
     std::string launchCommand;
     std::string optionText;
 };
 
-// The most option text the command line page takes back from the player: well above the
+// The most option text the option text page takes back from the player: well above the
 // longest composition (about 640 characters with every text field full).
 constexpr std::size_t kOptionTextLimit = 2047;
 
-CommandLine composeCommandLine(const LaunchSettings& settings);
+GameLaunch composeGameLaunch(const LaunchSettings& settings);
 
 inline constexpr std::string_view kGameDirectoryUnknown =
     "The game directory is not known, so Zat cannot be started.\n"
@@ -32,5 +32,5 @@ inline constexpr std::string_view kGameNotStarted = "There was an error executin
 // The directory must be a full path (isFullPath), so that no zat.exe is found relative to
 // the launcher's own current directory. started runs once the game is on its way.
 std::optional<std::uint32_t> startGame(Desktop& desktop, const std::string& directory,
-                                       const CommandLine& line,
+                                       const GameLaunch& line,
                                        const std::function<void()>& started = {});
