@@ -3,7 +3,7 @@
 // through a command interpreter.
 #include "controls/game_config.h"
 #include "deathmatch_choices.h"
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "launcher_test.h"
 #include "settings/choices.h"
 #include "settings/text_field.h"
@@ -47,7 +47,7 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
     expected.gameType = gameTypes::deathmatch;
     expected.multiplayerMode = multiplayerModes::startServer;
     expected.dedicated = 1;
-    EXPECT_EQ(starts.back().commandLine, composeCommandLine(expected).launchCommand);
+    EXPECT_EQ(starts.back().launchCommand, composeGameLaunch(expected).launchCommand);
     EXPECT_EQ(starts.back().config, gameConfigText(options));
     EXPECT_EQ(shortPathOf(starts.back().currentDirectory + "\\"), folder().gameShortDirectory())
         << "the game did not start in its own directory";
@@ -82,8 +82,8 @@ TEST_F(Launch, NoGameFromTheCurrentDirectoryAndNoCommandInterpreter) {
     EXPECT_EQ(startZatStart("/run \"" + file + "\"", here.directory()).waitForExit(), 0u);
     const auto starts = gameStarts(shellSigns + "zat-standin.log");
     ASSERT_EQ(starts.size(), 1u) << "the game in " << shellSigns << " did not start";
-    EXPECT_NE(starts[0].commandLine.find(shellSigns + "zat.exe "), std::string::npos)
-        << starts[0].commandLine;
+    EXPECT_NE(starts[0].launchCommand.find(shellSigns + "zat.exe "), std::string::npos)
+        << starts[0].launchCommand;
     for (const std::string& where : {here.directory(), shellSigns, folder().directory()})
         EXPECT_FALSE(fileExists(where + "pwned")) << "a command interpreter ran in " << where;
 }

@@ -1,7 +1,7 @@
 // The launcher's own arguments: /run hands back the game's exit code, /print writes into a
 // pipe; both beside a launcher that shows its pages.
 #include "controls/game_config.h"
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "launcher_test.h"
 
 namespace e2e {
@@ -12,8 +12,7 @@ using LauncherArguments = LauncherTest;
 TEST_F(LauncherArguments, RunReturnsTheGamesExitCodeAndPrintWritesIntoAPipe) {
     const std::string file = folder().path("arguments.ZTP");
     saveRecord(file, startupRecordFor("C:\\Elsewhere\\"));
-    const CommandLine expected =
-        composeCommandLine(startupRecordFor(folder().gameShortDirectory()));
+    const GameLaunch expected = composeGameLaunch(startupRecordFor(folder().gameShortDirectory()));
 
     ZatStart& print = startZatStart("/print \"" + file + "\"", folder().directory(), true);
     EXPECT_EQ(print.readOutput(),
@@ -25,7 +24,7 @@ TEST_F(LauncherArguments, RunReturnsTheGamesExitCodeAndPrintWritesIntoAPipe) {
     EXPECT_EQ(startZatStart("/run \"" + file + "\"", folder().directory()).waitForExit(), 7u);
     const auto starts = gameStarts(folder().standinLog());
     ASSERT_EQ(starts.size(), startsBefore + 1);
-    EXPECT_EQ(starts.back().commandLine, expected.launchCommand);
+    EXPECT_EQ(starts.back().launchCommand, expected.launchCommand);
 }
 
 } // namespace

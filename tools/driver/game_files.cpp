@@ -110,7 +110,7 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
         const std::string key = line.substr(0, colon);
         const std::string value = colon == std::string::npos ? "" : line.substr(colon + 2);
         if (key == "command-line")
-            current->commandLine = value;
+            current->launchCommand = value;
         else if (key == "current-directory")
             current->currentDirectory = value;
         else if (key == "config-path")

@@ -49,7 +49,7 @@ class TestFolder {
 
 // One start of the stand-in game as its log recorded it.
 struct GameStart {
-    std::string commandLine;
+    std::string launchCommand; // the command line the game was started with
     std::string currentDirectory;
     std::optional<std::string> configPath; // as resolved by the game
     std::optional<std::string> config;     // the bytes, or nothing when the file was missing

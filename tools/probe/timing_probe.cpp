@@ -76,9 +76,9 @@ double switchPage(ZatStart& zat, HWND& page, int button, Page expected) {
     return took;
 }
 
-// Starts the stand-in game as the launcher does, with the command line it was given.
-void startGameDirectly(const std::string& commandLine, const std::string& gameDirectory) {
-    std::string line = commandLine;
+// Starts the stand-in game as the launcher does, with the launch command it was given.
+void startGameDirectly(const std::string& launchCommand, const std::string& gameDirectory) {
+    std::string line = launchCommand;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -143,7 +143,7 @@ void probe() {
         return took;
     };
     startViaRun();
-    const std::string gameCommand = gameStarts(log).back().commandLine;
+    const std::string gameCommand = gameStarts(log).back().launchCommand;
     std::vector<double> viaRun, direct;
     for (int i = 0; i < kGameStarts; ++i) {
         viaRun.push_back(startViaRun());

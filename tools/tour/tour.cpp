@@ -323,7 +323,7 @@ int main(int argc, char** argv) {
     std::printf("\nWhat the stand-in game received (%s):\n", log.c_str());
     for (std::size_t i = startsBefore; i < starts.size(); ++i) {
         const GameStart& start = starts[i];
-        std::printf("\n  launch command:    %s\n", start.commandLine.c_str());
+        std::printf("\n  launch command:    %s\n", start.launchCommand.c_str());
         std::printf("  current directory: %s\n", start.currentDirectory.c_str());
         std::printf("  config file:       %s\n", start.configPath.value_or("(none)").c_str());
         if (start.config)
