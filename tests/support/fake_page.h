@@ -23,7 +23,7 @@ class FakePage : public PageWindow {
 
     FakePage(const DialogTemplate& dialog, PageHandler handler);
 
-    // --- The port. Ids the template lacks do nothing, as with Win32, and are counted.
+    // --- The port. An id the template lacks throws: the page names a control it does not have.
     void setItemText(int id, std::string_view text) override;
     std::string itemText(int id, std::size_t limit) override;
     std::size_t itemTextLength(int id) override;
@@ -62,7 +62,7 @@ class FakePage : public PageWindow {
     // A command that arrives once the running handler has returned, as a posted message does.
     void post(int commandId) { posted_.push_back(commandId); }
 
-    // --- What the test sees; these throw for an id the template lacks.
+    // --- What the test sees; these throw for an id the template lacks, and so do the actions.
     int templateId() const { return id_; }
     const std::string& text(int id) const { return get(id).text; }
     bool checked(int id) const { return get(id).checked; }
@@ -71,7 +71,6 @@ class FakePage : public PageWindow {
     const std::vector<std::string>& entries(int id) const { return get(id).entries; }
     const std::map<int, unsigned>& timers() const { return timers_; }
     bool ended() const { return ended_; }
-    int unknownIdUses() const { return unknownIdUses_; }
 
   private:
     struct Control {
@@ -85,8 +84,8 @@ class FakePage : public PageWindow {
         std::size_t typingLimit = SIZE_MAX;
     };
 
-    std::size_t indexOf(int id) const; // controls_.size() when there is none
-    Control* find(int id);             // for the port: counts a miss
+    std::size_t indexOf(int id, const char* who) const; // throws when there is none
+    Control* find(int id);
     Control* findList(int id);
     const Control& get(int id) const;
     bool deliver(const PageEvent& event);
@@ -99,5 +98,4 @@ class FakePage : public PageWindow {
     std::deque<int> posted_;
     int running_ = 0; // handler calls in progress
     bool ended_ = false;
-    int unknownIdUses_ = 0;
 };

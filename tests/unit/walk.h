@@ -2,6 +2,7 @@
 // A player walking the real program through the in-memory desktop: each step acts on the
 // dialog that is open when its turn comes, and a dialog stays open until a step ends it.
 
+#include "app/page_frame.h"
 #include "app/startup.h"
 #include "pages/pages.h"
 #include "resources/resource_ids.h"
@@ -15,23 +16,14 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-// The templates by short names, for walks that read like the chain.
-namespace pageIds {
-constexpr int welcome = IDD_WELCOME, gameType = IDD_GAME_TYPE, multiplayer = IDD_MULTIPLAYER,
-              serverOptions = IDD_SERVER_OPTIONS, gameOptions = IDD_GAME_OPTIONS,
-              mapSelect = IDD_MAP_SELECT, playerSetup = IDD_PLAYER_SETUP,
-              controlSetup = IDD_CONTROL_SETUP, optionText = IDD_OPTION_TEXT, run = IDD_RUN,
-              videoOptions = IDD_VIDEO_OPTIONS, driverList = IDD_DRIVER_LIST,
-              modeList = IDD_MODE_LIST, advancedVideo = IDD_ADVANCED_VIDEO, help = IDD_HELP;
-} // namespace pageIds
-
-struct Walk {
+// A player working the dialogs on the in-memory desktop: each step acts on the dialog that is
+// open when its turn comes.
+struct Player {
     FakeDesktop desktop;
     TempFolder folder; // stands in for the Windows directory
     std::deque<std::function<void(FakePage&)>> steps;
-    std::string located; // the game directory of the INI file
 
-    Walk() {
+    Player() {
         desktop.windowsFolder = folder.directory();
         desktop.player = [this](FakePage& page) {
             while (!page.ended()) {
@@ -43,25 +35,6 @@ struct Walk {
                 step(page);
             }
         };
-    }
-
-    // An INI file as a later start finds it: the game has been located before.
-    void gameLocatedAt(const std::string& directory) {
-        folder.write("ZatStart.ini", "0\r\n" + directory);
-        located = directory;
-    }
-
-    // Loads a settings file with these values, made where the game was located, on the
-    // welcome page and stays there.
-    void loadOnWelcome(LaunchSettings settings) {
-        storeFieldText(settings.gameDirectory, located);
-        on(10000, [this, settings](FakePage& page) {
-            folder.write("walk.ZTP",
-                         std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
-            desktop.chosenFiles.push_back(folder.path("walk.ZTP"));
-            desktop.answers.push_back(MessageAnswer::no);
-            page.click(222);
-        });
     }
 
     void on(int templateId, std::function<void(FakePage&)> act) {
@@ -76,17 +49,66 @@ struct Walk {
     void command(int templateId, int id) {
         on(templateId, [id](FakePage& page) { page.command(id); });
     }
-    void passSplash() {
-        on(12, [](FakePage& page) {
-            ASSERT_EQ(3000u, page.timers().at(1));
-            page.timer(1);
+};
+
+// One page opened by itself, as the page loop opens it, with the record the test sets.
+struct Bench : Player {
+    App app{desktop, zatStartPages()};
+
+    Bench() {
+        app.settings = kStartupValues;
+        storeFieldText(app.settings.gameDirectory, "C:\\GAMES\\ZAT\\");
+        app.locatedDirectory = "C:\\GAMES\\ZAT\\";
+    }
+    // Runs the steps on the page and the dialogs opened over it; returns the template the
+    // loop would open next (0: none).
+    int open(const Page& page) {
+        app.nextPage = 0;
+        desktop.runDialog(page.templateId, [this, &page](PageWindow& w, const PageEvent& e) {
+            return handlePageEvent(app, page, w, e);
         });
+        EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
+        return app.nextPage;
+    }
+    // Opens the page and acts on it alone.
+    int open(const Page& page, std::function<void(FakePage&)> act) {
+        on(page.templateId, std::move(act));
+        return open(page);
+    }
+};
+
+// The whole program from its start.
+struct Walk : Player {
+    std::string located; // the game directory of the INI file
+
+    // An INI file as a later start finds it: the game has been located before.
+    void gameLocatedAt(const std::string& directory) {
+        folder.write("ZatStart.ini", "0\r\n" + directory);
+        located = directory;
+    }
+
+    // Loads a settings file with these values, made where the game was located, on the
+    // welcome page and stays there.
+    void loadOnWelcome(LaunchSettings settings) {
+        storeFieldText(settings.gameDirectory, located);
+        on(IDD_WELCOME, [this, settings](FakePage& page) {
+            folder.write("walk.ZTP",
+                         std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
+            desktop.chosenFiles.push_back(folder.path("walk.ZTP"));
+            desktop.answers.push_back(MessageAnswer::no);
+            page.click(IDC_LOAD_SETTINGS);
+        });
+    }
+
+    // The splash's time is checked once, by the start-up test.
+    void passSplash() {
+        on(IDD_SPLASH, [](FakePage& page) { page.timer(IDT_SPLASH); });
     }
     // Close, answered Yes: the program ends.
     void closeOn(int templateId) {
         on(templateId, [this](FakePage& page) {
             desktop.answers.push_back(MessageAnswer::yes);
-            page.click(2);
+            page.click(IDC_CLOSE);
         });
     }
 
