@@ -18,7 +18,7 @@ LaunchSettings startup() {
 
 LaunchSettings deathmatch(int32_t mode) {
     LaunchSettings s = startup();
-    s.gameType = 22;
+    s.gameType = gameTypes::deathmatch;
     s.multiplayerMode = mode;
     storeFieldText(s.skinName, "Rook_Base");
     return s;
@@ -36,7 +36,7 @@ TEST(Composition, SinglePlayerStartupRecordWithALevel) {
 }
 
 TEST(Composition, DeathmatchJoiningAServer) {
-    LaunchSettings s = deathmatch(200);
+    LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.serverAddress, "192.168.1.20");
     storeFieldText(s.mapName, "dm_pit");
     const GameLaunch line = composeGameLaunch(s);
@@ -50,7 +50,7 @@ TEST(Composition, DeathmatchJoiningAServer) {
 }
 
 TEST(Composition, DeathmatchStartingADedicatedServer) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.dedicated = 1;
     s.dmflags = 0x4 | 0x40;
     s.timeLimitOn = 1;
@@ -70,9 +70,9 @@ TEST(Composition, DeathmatchStartingADedicatedServer) {
 }
 
 TEST(Composition, SinglePlayerSendsNothingOfDeathmatchWhateverTheFieldsHold) {
-    LaunchSettings s = deathmatch(202);
-    s.gameType = 11;
-    s.skillLevel = 402;
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
+    s.gameType = gameTypes::singlePlayer;
+    s.skillLevel = skillLevels::ironclad;
     s.dedicated = 1;
     storeFieldText(s.serverAddress, "10.0.0.1");
     const GameLaunch line = composeGameLaunch(s);
@@ -81,7 +81,7 @@ TEST(Composition, SinglePlayerSendsNothingOfDeathmatchWhateverTheFieldsHold) {
 }
 
 TEST(Composition, EmptyValuesAndUnknownChoices) {
-    LaunchSettings s = deathmatch(200);
+    LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.playerName, "");
     storeFieldText(s.skinName, "");
     s.handedness = 0;
@@ -99,7 +99,7 @@ TEST(Composition, EmptyValuesAndUnknownChoices) {
 }
 
 TEST(Composition, ServerWithEverythingOffStillSendsItsFourSettings) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.allowDownloads = 0;
     s.dmflags = INT32_MIN;
     const std::string options = composeGameLaunch(s).optionText;
@@ -109,15 +109,15 @@ TEST(Composition, ServerWithEverythingOffStillSendsItsFourSettings) {
 
 TEST(Composition, ChoiceValuesMapAsTheGameExpects) {
     LaunchSettings s = startup();
-    s.crosshair = 703;
-    s.dialogMode = 801;
+    s.crosshair = crosshairs::circle;
+    s.dialogMode = dialogModes::speechOnly;
     const std::string options = composeGameLaunch(s).optionText;
     EXPECT_NE(std::string::npos, options.find(" +set crosshair 3 +set dialog 2"));
-    s.dialogMode = 803;
+    s.dialogMode = dialogModes::off;
     EXPECT_NE(std::string::npos, composeGameLaunch(s).optionText.find(" +set dialog 0"));
-    s.handedness = 510;
-    s.gameType = 22;
-    s.playerModel = 502;
+    s.handedness = handedness::left;
+    s.gameType = gameTypes::deathmatch;
+    s.playerModel = playerModels::tov;
     EXPECT_NE(std::string::npos,
               composeGameLaunch(s).optionText.find(" +set hand 1 +set model pl_tov"));
 }
@@ -130,7 +130,7 @@ TEST(Composition, AnEmptyGameDirectoryStartsWithTheExecutable) {
 }
 
 TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAField) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
     // No terminators anywhere: each field must still be read only to its edge.
     std::memset(s.gameDirectory, 'g', sizeof s.gameDirectory);
@@ -162,7 +162,7 @@ TEST(Composition, ALongFormDirectoryWithBlanksIsQuotedSoTheGameSeesWholePaths) {
 }
 
 TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
     const char* hostile = "a+exec evil\r\nquit\n+";
     for (char* field : {s.playerName, s.skinName, s.hostName, s.mapName})
@@ -176,7 +176,7 @@ TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
                   kGameFlags + " +map aexec evilquit",
               composeGameLaunch(s).optionText);
 
-    s.multiplayerMode = 200;
+    s.multiplayerMode = multiplayerModes::joinServer;
     storeFieldText(s.serverAddress, "10.0.0.1+connect 6.6.6.6");
     storeFieldText(s.playerName, "++");
     const std::string joining = composeGameLaunch(s).optionText;

@@ -33,10 +33,9 @@ struct FileWalk : Walk {
         std::filesystem::create_directories(folder.native("game\\base"));
         std::filesystem::create_directories(folder.native("my files"));
         gameLocatedAt(folder.path("game\\"));
-        LaunchSettings saved{};
-        applyStartupValues(saved);
-        saved.gameType = 22;
-        saved.multiplayerMode = 202;
+        LaunchSettings saved = kStartupValues;
+        saved.gameType = gameTypes::deathmatch;
+        saved.multiplayerMode = multiplayerModes::startServer;
         saved.dedicated = 1;
         storeFieldText(saved.gameDirectory, folder.path("elsewhere\\"));
         storeFieldText(saved.mapName, "dm_forge");
@@ -53,7 +52,7 @@ struct FileWalk : Walk {
 
 } // namespace
 
-TEST(CommandLineArguments, AreSplitAsWindowsSplitsThem) {
+TEST(LauncherArguments, AreSplitAsWindowsSplitsThem) {
     const std::pair<const char*, Arguments> cases[] = {
         {"zatstart.exe", {}},
         {"\"C:\\Zat Start\\zatstart.exe\"   \t", {}},
@@ -70,7 +69,7 @@ TEST(CommandLineArguments, AreSplitAsWindowsSplitsThem) {
         EXPECT_EQ(expected, argumentsOf(line)) << line;
 }
 
-TEST(CommandLineArguments, NameOneFormOrSayWhatIsWrong) {
+TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
     struct Case {
         Arguments arguments;
         StartForm form;
@@ -97,16 +96,16 @@ TEST(CommandLineArguments, NameOneFormOrSayWhatIsWrong) {
     }
 }
 
-TEST(CommandLineForms, AFileOpensOnTheWelcomePageAndGoesOnToItsCommandLine) {
+TEST(LauncherArguments, AFileOpensOnTheWelcomePageAndGoesOnToItsOptionText) {
     FileWalk walk;
     walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
     walk.passSplash();
-    walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(2); });
+    walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
     walk.on(IDD_OPTION_TEXT, [](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(600).find(" +map dm_forge"));
+        EXPECT_NE(std::string::npos, page.text(IDC_OPTION_TEXT).find(" +map dm_forge"));
     });
-    walk.click(IDD_OPTION_TEXT, 100);
-    walk.click(IDD_RUN, 100);
+    walk.click(IDD_OPTION_TEXT, IDC_NEXT);
+    walk.click(IDD_RUN, IDC_NEXT);
     walk.closeOn(IDD_RUN);
     EXPECT_EQ(0, walk.start("\"" + walk.file + "\""));
     EXPECT_TRUE(walk.desktop.claimedAfterDialogs.has_value());
@@ -117,12 +116,12 @@ TEST(CommandLineForms, AFileOpensOnTheWelcomePageAndGoesOnToItsCommandLine) {
     EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
 }
 
-TEST(CommandLineForms, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
+TEST(LauncherArguments, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
     FileWalk walk;
     walk.folder.write("short.ZTP", "short");
     walk.passSplash();
     walk.on(IDD_WELCOME, [](FakePage& page) {
-        page.timer(2);
+        page.timer(IDT_AFTER_OPENING);
         EXPECT_FALSE(page.ended());
         EXPECT_TRUE(page.timers().empty());
     });
@@ -134,7 +133,7 @@ TEST(CommandLineForms, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
 
 // No page, no claim of the single instance and no look for another launcher: /run starts
 // beside a launcher that shows its pages, and a launcher can start beside it.
-TEST(CommandLineForms, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCode) {
+TEST(LauncherArguments, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCode) {
     FileWalk walk;
     walk.desktop.claimedElsewhere = true;
     walk.desktop.existingDialogTitles.insert(kPageTitle);
@@ -153,7 +152,7 @@ TEST(CommandLineForms, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCod
     EXPECT_NE(std::string::npos, config.find("\r\nmap dm_forge")) << config;
 }
 
-TEST(CommandLineForms, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
+TEST(LauncherArguments, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
     struct Case {
         std::string what;
         std::function<std::string(FileWalk&)> arrange; // returns the file to run
@@ -195,7 +194,7 @@ TEST(CommandLineForms, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
     }
 }
 
-TEST(CommandLineForms, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
+TEST(LauncherArguments, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
     // The same text in a message box when there is no standard output (double-clicked, say).
     for (const bool console : {true, false}) {
         FileWalk walk;
@@ -215,7 +214,7 @@ TEST(CommandLineForms, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
     }
 }
 
-TEST(CommandLineForms, UsageAndWrongUse) {
+TEST(LauncherArguments, UsageAndWrongUse) {
     Walk console;
     console.desktop.standardOutput = "";
     EXPECT_EQ(0, runWithLauncherArguments(console.desktop, "zatstart.exe /?", zatStartPages()));

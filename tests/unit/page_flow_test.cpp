@@ -59,6 +59,7 @@ TEST(StartUp, FirstRunAsksForTheGameOnceAndRemembersItsShortDirectory) {
     walk.closeOn(IDD_WELCOME);
     walk.run();
     EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
+    EXPECT_EQ(1u, walk.desktop.maxDepth) << "pages never nest";
 }
 
 TEST(StartUp, APlayerQuickerThanTheQuestionIsAskedFirstAndACancelStillWritesTheIni) {
