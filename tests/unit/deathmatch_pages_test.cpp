@@ -134,10 +134,13 @@ TEST(ServerOptions, ALimitFieldIsEnabledByItsBoxAndKeepsItsTextWhileDisabled) {
         page.typeText(IDC_TIME_LIMIT, "45");
         page.click(IDC_TIME_LIMIT_ON);
         EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
+        page.click(IDC_FRAG_LIMIT_ON);
+        page.typeText(IDC_FRAG_LIMIT, "1234567");
         page.click(IDC_NEXT);
     });
     EXPECT_EQ(0, bench.app.settings.timeLimitOn);
     EXPECT_EQ("45", fieldText(bench.app.settings.timeLimit));
+    EXPECT_EQ("12345", fieldText(bench.app.settings.fragLimit)) << "a limit keeps five digits";
 }
 
 // Records no page wrote: values that name no control, every bit of the mask, texts that fill
