@@ -59,12 +59,11 @@ MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,
 }
 
 std::optional<std::string> FakeDesktop::fileDialog(PageWindow&, const FileDialogRequest& request) {
-    fileDialogs.push_back({request});
+    fileDialogs.push_back(request);
     return takeFirst(chosenFiles);
 }
 
-void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) {
-    popupMenus.push_back({items, topLeft});
+void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point) {
     const std::optional<int> choice = takeFirst(menuChoices);
     if (!choice)
         return;

@@ -26,15 +26,6 @@ struct MessageBoxShown {
     int ownerTemplate = 0; // the owning page's template; 0 without one
 };
 
-struct FileDialogShown {
-    FileDialogRequest request;
-};
-
-struct PopupMenuShown {
-    std::vector<MenuItem> items;
-    Point topLeft;
-};
-
 struct ProgramRun {
     std::string executable;
     std::string commandLine;
@@ -72,8 +63,7 @@ class FakeDesktop : public Desktop {
     std::vector<int> openedTemplates; // every dialog opened, in order
     std::size_t maxDepth = 0;         // the most dialogs open at once
     std::vector<MessageBoxShown> messageBoxes;
-    std::vector<FileDialogShown> fileDialogs;
-    std::vector<PopupMenuShown> popupMenus;
+    std::vector<FileDialogRequest> fileDialogs;
     std::vector<ProgramRun> programRuns;
     // How many dialogs had opened when the single-instance claim was made; unset: never.
     std::optional<std::size_t> claimedAfterDialogs;

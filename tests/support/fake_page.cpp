@@ -6,14 +6,6 @@
 
 namespace {
 
-// Dialog units to pixels for an 8-point font: close enough for positions relative to a page.
-constexpr int pixelsX(int units) {
-    return units * 3 / 2;
-}
-constexpr int pixelsY(int units) {
-    return units * 13 / 8;
-}
-
 // A text passed on as a C string ends at its first zero byte.
 std::string asCString(std::string_view text) {
     return std::string(text.substr(0, text.find('\0')));
@@ -37,9 +29,11 @@ FakePage::FakePage(const DialogTemplate& dialog, PageHandler handler)
                              !layout.hasStyle("WS_DISABLED"),
                              layout.hasStyle("WS_VISIBLE"),
                              {},
-                             -1});
-    rect_ = {kStartLeft, kStartTop, kStartLeft + pixelsX(dialog.width),
-             kStartTop + pixelsY(dialog.height)};
+                             -1,
+                             SIZE_MAX});
+    // Dialog units to pixels for an 8-point font: close enough for a page's size.
+    rect_ = {kStartLeft, kStartTop, kStartLeft + dialog.width * 3 / 2,
+             kStartTop + dialog.height * 13 / 8};
 }
 
 std::size_t FakePage::indexOf(int id, const char* who) const {
@@ -52,61 +46,18 @@ std::size_t FakePage::indexOf(int id, const char* who) const {
     return i;
 }
 
-// Windows would ignore an id the template lacks; here it fails the test, as a page that
-// names a control it does not have is wrong.
-FakePage::Control* FakePage::find(int id) {
-    return &controls_[indexOf(id, "the page touched")];
-}
-
 // List calls on any other control do nothing, as the window ignores messages it lacks.
 FakePage::Control* FakePage::findList(int id) {
-    Control* c = find(id);
-    return c->layout.kind == ControlKind::listBox ? c : nullptr;
-}
-
-const FakePage::Control& FakePage::get(int id) const {
-    return controls_[indexOf(id, "the test read")];
+    Control& c = find(id);
+    return c.layout.kind == ControlKind::listBox ? &c : nullptr;
 }
 
 void FakePage::setItemText(int id, std::string_view text) {
-    if (Control* c = find(id))
-        c->text = asCString(text);
+    find(id).text = asCString(text);
 }
 
 std::string FakePage::itemText(int id, std::size_t limit) {
-    const Control* c = find(id);
-    return c && limit > 0 ? c->text.substr(0, limit - 1) : std::string();
-}
-
-std::size_t FakePage::itemTextLength(int id) {
-    const Control* c = find(id);
-    return c ? c->text.size() : 0;
-}
-
-void FakePage::limitTyping(int id, std::size_t maxChars) {
-    if (Control* c = find(id))
-        c->typingLimit = std::max<std::size_t>(maxChars, 1);
-}
-
-bool FakePage::isChecked(int id) {
-    const Control* c = find(id);
-    return c && c->checked;
-}
-
-void FakePage::setChecked(int id, bool checked) {
-    // Only this button: checking a radio button by call leaves the rest of its group alone.
-    if (Control* c = find(id))
-        c->checked = checked;
-}
-
-void FakePage::enableItem(int id, bool enabled) {
-    if (Control* c = find(id))
-        c->enabled = enabled;
-}
-
-void FakePage::showItem(int id, bool shown) {
-    if (Control* c = find(id))
-        c->visible = shown;
+    return limit > 0 ? find(id).text.substr(0, limit - 1) : std::string();
 }
 
 void FakePage::listAdd(int id, std::string_view text) {
@@ -150,13 +101,6 @@ std::optional<std::string> FakePage::listEntry(int id, int index) {
     if (!c || index < 0 || index >= static_cast<int>(c->entries.size()))
         return std::nullopt;
     return c->entries[static_cast<std::size_t>(index)];
-}
-
-Point FakePage::itemScreenOrigin(int id) {
-    const Control* c = find(id);
-    if (!c)
-        return {0, 0};
-    return {rect_.left + pixelsX(c->layout.x), rect_.top + pixelsY(c->layout.y)};
 }
 
 bool FakePage::deliver(const PageEvent& event) {

@@ -9,6 +9,7 @@
 #include "resources/resource_ids.h"
 #include "support/resource_parser.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -26,12 +27,15 @@ class FakePage : public PageWindow {
     // --- The port. An id the template lacks throws: the page names a control it does not have.
     void setItemText(int id, std::string_view text) override;
     std::string itemText(int id, std::size_t limit) override;
-    std::size_t itemTextLength(int id) override;
-    void limitTyping(int id, std::size_t maxChars) override;
-    bool isChecked(int id) override;
-    void setChecked(int id, bool checked) override;
-    void enableItem(int id, bool enabled) override;
-    void showItem(int id, bool shown) override;
+    std::size_t itemTextLength(int id) override { return find(id).text.size(); }
+    void limitTyping(int id, std::size_t maxChars) override {
+        find(id).typingLimit = std::max<std::size_t>(maxChars, 1);
+    }
+    bool isChecked(int id) override { return find(id).checked; }
+    // Only this button: checking a radio button by call leaves the rest of its group alone.
+    void setChecked(int id, bool checked) override { find(id).checked = checked; }
+    void enableItem(int id, bool enabled) override { find(id).enabled = enabled; }
+    void showItem(int id, bool shown) override { find(id).visible = shown; }
     void listAdd(int id, std::string_view text) override;
     void listReset(int id) override;
     void listSelect(int id, int index) override;
@@ -40,7 +44,11 @@ class FakePage : public PageWindow {
     std::optional<std::string> listEntry(int id, int index) override;
     Rect windowRect() override { return rect_; }
     void moveWindow(const Rect& where) override { rect_ = where; }
-    Point itemScreenOrigin(int id) override;
+    // Where the navigation menu opens is not looked at: every item starts at the page's corner.
+    Point itemScreenOrigin(int id) override {
+        find(id);
+        return {rect_.left, rect_.top};
+    }
     void setTimer(int id, unsigned milliseconds) override { timers_[id] = milliseconds; }
     void killTimer(int id) override { timers_.erase(id); }
     void end() override { ended_ = true; }
@@ -85,9 +93,9 @@ class FakePage : public PageWindow {
     };
 
     std::size_t indexOf(int id, const char* who) const; // throws when there is none
-    Control* find(int id);
-    Control* findList(int id);
-    const Control& get(int id) const;
+    Control& find(int id) { return controls_[indexOf(id, "the page touched")]; }
+    Control* findList(int id); // nothing for a control that is no list
+    const Control& get(int id) const { return controls_[indexOf(id, "the test read")]; }
     bool deliver(const PageEvent& event);
 
     int id_;

@@ -7,7 +7,6 @@
 
 namespace {
 
-using Styles = std::set<std::string, std::less<>>;
 using Names = std::map<std::string, int, std::less<>>;
 
 [[noreturn]] void fail(int line, const std::string& what) {
@@ -38,23 +37,20 @@ std::vector<std::string_view> fields(std::string_view s) {
     return out;
 }
 
-int number(std::string_view s, int line) {
+// A number, or a name the header defines.
+int idOf(std::string_view s, const Names& names, int line) {
+    if (const auto named = names.find(s); named != names.end())
+        return named->second;
     int value = 0;
     if (s.starts_with('(') && s.ends_with(')'))
         s = s.substr(1, s.size() - 2);
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || error != std::errc() || end != s.data() + s.size())
-        fail(line, "expected a number, found '" + std::string(s) + "'");
+        fail(line, "expected a number or a defined name, found '" + std::string(s) + "'");
     return value;
 }
 
-// A number, or a name the header defines.
-int idOf(std::string_view s, const Names& names, int line) {
-    const auto named = names.find(s);
-    return named != names.end() ? named->second : number(s, line);
-}
-
-// "#define NAME number" lines; the rest of the header is skipped.
+// "#define NAME value" lines; the rest of the header is skipped.
 Names readNames(std::string_view header) {
     Names names;
     for (std::size_t start = 0; start < header.size();) {
@@ -65,27 +61,22 @@ Names readNames(std::string_view header) {
             continue;
         text = trim(text.substr(8));
         const std::size_t space = text.find(' ');
-        std::string_view value = trim(text.substr(space + 1));
-        value = value.substr(0, value.find(' '));
-        names.emplace(std::string(text.substr(0, space)), number(value, 0));
+        const std::string_view value = trim(text.substr(space + 1));
+        names.emplace(std::string(text.substr(0, space)),
+                      idOf(value.substr(0, value.find(' ')), names, 0));
     }
     return names;
 }
 
 // The script's only escape is "" for a quote.
-std::string quotedText(std::string_view s, int line) {
-    if (s.size() < 2 || s.front() != '"' || s.back() != '"')
-        fail(line, "expected a quoted string, found '" + std::string(s) + "'");
+std::string unquoted(std::string_view s) {
     std::string out;
-    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-        if (s[i] == '"' && (i + 2 >= s.size() || s[++i] != '"'))
-            fail(line, "a lone quote in " + std::string(s));
-        out += s[i];
-    }
+    for (std::size_t i = 1; i + 1 < s.size(); ++i)
+        out += s[i] == '"' ? s[++i] : s[i];
     return out;
 }
 
-void applyStyles(std::string_view s, Styles& names, int line) {
+void applyStyles(std::string_view s, ControlTemplate& c) {
     for (std::size_t start = 0; start <= s.size();) {
         const std::size_t bar = std::min(s.find('|', start), s.size());
         std::string_view name = trim(s.substr(start, bar - start));
@@ -93,36 +84,33 @@ void applyStyles(std::string_view s, Styles& names, int line) {
         const bool remove = name.starts_with("NOT ");
         if (remove)
             name = trim(name.substr(4));
-        if (name.empty() || name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") !=
-                                std::string_view::npos)
-            fail(line, "expected a style name, found '" + std::string(name) + "'");
-        Styles parts{std::string(name)};
+        std::set<std::string, std::less<>> parts{std::string(name)};
         if (name == "LBS_STANDARD")
             parts.insert({"LBS_SORT", "LBS_NOTIFY", "WS_VSCROLL", "WS_BORDER"});
         for (const std::string& part : parts) {
             if (remove)
-                names.erase(part);
+                c.styles.erase(part);
             else
-                names.insert(part);
+                c.styles.insert(part);
         }
     }
 }
 
-ControlKind kindOf(const ControlTemplate& c, int line) {
-    if (c.className == "Button") {
+ControlKind kindOf(const ControlTemplate& c, std::string_view className, int line) {
+    if (className == "\"Button\"") {
         if (c.hasStyle("BS_AUTORADIOBUTTON"))
             return ControlKind::radioButton;
         if (c.hasStyle("BS_AUTOCHECKBOX"))
             return ControlKind::checkBox;
         return c.hasStyle("BS_GROUPBOX") ? ControlKind::groupBox : ControlKind::pushButton;
     }
-    if (c.className == "Static")
+    if (className == "\"Static\"")
         return ControlKind::text;
-    if (c.className == "Edit")
+    if (className == "\"Edit\"")
         return ControlKind::edit;
-    if (c.className == "ListBox")
+    if (className == "\"ListBox\"")
         return ControlKind::listBox;
-    fail(line, "unknown control class " + c.className);
+    fail(line, "unknown control class " + std::string(className));
 }
 
 ControlTemplate readControl(std::string_view text, const Names& names, int line) {
@@ -130,32 +118,12 @@ ControlTemplate readControl(std::string_view text, const Names& names, int line)
     if (!text.starts_with("CONTROL ") || f.size() != 8)
         fail(line, "expected CONTROL \"text\", id, \"Class\", styles, x, y, w, h");
     ControlTemplate c;
-    // A picture's text is the bitmap's name, read as the "#number" Windows takes it for.
-    const std::string_view textField = trim(f[0].substr(8));
-    c.text = textField.starts_with('"') ? quotedText(textField, line)
-                                        : "#" + std::to_string(idOf(textField, names, line));
+    c.text = unquoted(trim(f[0].substr(8)));
     c.id = idOf(f[1], names, line);
-    c.className = quotedText(f[2], line);
     c.styles = {"WS_CHILD", "WS_VISIBLE"};
-    applyStyles(f[3], c.styles, line);
-    c.kind = kindOf(c, line);
-    c.x = number(f[4], line);
-    c.y = number(f[5], line);
-    c.width = number(f[6], line);
-    c.height = number(f[7], line);
+    applyStyles(f[3], c);
+    c.kind = kindOf(c, f[2], line);
     return c;
-}
-
-DialogTemplate readHeader(std::string_view text, std::size_t keyword, const Names& names,
-                          int line) {
-    const std::vector<std::string_view> f = fields(text.substr(keyword + 10));
-    if (f.size() != 4)
-        fail(line, "expected N DIALOGEX x, y, w, h");
-    DialogTemplate d;
-    d.id = idOf(trim(text.substr(0, keyword)), names, line);
-    d.width = number(f[2], line);
-    d.height = number(f[3], line);
-    return d;
 }
 
 } // namespace
@@ -166,37 +134,30 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script,
     std::vector<DialogTemplate> dialogs;
     enum class Place { outside, header, controls } place = Place::outside;
     int line = 0;
-    int openedAt = 0;
     for (std::size_t start = 0; start < script.size();) {
         ++line;
         const std::size_t end = std::min(script.find('\n', start), script.size());
         const std::string_view text = trim(script.substr(start, end - start));
         start = end + 1;
-        if (text.empty() || text.starts_with("//") || text.starts_with("#"))
-            continue;
-        if (place == Place::outside) {
-            const std::size_t keyword = text.find(" DIALOGEX ");
-            if (keyword == std::string_view::npos)
-                continue;
-            dialogs.push_back(readHeader(text, keyword, names, line));
+        const std::size_t keyword = text.find(" DIALOGEX ");
+        if (place == Place::outside && keyword != std::string_view::npos) {
+            const std::vector<std::string_view> f = fields(text.substr(keyword + 10));
+            if (f.size() != 4)
+                fail(line, "expected N DIALOGEX x, y, w, h");
+            dialogs.push_back({idOf(trim(text.substr(0, keyword)), names, line),
+                               idOf(f[2], names, line),
+                               idOf(f[3], names, line),
+                               {}});
             place = Place::header;
-            openedAt = line;
-        } else if (place == Place::header) {
-            if (text == "BEGIN")
-                place = Place::controls;
-            else if (text.starts_with("STYLE "))
-                applyStyles(text.substr(6), dialogs.back().styles, line);
-            else if (text.starts_with("CAPTION "))
-                dialogs.back().caption = quotedText(trim(text.substr(8)), line);
-            else if (!text.starts_with("FONT ") && !text.starts_with("EXSTYLE "))
-                fail(line, "unexpected '" + std::string(text) + "' before BEGIN");
-        } else if (text == "END") {
+        } else if (place == Place::header && text == "BEGIN") {
+            place = Place::controls;
+        } else if (place == Place::controls && text == "END") {
             place = Place::outside;
-        } else {
+        } else if (place == Place::controls && !text.empty() && !text.starts_with("//")) {
             dialogs.back().controls.push_back(readControl(text, names, line));
         }
     }
     if (place != Place::outside)
-        fail(openedAt, "the dialog opened here has no END");
+        fail(line, "the last dialog has no END");
     return dialogs;
 }

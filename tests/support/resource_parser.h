@@ -2,7 +2,7 @@
 // Reads the dialogs of the program's resource script, as that script is written: a header
 // "ID DIALOGEX x, y, w, h", then STYLE, CAPTION and FONT, then BEGIN, one
 // CONTROL "text", ID, "Class", STYLE | NOT STYLE, x, y, w, h per line, and END. An ID is a
-// number or a name the resource header defines; a picture's text is its bitmap's name.
+// number or a name the resource header defines.
 
 #include <set>
 #include <string>
@@ -12,17 +12,12 @@
 enum class ControlKind { pushButton, checkBox, radioButton, groupBox, text, edit, listBox };
 
 struct ControlTemplate {
-    std::string text;
+    std::string text; // a picture's: its bitmap's name
     int id = -1;
-    std::string className;
     // The names on the line, with WS_CHILD and WS_VISIBLE that every control gets unless NOT
     // removes them, and LBS_STANDARD spelled out into its parts.
     std::set<std::string, std::less<>> styles;
     ControlKind kind = ControlKind::text;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
 
     bool hasStyle(std::string_view name) const { return styles.count(name) != 0; }
 };
@@ -31,11 +26,9 @@ struct DialogTemplate {
     int id = 0;
     int width = 0;
     int height = 0;
-    std::set<std::string, std::less<>> styles;
-    std::string caption;
     std::vector<ControlTemplate> controls; // in script order, which bounds the radio groups
 };
 
-// Every dialog of the script. Throws std::runtime_error naming the line for anything in a
-// dialog that it does not understand; everything outside dialogs is skipped.
+// Every dialog of the script. Throws std::runtime_error naming the line for a control line
+// that it does not understand; everything outside dialogs is skipped.
 std::vector<DialogTemplate> parseResourceScript(std::string_view script, std::string_view idHeader);

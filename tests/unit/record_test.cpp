@@ -14,13 +14,6 @@ TEST(Record, StartupValuesLeaveTheGameLocationAlone) {
     EXPECT_EQ("", fieldText(s.mapName));
 }
 
-TEST(TextField, ReadingStopsAtTheFieldEdgeWithoutATerminator) {
-    LaunchSettings s{};
-    std::memset(s.timeLimit, '7', sizeof s.timeLimit);
-    std::memset(s.fragLimit, '8', sizeof s.fragLimit);
-    EXPECT_EQ(std::string(10, '7'), fieldText(s.timeLimit));
-}
-
 TEST(TextField, StoringKeepsTheOldTailAndRefusesWhatDoesNotFit) {
     LaunchSettings s{};
     storeFieldText(s.playerName, "Commander");

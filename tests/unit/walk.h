@@ -1,6 +1,5 @@
 #pragma once
-// A player walking the real program through the in-memory desktop: each step acts on the
-// dialog that is open when its turn comes, and a dialog stays open until a step ends it.
+// A player walking the real program through the in-memory desktop.
 
 #include "app/page_frame.h"
 #include "app/startup.h"
@@ -17,7 +16,7 @@
 #include <stdexcept>
 
 // A player working the dialogs on the in-memory desktop: each step acts on the dialog that is
-// open when its turn comes.
+// open when its turn comes, and a dialog stays open until a step ends it.
 struct Player {
     FakeDesktop desktop;
     TempFolder folder; // stands in for the Windows directory
@@ -79,25 +78,9 @@ struct Bench : Player {
 
 // The whole program from its start.
 struct Walk : Player {
-    std::string located; // the game directory of the INI file
-
     // An INI file as a later start finds it: the game has been located before.
     void gameLocatedAt(const std::string& directory) {
         folder.write("ZatStart.ini", "0\r\n" + directory);
-        located = directory;
-    }
-
-    // Loads a settings file with these values, made where the game was located, on the
-    // welcome page and stays there.
-    void loadOnWelcome(LaunchSettings settings) {
-        storeFieldText(settings.gameDirectory, located);
-        on(IDD_WELCOME, [this, settings](FakePage& page) {
-            folder.write("walk.ZTP",
-                         std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
-            desktop.chosenFiles.push_back(folder.path("walk.ZTP"));
-            desktop.answers.push_back(MessageAnswer::no);
-            page.click(IDC_LOAD_SETTINGS);
-        });
     }
 
     // The splash's time is checked once, by the start-up test.

@@ -1,5 +1,6 @@
 // Loading settings on the welcome page, the option text page and the run page, each opened by
-// itself.
+// itself. A settings file from elsewhere brings its own game directory: it is confirmed, and
+// Run starts only a game whose directory is known, without a second launch while one runs.
 #include "controls/game_config.h"
 #include "settings/settings_file.h"
 #include "walk.h"
@@ -27,7 +28,7 @@ struct LaunchBench : Bench {
 
 TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     Bench bench;
-    bench.folder.write("short.ZTP", std::string(100, '\x7f'));
+    bench.folder.write("short.ZTP", std::string(1647, '\x7f')); // one byte short of a record
     bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("short.ZTP"),
                                  bench.folder.path("absent.ZTP"),
                                  bench.folder.path(std::string(200, 'p'))};
@@ -49,6 +50,38 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     EXPECT_EQ("Couldn't Read from File", texts[1]);
     EXPECT_EQ("Can't load file!", texts[3]);
     EXPECT_EQ(settingsMessages::pathTooLong, texts[5]);
+}
+
+TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
+    const std::string located = "C:\\GAMES\\ZAT\\", elsewhere = "D:\\ELSEWHERE\\";
+    // No answer: the located directory in another letter case asks nothing.
+    for (const auto answer : {std::optional(MessageAnswer::no), std::optional(MessageAnswer::yes),
+                              std::optional<MessageAnswer>()}) {
+        Bench bench;
+        LaunchSettings saved = kStartupValues;
+        storeFieldText(saved.gameDirectory, answer ? elsewhere : "c:\\games\\zat\\");
+        bench.folder.write("shared.ZTP", imageOf(saved));
+        bench.desktop.chosenFiles.push_back(bench.folder.path("shared.ZTP"));
+        if (answer)
+            bench.desktop.answers.push_back(*answer);
+        bench.desktop.answers.push_back(MessageAnswer::yes); // skip to the option text
+        EXPECT_EQ(IDD_OPTION_TEXT,
+                  bench.open(welcomePage, [](FakePage& page) { page.click(IDC_LOAD_SETTINGS); }));
+        EXPECT_EQ(answer == MessageAnswer::no ? located : fieldText(saved.gameDirectory),
+                  fieldText(bench.app.settings.gameDirectory));
+        EXPECT_EQ("Skip to the Command Line dialog?", bench.desktop.messageBoxes.back().text)
+            << "the question comes before anything else";
+        ASSERT_EQ(answer ? 2u : 1u, bench.desktop.messageBoxes.size());
+        if (!answer)
+            continue;
+        const MessageBoxShown& question = bench.desktop.messageBoxes[0];
+        EXPECT_EQ("Zat Start", question.caption);
+        EXPECT_EQ(MessageIcon::question, question.icon);
+        EXPECT_EQ(MessageButtons::yesNo, question.buttons);
+        EXPECT_EQ(IDD_WELCOME, question.ownerTemplate);
+        EXPECT_NE(std::string::npos, question.text.find(elsewhere + "\n"));
+        EXPECT_NE(std::string::npos, question.text.find(located + "\n"));
+    }
 }
 
 TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLineAndRefusesTooMuch) {
@@ -88,17 +121,32 @@ TEST(OptionTextPage, AGameDirectoryWithoutBaseShowsTheWriteErrorAndGoesOn) {
     EXPECT_EQ(IDD_OPTION_TEXT, error.ownerTemplate);
 }
 
-TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedWithTheComposedCommand) {
+// While the game runs the controls rest, and Enter, the close box or a menu choice that still
+// reach the window do nothing.
+TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedAndTakesNoCommandWhileItRuns) {
     LaunchBench bench;
     bench.toRunPage();
     bench.desktop.answers.push_back(MessageAnswer::yes);
-    bench.open(runPage, [](FakePage& page) {
+    bench.open(runPage, [&](FakePage& page) {
         EXPECT_FALSE(page.checked(IDC_SAVE_SETTINGS) || page.checked(IDC_CLOSE_AFTER_START));
+        const int controls[] = {IDC_NEXT,          IDC_BACK,
+                                IDC_CLOSE,         IDC_NAVIGATION_MENU,
+                                IDC_SAVE_SETTINGS, IDC_CLOSE_AFTER_START};
+        bench.desktop.whileProgramRuns = [&] {
+            for (const int id : controls)
+                EXPECT_FALSE(page.enabled(id)) << id;
+            page.command(IDC_NEXT);
+            page.pressEscape();
+            page.command(IDM_WELCOME);
+        };
         page.click(IDC_NEXT);
         page.click(IDC_NEXT);
+        for (const int id : controls)
+            EXPECT_TRUE(page.enabled(id)) << id;
         EXPECT_FALSE(page.ended());
         page.click(IDC_CLOSE);
     });
+    EXPECT_EQ(1u, bench.desktop.messageBoxes.size()) << "only the exit question at the end";
     const std::string directory = bench.folder.path("game\\");
     ASSERT_EQ(2u, bench.desktop.programRuns.size());
     for (const ProgramRun& launch : bench.desktop.programRuns) {
@@ -106,6 +154,28 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedWithTheComposedCommand) {
         EXPECT_EQ(directory, launch.directory);
         EXPECT_EQ(directory + "zat.exe +set deathmatch 0 +exec " + directory + "base\\zatstart.cfg",
                   launch.commandLine);
+    }
+}
+
+TEST(RunPage, AnEmptyOrRelativeGameDirectoryStartsNothingAndSaysHowToLocateTheGame) {
+    for (const char* directory : {"", "GAMES\\ZAT\\"}) {
+        Bench bench;
+        storeFieldText(bench.app.settings.gameDirectory, directory);
+        bench.desktop.answers.push_back(MessageAnswer::yes);
+        bench.open(runPage, [](FakePage& page) {
+            page.click(IDC_SAVE_SETTINGS); // saving first would only delay the bad news
+            page.click(IDC_NEXT);
+            EXPECT_FALSE(page.ended());
+            page.click(IDC_CLOSE);
+        });
+        EXPECT_TRUE(bench.desktop.programRuns.empty()) << directory;
+        EXPECT_TRUE(bench.desktop.fileDialogs.empty()) << directory;
+        const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
+        EXPECT_EQ("Error", error.caption);
+        EXPECT_EQ(MessageIcon::error, error.icon);
+        EXPECT_EQ("The game directory is not known, so Zat cannot be started.\nPlease locate Zat "
+                  "with \"Locate Zat Directory\" in the Navigation Menu.",
+                  error.text);
     }
 }
 
@@ -139,6 +209,6 @@ TEST(RunPage, SavesWhenAskedEvenCancelledAndClosesAfterTheLaunch) {
                                               ? bench.folder.read("before-run.ZTP").size()
                                               : 0u);
         EXPECT_EQ(1u, bench.desktop.programRuns.size());
-        EXPECT_TRUE(bench.desktop.fileDialogs.at(0).request.askBeforeOverwrite);
+        EXPECT_TRUE(bench.desktop.fileDialogs.at(0).askBeforeOverwrite);
     }
 }
