@@ -10,12 +10,6 @@ std::string slot(const LaunchSettings& s, int i) {
     return std::string(fieldText(s.bindings[i]));
 }
 
-LaunchSettings taken(std::string_view file) {
-    LaunchSettings s{};
-    takeBindEntries(s, file);
-    return s;
-}
-
 } // namespace
 
 TEST(GameConfigWriter, EveryPlusBecomesACrLfLineBreak) {
@@ -42,53 +36,43 @@ TEST(GameConfigWriter, AGameDirectoryWithoutBaseFailsWithTheWriteMessage) {
     EXPECT_FALSE(folder.exists("base"));
 }
 
-TEST(BindReader, TakesPlainBindLinesInEitherLineEnding) {
-    for (std::string_view eol : {"\n", "\r\n"}) {
-        const std::string file = "// my keys" + std::string(eol) + "bind CTRL +attack" +
-                                 std::string(eol) + "bind UPARROW +forward" + std::string(eol) +
-                                 "bind PGDN +forward" + std::string(eol) + "bind SPACE +attack";
-        const LaunchSettings s = taken(file);
-        EXPECT_EQ("CTRL, SPACE", slot(s, 0));
-        EXPECT_EQ("UPARROW", slot(s, 1));
+TEST(BindReader, TakesBindOnlyAtTheStartOfAFiveCharacterPieceWithAKnownCommand) {
+    const struct {
+        std::string file;
+        int slot;
+        std::string expected;
+    } cases[] = {
+        {"// my keys\nbind CTRL +attack\nbind UPARROW +forward\nbind PGDN +forward\n"
+         "bind SPACE +attack",
+         0, "CTRL, SPACE"},
+        {"// my keys\r\nbind CTRL +attack\r\nbind UPARROW +forward\r\nbind PGDN +forward", 1,
+         "UPARROW"},
+        {" bind CTRL +attack\n", 0, ""}, // indented
+        {"\tbind CTRL +attack\n", 0, ""},
+        {"12345bind CTRL +attack\n", 0, "CTRL"}, // the 6th character
+        {"1234567890bind CTRL +attack\n", 0, "CTRL"},
+        {"123bind CTRL +attack\n", 0, ""},
+        {"bind\tCTRL\t+attack\n", 0, "CTRL"},
+        {"bindXCTRL +attack\n", 0, "CTRL"}, // any separator
+        {"BIND CTRL +attack\n", 0, ""},
+        {"bind\n\nCTRL\n+attack\n", 0, "CTRL"}, // words may span lines
+        // Behind the entry's second word the pieces run on: " bind" is not a piece start, but
+        // the one five characters further on is.
+        {"bind CTRL +attack bind U +use\n", 20, ""},
+        {"bind CTRL +attack 1234bind C +movedown\n", 0, "CTRL"},
+        {"bind CTRL +attack 1234bind C +movedown\n", 13, "C"},
+        {"bind CTRL \"+attack\"\n", 0, ""},
+        {"bind F1 help\nbind", 0, ""}, // an unknown command and a final bare bind
+        {"bind CTRL", 0, ""},
+        {"bind " + std::string(20, 'K') + " +forward\nbind DOWNARROW " + std::string(20, 'c') +
+             "\nbind UPARROW +forward\n",
+         1, "UPARROW"}, // words longer than a slot are skipped
+    };
+    for (const auto& c : cases) {
+        LaunchSettings s{};
+        takeBindEntries(s, c.file);
+        EXPECT_EQ(c.expected, slot(s, c.slot)) << c.file;
     }
-}
-
-TEST(BindReader, FindsBindOnlyAtTheStartOfAFiveCharacterPiece) {
-    EXPECT_EQ("", slot(taken(" bind CTRL +attack\n"), 0)) << "indented";
-    EXPECT_EQ("", slot(taken("\tbind CTRL +attack\n"), 0)) << "indented";
-    EXPECT_EQ("CTRL", slot(taken("12345bind CTRL +attack\n"), 0)) << "6th character";
-    EXPECT_EQ("CTRL", slot(taken("1234567890bind CTRL +attack\n"), 0)) << "11th character";
-    EXPECT_EQ("", slot(taken("123bind CTRL +attack\n"), 0));
-    EXPECT_EQ("CTRL", slot(taken("bind\tCTRL\t+attack\n"), 0));
-    EXPECT_EQ("CTRL", slot(taken("bindXCTRL +attack\n"), 0)) << "any separator";
-    EXPECT_EQ("", slot(taken("BIND CTRL +attack\n"), 0));
-}
-
-TEST(BindReader, WordsMaySpanLinesAndPiecesResumeBehindAnEntry) {
-    EXPECT_EQ("CTRL", slot(taken("bind\n\nCTRL\n+attack\n"), 0));
-    // Behind the entry's second word the pieces run on: " bind" is not a piece start...
-    EXPECT_EQ("", slot(taken("bind CTRL +attack bind U +use\n"), 20));
-    // ...but the one five characters further on is.
-    EXPECT_EQ("CTRL", slot(taken("bind CTRL +attack 1234bind C +movedown\n"), 0));
-    EXPECT_EQ("C", slot(taken("bind CTRL +attack 1234bind C +movedown\n"), 13));
-}
-
-TEST(BindReader, QuotedCommandsUnknownCommandsAndAFinalBareBindCountForNothing) {
-    const LaunchSettings s = taken("bind CTRL \"+attack\"\nbind F1 help\nbind");
-    for (int i = 0; i < 21; ++i)
-        EXPECT_EQ("", slot(s, i)) << i;
-    const LaunchSettings atEnd = taken("bind CTRL");
-    EXPECT_EQ("", slot(atEnd, 0));
-}
-
-TEST(BindReader, WordsLongerThanASlotAreSkipped) {
-    const LaunchSettings s = taken("bind " + std::string(20, 'K') +
-                                   " +forward\n"
-                                   "bind DOWNARROW " +
-                                   std::string(20, 'c') +
-                                   "\n"
-                                   "bind UPARROW +forward\n");
-    EXPECT_EQ("UPARROW", slot(s, 1));
 }
 
 TEST(BindReader, ReadingAFileReplacesEveryBinding) {

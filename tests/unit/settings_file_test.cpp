@@ -7,10 +7,6 @@
 
 namespace {
 
-std::string imageOf(const LaunchSettings& s) {
-    return {reinterpret_cast<const char*>(&s), sizeof s};
-}
-
 LaunchSettings playedRecord(const TempFolder& folder) {
     LaunchSettings s{};
     applyStartupValues(s);

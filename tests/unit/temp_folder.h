@@ -2,11 +2,18 @@
 // A fresh folder per test, named with the program's backslash separators so the same test
 // runs natively and under Wine.
 
+#include "settings/launch_settings.h"
+
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <string_view>
+
+// A record's raw image: the bytes of a settings file.
+inline std::string imageOf(const LaunchSettings& s) {
+    return {reinterpret_cast<const char*>(&s), sizeof s};
+}
 
 class TempFolder {
   public:

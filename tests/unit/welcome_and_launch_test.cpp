@@ -7,10 +7,6 @@
 
 namespace {
 
-std::string imageOf(const LaunchSettings& s) {
-    return {reinterpret_cast<const char*>(&s), sizeof s};
-}
-
 // A game directory that is a real folder with base\ in it.
 struct LaunchBench : Bench {
     LaunchBench() {
