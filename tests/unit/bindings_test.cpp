@@ -4,21 +4,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-TEST(Bindings, AttackCollectsKeysOtherActionsKeepTheirFirst) {
-    LaunchSettings s{};
-    assignBinding(s, "+attack", "CTRL");
-    assignBinding(s, "+attack", "SPACE");
-    assignBinding(s, "+attack", "ENTER");
-    EXPECT_EQ("CTRL, SPACE, ENTER", fieldText(s.bindings[0]));
-    EXPECT_EQ(18u, fieldText(s.bindings[0]).size());
-
-    assignBinding(s, "+forward", "UPARROW");
-    assignBinding(s, "+forward", "PGDN");
-    EXPECT_EQ("UPARROW", fieldText(s.bindings[1]));
-    assignBinding(s, "+use", "u");
-    EXPECT_EQ("u", fieldText(s.bindings[20])) << "names are stored as they stand";
-}
-
 TEST(Bindings, CommandsMatchOnlyExactly) {
     LaunchSettings s{};
     for (std::string_view command : {"+Attack", "attack", "\"+attack\"", "+attack ", ""})
