@@ -1,6 +1,7 @@
 // Starting the game for real: one deathmatch chain from the welcome page to the stand-in game,
 // with the settings saved on the way, and the game never from the current directory nor
-// through a command interpreter.
+// through a command interpreter; /run hands back the game's exit code and /print writes into
+// a pipe, both beside a launcher that shows its pages.
 #include "controls/game_config.h"
 #include "deathmatch_choices.h"
 #include "launch/launch_command.h"
@@ -86,6 +87,26 @@ TEST_F(Launch, NoGameFromTheCurrentDirectoryAndNoCommandInterpreter) {
         << starts[0].launchCommand;
     for (const std::string& where : {here.directory(), shellSigns, folder().directory()})
         EXPECT_FALSE(fileExists(where + "pwned")) << "a command interpreter ran in " << where;
+}
+
+using LauncherArguments = LauncherTest;
+
+TEST_F(LauncherArguments, RunReturnsTheGamesExitCodeAndPrintWritesIntoAPipe) {
+    const std::string file = folder().path("arguments.ZTP");
+    saveRecord(file, startupRecordFor("C:\\Elsewhere\\"));
+    const GameLaunch expected = composeGameLaunch(startupRecordFor(folder().gameShortDirectory()));
+
+    ZatStart& print = startZatStart("/print \"" + file + "\"", folder().directory(), true);
+    EXPECT_EQ(print.readOutput(),
+              expected.launchCommand + "\r\n" + gameConfigText(expected.optionText) + "\r\n");
+    EXPECT_EQ(print.waitForExit(), 0u);
+
+    standInGame(true, 7);
+    const std::size_t startsBefore = gameStarts(folder().standinLog()).size();
+    EXPECT_EQ(startZatStart("/run \"" + file + "\"", folder().directory()).waitForExit(), 7u);
+    const auto starts = gameStarts(folder().standinLog());
+    ASSERT_EQ(starts.size(), startsBefore + 1);
+    EXPECT_EQ(starts.back().launchCommand, expected.launchCommand);
 }
 
 } // namespace

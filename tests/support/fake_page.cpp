@@ -46,10 +46,12 @@ std::size_t FakePage::indexOf(int id, const char* who) const {
     return i;
 }
 
-// List calls on any other control do nothing, as the window ignores messages it lacks.
-FakePage::Control* FakePage::findList(int id) {
+// Windows would ignore list calls on any other control; here they fail the test too.
+FakePage::Control& FakePage::findList(int id) {
     Control& c = find(id);
-    return c.layout.kind == ControlKind::listBox ? &c : nullptr;
+    if (c.layout.kind != ControlKind::listBox)
+        throw std::invalid_argument("control " + std::to_string(id) + " is no list");
+    return c;
 }
 
 void FakePage::setItemText(int id, std::string_view text) {
@@ -61,46 +63,26 @@ std::string FakePage::itemText(int id, std::size_t limit) {
 }
 
 void FakePage::listAdd(int id, std::string_view text) {
-    Control* c = findList(id);
-    if (!c)
-        return;
+    Control& c = findList(id);
     const std::string entry = asCString(text);
-    auto at = c->entries.end();
-    if (c->layout.hasStyle("LBS_SORT"))
-        at = std::lower_bound(c->entries.begin(), c->entries.end(), entry, caselessLess);
-    const int index = static_cast<int>(at - c->entries.begin());
-    c->entries.insert(at, entry);
-    if (c->selection >= index && c->selection >= 0)
-        ++c->selection; // the selected entry stays selected
-}
-
-void FakePage::listReset(int id) {
-    if (Control* c = findList(id)) {
-        c->entries.clear();
-        c->selection = -1;
-    }
+    auto at = c.entries.end();
+    if (c.layout.hasStyle("LBS_SORT"))
+        at = std::lower_bound(c.entries.begin(), c.entries.end(), entry, caselessLess);
+    const int index = static_cast<int>(at - c.entries.begin());
+    c.entries.insert(at, entry);
+    if (c.selection >= index && c.selection >= 0)
+        ++c.selection; // the selected entry stays selected
 }
 
 void FakePage::listSelect(int id, int index) {
-    if (Control* c = findList(id))
-        c->selection = index >= 0 && index < static_cast<int>(c->entries.size()) ? index : -1;
-}
-
-int FakePage::listSelection(int id) {
-    const Control* c = findList(id);
-    return c ? c->selection : -1;
-}
-
-int FakePage::listCount(int id) {
-    const Control* c = findList(id);
-    return c ? static_cast<int>(c->entries.size()) : 0;
+    Control& c = findList(id);
+    c.selection = index >= 0 && index < listCount(id) ? index : -1;
 }
 
 std::optional<std::string> FakePage::listEntry(int id, int index) {
-    const Control* c = findList(id);
-    if (!c || index < 0 || index >= static_cast<int>(c->entries.size()))
+    if (index < 0 || index >= listCount(id))
         return std::nullopt;
-    return c->entries[static_cast<std::size_t>(index)];
+    return findList(id).entries[static_cast<std::size_t>(index)];
 }
 
 bool FakePage::deliver(const PageEvent& event) {
@@ -118,11 +100,11 @@ bool FakePage::deliver(const PageEvent& event) {
 }
 
 bool FakePage::chooseListEntry(int id, int index) {
-    const Control* c = findList(id);
-    if (ended_ || !c || !c->enabled || !c->visible)
+    const Control& c = findList(id);
+    if (ended_ || !c.enabled || !c.visible)
         return false;
     listSelect(id, index);
-    return c->layout.hasStyle("LBS_NOTIFY") && deliver({PageEvent::Kind::listChoice, id, {}});
+    return c.layout.hasStyle("LBS_NOTIFY") && deliver({PageEvent::Kind::listChoice, id, {}});
 }
 
 bool FakePage::click(int id) {

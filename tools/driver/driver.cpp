@@ -14,11 +14,10 @@ constexpr Duration messageWait = 5s;     // for one cross-process message
 constexpr char dialogClass[] = "#32770"; // the window class of every dialog box
 
 bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                     DWORD_PTR* result = nullptr) {
+                     DWORD_PTR* result = nullptr, Duration timeout = messageWait) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                               static_cast<UINT>(messageWait.count()),
-                               result ? result : &ignored) != 0;
+                               static_cast<UINT>(timeout.count()), result ? result : &ignored) != 0;
 }
 
 std::string windowClass(HWND window) {
@@ -26,19 +25,14 @@ std::string windowClass(HWND window) {
     return std::string(buffer, std::max(GetClassNameA(window, buffer, sizeof buffer), 0));
 }
 
+// Texts here are short: the longest is the option text, well under the buffer.
 std::string controlText(HWND control) {
-    if (!control)
-        return {};
-    DWORD_PTR length = 0;
-    if (!sendWithTimeout(control, WM_GETTEXTLENGTH, 0, 0, &length))
-        return {};
-    std::string text(length + 1, '\0');
+    char text[8192] = {};
     DWORD_PTR copied = 0;
-    if (!sendWithTimeout(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                         &copied))
+    if (!control ||
+        !sendWithTimeout(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &copied))
         return {};
-    text.resize(copied < text.size() ? copied : text.size() - 1);
-    return text;
+    return std::string(text, std::min<std::size_t>(copied, sizeof text - 1));
 }
 
 std::string windowTitle(HWND window) {
@@ -107,9 +101,7 @@ bool hasItem(HWND dialog, int id) {
 }
 
 bool answers(HWND window, Duration timeout) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                               static_cast<UINT>(timeout.count()), &ignored) != 0;
+    return sendWithTimeout(window, WM_NULL, 0, 0, nullptr, timeout);
 }
 
 bool launchEnded(HWND run) {
@@ -143,8 +135,7 @@ void typeKeys(HWND dialog, int id, const std::string& text) {
 void pressKey(HWND dialog, int focusedItem, WORD key) {
     SetForegroundWindow(dialog);
     if (HWND target = GetDlgItem(dialog, focusedItem))
-        SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE,
-                            SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), nullptr);
+        sendWithTimeout(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
     INPUT presses[2]{};
     for (INPUT& press : presses) {
         press.type = INPUT_KEYBOARD;
@@ -163,29 +154,25 @@ const char* pageName(Page page) {
 }
 
 Page pageOf(HWND page) {
-    auto has = [page](int id) { return hasItem(page, id); };
     // Ids repeat across pages, so each page is told by a combination only it has, and the
     // pages with the most controls are asked first.
-    if (has(IDC_LOAD_SETTINGS))
-        return Page::welcome;
-    if (has(IDC_CHANGE_DRIVER) && has(IDC_CHANGE_MODE) && has(IDC_ADVANCED_VIDEO))
-        return Page::videoOptions;
-    if (has(IDC_SINGLE_PLAYER) && has(IDC_DEATHMATCH))
-        return Page::gameType;
-    if (has(IDC_HOST_NAME) && has(IDC_TEAM_PLAY))
-        return Page::serverOptions;
-    if (has(IDC_SERVER_ADDRESS) && has(IDC_START_SERVER))
-        return Page::multiplayer;
-    if (has(IDC_HAND_LEFT) && has(IDC_HAND_RIGHT) && has(IDC_SKINS_TOV))
-        return Page::playerSetup;
-    if (has(IDC_CROSSHAIR_DOT) && has(IDC_DIALOG_OFF))
-        return Page::gameOptions;
-    if (has(IDC_LIST_DEATHMATCH_LEVELS) && has(IDC_LEVEL_LIST))
-        return Page::mapSelect;
+    const std::pair<Page, std::vector<int>> marks[] = {
+        {Page::welcome, {IDC_LOAD_SETTINGS}},
+        {Page::videoOptions, {IDC_CHANGE_DRIVER, IDC_CHANGE_MODE, IDC_ADVANCED_VIDEO}},
+        {Page::gameType, {IDC_SINGLE_PLAYER, IDC_DEATHMATCH}},
+        {Page::serverOptions, {IDC_HOST_NAME, IDC_TEAM_PLAY}},
+        {Page::multiplayer, {IDC_SERVER_ADDRESS, IDC_START_SERVER}},
+        {Page::playerSetup, {IDC_HAND_LEFT, IDC_HAND_RIGHT, IDC_SKINS_TOV}},
+        {Page::gameOptions, {IDC_CROSSHAIR_DOT, IDC_DIALOG_OFF}},
+        {Page::mapSelect, {IDC_LIST_DEATHMATCH_LEVELS, IDC_LEVEL_LIST}},
+    };
+    for (const auto& [kind, ids] : marks)
+        if (std::all_of(ids.begin(), ids.end(), [page](int id) { return hasItem(page, id); }))
+            return kind;
     HWND edit = GetDlgItem(page, IDC_OPTION_TEXT);
     if (edit && windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
         return Page::optionText;
-    if (has(IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
+    if (hasItem(page, IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
         return Page::run;
     return Page::unknown;
 }

@@ -1,0 +1,67 @@
+// The shared launcher's window with the real window manager and keyboard: on a first run the
+// splash alone for three seconds, then a centred welcome page that owns the dialog asking where
+// the game is; Escape is Cancel and asks before closing, F1 opens help, the About box stays on
+// top.
+#include "launcher_test.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace e2e {
+namespace {
+
+using Startup = LauncherTest;
+
+TEST_F(Startup, TheSplashShowsAloneForThreeSecondsThenACentredWelcomePage) {
+    const StartSeen& seen = startSeen();
+    EXPECT_GT(seen.splashShown, 2s) << "no splash, or shown too briefly";
+    EXPECT_LT(seen.splashShown, 10s) << "the splash stayed far too long";
+    EXPECT_GE(seen.toWelcome, 3s) << "the welcome page came before three seconds";
+    EXPECT_FALSE(seen.pageBesideSplash) << "a page shows together with the splash";
+    const RECT& at = seen.welcomeRect;
+    EXPECT_LE(std::abs((at.left + at.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 20);
+    EXPECT_LE(std::abs((at.top + at.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 40);
+}
+
+TEST_F(Startup, OnAFirstRunTheWelcomePageOwnsTheLocateDialogAndTheIniGetsTheShortPath) {
+    const StartSeen& seen = startSeen();
+    EXPECT_EQ(seen.locateOwner, seen.welcome) << "the locate dialog is not the welcome page's";
+    ASSERT_TRUE(seen.gameLocated) << "the locate dialog did not take the game";
+    // The short form keeps blanks out of the command line; the volume decides what it is.
+    EXPECT_NE(folder().gameShortDirectory(), folder().gameDirectory());
+    EXPECT_EQ(seen.ini, "0\r\n" + folder().gameShortDirectory());
+}
+
+using PageFrame = LauncherTest;
+
+TEST_F(PageFrame, EscapeAsksBeforeClosingAndNoKeepsThePage) {
+    pressKey(welcome(), IDC_NEXT, VK_ESCAPE);
+    const auto question = zat().waitForMessageBox();
+    ASSERT_TRUE(question.has_value()) << "Escape did not ask";
+    EXPECT_EQ(GetWindow(question->window, GW_OWNER), welcome()) << "the question is not the page's";
+    answer(*question, IDNO);
+    EXPECT_TRUE(answers(welcome()));
+    EXPECT_EQ(zat().visiblePage(), welcome()) << "the page did not stay after No";
+}
+
+TEST_F(PageFrame, F1OpensHelp) {
+    pressKey(welcome(), IDC_NEXT, VK_F1);
+    HWND help = zat().waitForDialog(helpTitle);
+    ASSERT_NE(help, nullptr) << "F1 opened no help";
+    click(help, IDC_CLOSE);
+    EXPECT_TRUE(waitUntilGone(help));
+}
+
+TEST_F(PageFrame, TheAboutBoxStaysOnTopWithoutASystemMenu) {
+    click(welcome(), IDC_ABOUT);
+    HWND about = zat().waitForDialog(aboutTitle);
+    ASSERT_NE(about, nullptr) << "no About box";
+    EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST) << "not kept on top";
+    EXPECT_FALSE(GetWindowLongA(about, GWL_STYLE) & WS_SYSMENU) << "it has a close box";
+    click(about, IDC_OK);
+    EXPECT_TRUE(waitUntilGone(about));
+}
+
+} // namespace
+} // namespace e2e
