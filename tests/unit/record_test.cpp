@@ -4,6 +4,15 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+TEST(Record, StartupValuesLeaveTheGameLocationAlone) {
+    LaunchSettings s{};
+    s.locateGamePending = 1;
+    storeFieldText(s.gameDirectory, "C:\\GAMES\\ZAT\\");
+    applyStartupValues(s);
+    EXPECT_EQ(1, s.locateGamePending);
+    EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(s.gameDirectory));
+}
+
 TEST(TextField, StoringKeepsTheOldTailAndRefusesWhatDoesNotFit) {
     LaunchSettings s{};
     storeFieldText(s.playerName, "Commander");
