@@ -42,6 +42,7 @@ class FakePage : public PageWindow {
     Point itemScreenOrigin(int id) override;
     void setTimer(int id, unsigned milliseconds) override { timers_[id] = milliseconds; }
     void killTimer(int id) override { timers_.erase(id); }
+    void acceptDroppedFiles() override { acceptsDrops_ = true; }
     void end() override { ended_ = true; }
 
     // --- What the player does. Each returns whether the action reached the page's handler;
@@ -55,6 +56,8 @@ class FakePage : public PageWindow {
     bool moveMouse(Point cursor) { return deliver({PageEvent::Kind::mouseMove, 0, cursor}); }
     bool pressEscape() { return command(2); }
     bool timer(int id); // only a timer the page has set fires
+    // Files dropped from Explorer; only a page that accepts drops is given them.
+    bool dropFiles(std::vector<std::string> files);
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);
     // A command that arrives once the running handler has returned, as a posted message does.
@@ -97,5 +100,6 @@ class FakePage : public PageWindow {
     std::deque<int> posted_;
     int running_ = 0; // handler calls in progress
     bool ended_ = false;
+    bool acceptsDrops_ = false;
     int unknownIdUses_ = 0;
 };

@@ -81,6 +81,37 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     EXPECT_EQ(settingsMessages::pathTooLong, texts[5]);
 }
 
+// Dropping is the frame's, the same on every page: shown here on the game type page.
+TEST(WelcomeLoad, AFileDroppedOnAPageIsLoadedAsLoadDoesAndOpensItsCommandLine) {
+    LaunchWalk walk;
+    LaunchSettings saved{};
+    applyStartupValues(saved);
+    storeFieldText(saved.gameDirectory, walk.folder.path("elsewhere\\"));
+    storeFieldText(saved.mapName, "citadel2");
+    walk.folder.write("mine.Ztp", imageOf(saved));
+    walk.click(welcome, 100);
+    walk.on(templates::gameType, [&](FakePage& page) {
+        EXPECT_TRUE(page.dropFiles({walk.folder.path("notes.txt"), walk.folder.path("a.ZTP.txt")}));
+        EXPECT_FALSE(page.ended());
+        walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
+        page.dropFiles({walk.folder.path("notes.txt"), walk.folder.path("mine.Ztp"),
+                        walk.folder.path("absent.ZTP")});
+    });
+    walk.on(commandLine, [&](FakePage& page) {
+        EXPECT_NE(std::string::npos, page.text(600).find(" +map citadel2"));
+        EXPECT_EQ(std::string::npos, page.text(600).find("elsewhere"));
+    });
+    walk.closeOn(commandLine);
+    walk.run();
+    ASSERT_EQ(3u, walk.desktop.messageBoxes.size()) << "refusal, directory question, exit";
+    EXPECT_EQ("Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.",
+              walk.desktop.messageBoxes[0].text);
+    EXPECT_EQ("Error", walk.desktop.messageBoxes[0].caption);
+    EXPECT_EQ(templates::gameType, walk.desktop.messageBoxes[0].ownerTemplate);
+    EXPECT_NE(std::string::npos, walk.desktop.messageBoxes[1].text.find("elsewhere"));
+    EXPECT_TRUE(walk.desktop.fileDialogs.empty());
+}
+
 TEST(CommandLinePage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
     LaunchWalk walk;
     walk.command(welcome, 307);
