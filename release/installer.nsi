@@ -15,6 +15,7 @@ RequestExecutionLevel user
 ManifestDPIAware true
 
 !include FileFunc.nsh
+!include LogicLib.nsh
 
 !define PRODUCT "Zat Start"
 !define PUBLISHER "Zat Start team"
@@ -41,6 +42,7 @@ VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 
 Page directory
 Page instfiles
@@ -82,7 +84,6 @@ Section "Zat Start"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-  IntFmt $0 "0x%08X" $0
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
 
   System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i ${SHCNF_IDLIST}, p 0, p 0)'
@@ -100,9 +101,10 @@ Section "Uninstall"
   DeleteRegKey HKCU "${CLASSES}\${PROGID}"
   ; .ZTP is left alone when another program has taken it over since.
   ReadRegStr $0 HKCU "${CLASSES}\.ZTP" ""
-  StrCmp $0 "${PROGID}" 0 +3
+  ${If} $0 == "${PROGID}"
     DeleteRegValue HKCU "${CLASSES}\.ZTP" ""
     DeleteRegKey /ifempty HKCU "${CLASSES}\.ZTP"
+  ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 
   System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i ${SHCNF_IDLIST}, p 0, p 0)'

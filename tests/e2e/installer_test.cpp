@@ -164,8 +164,10 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
     writeFile(broken, "short");
     const Command playBroken = commandOf(verbCommand("play"), broken);
     ZatStart failed(playBroken.program, folder().directory(), playBroken.arguments, true);
-    if (const auto box = failed.waitForMessageBox())
-        answer(*box, IDOK);
+    const auto box = failed.waitForMessageBox(); // a player's desktop: the box as well
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "Couldn't Read from File");
+    answer(*box, IDOK);
     EXPECT_EQ(failed.readOutput(), "Couldn't Read from File\r\n");
     EXPECT_EQ(failed.waitForExit(), 1u);
 
