@@ -1,6 +1,7 @@
 // The installer in a fresh prefix: installed silently twice, the settings file type's verbs
 // run as Windows runs them, and uninstalled silently, leaving the player's files.
 #include "launcher_test.h"
+#include "resources/resource_ids.h"
 
 #include <windows.h>
 
@@ -141,7 +142,7 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
         ZatStart opened(open.program, folder().directory(), open.arguments);
         HWND commandLine = opened.waitForPage(Page::commandLine);
         ASSERT_NE(commandLine, nullptr) << "opening the file did not show its command line";
-        EXPECT_NE(itemText(commandLine, 600).find(" +map base1"), std::string::npos);
+        EXPECT_NE(itemText(commandLine, IDC_OPTION_TEXT).find(" +map base1"), std::string::npos);
     }
     ASSERT_TRUE(waitUntil([] { return !anyPageShowing(); }));
 

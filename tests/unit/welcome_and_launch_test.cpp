@@ -1,6 +1,7 @@
 // Loading settings on the welcome page, the command line page and the launch.
 #include "app/app_state.h"
 #include "controls/game_config.h"
+#include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
 #include "walk.h"
@@ -89,7 +90,7 @@ TEST(WelcomeLoad, AFileDroppedOnAPageIsLoadedAsLoadDoesAndOpensItsCommandLine) {
     storeFieldText(saved.gameDirectory, walk.folder.path("elsewhere\\"));
     storeFieldText(saved.mapName, "citadel2");
     walk.folder.write("mine.Ztp", imageOf(saved));
-    walk.click(welcome, 100);
+    walk.click(welcome, IDC_NEXT);
     walk.on(templates::gameType, [&](FakePage& page) {
         EXPECT_TRUE(page.dropFiles({walk.folder.path("notes.txt"), walk.folder.path("a.ZTP.txt")}));
         EXPECT_FALSE(page.ended());
@@ -98,8 +99,8 @@ TEST(WelcomeLoad, AFileDroppedOnAPageIsLoadedAsLoadDoesAndOpensItsCommandLine) {
                         walk.folder.path("absent.ZTP")});
     });
     walk.on(commandLine, [&](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(600).find(" +map citadel2"));
-        EXPECT_EQ(std::string::npos, page.text(600).find("elsewhere"));
+        EXPECT_NE(std::string::npos, page.text(IDC_OPTION_TEXT).find(" +map citadel2"));
+        EXPECT_EQ(std::string::npos, page.text(IDC_OPTION_TEXT).find("elsewhere"));
     });
     walk.closeOn(commandLine);
     walk.run();
