@@ -238,7 +238,6 @@
 #define IDM_OPTION_TEXT 307
 #define IDM_LOCATE_GAME 308
 #define IDM_ABOUT 309
-#define ID_HELP 310 // F1: the page's help topic
 
 // Timers.
 #define IDT_SPLASH 1

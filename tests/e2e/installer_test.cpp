@@ -1,14 +1,19 @@
-// The installer in a fresh prefix: installed silently twice, the settings file type's verbs
-// run as Windows runs them, and uninstalled silently, leaving the player's files.
-#include "launcher_test.h"
+// The installer in a fresh prefix of its own: installed silently twice, the settings file
+// type's verbs run as Windows runs them, and uninstalled silently, leaving the player's files.
+#include "driver.h"
+#include "game_files.h"
 #include "resources/resource_ids.h"
+#include "settings/text_field.h"
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -94,20 +99,19 @@ std::string verbCommand(const std::string& verb) {
         .value_or("(none)");
 }
 
-using Installer = LauncherTest;
-
-TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
-    const std::string located = folder().gameShortDirectory();
+TEST(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
+    const TestFolder folder("Installer");
+    const std::string located = folder.gameShortDirectory();
     writeIni(located);
-    SettingsImage image;
-    image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth, located);
-    image.setText(SettingsImage::mapName, SettingsImage::nameWidth, "base1");
-    const std::string file = folder().path("my server.ZTP");
-    writeFile(file, image.bytes());
+    LaunchSettings record = startupRecordFor(located);
+    storeFieldText(record.mapName, "base1");
+    const std::string file = folder.path("my server.ZTP");
+    saveRecord(file, record);
+    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1");
 
     // Twice, as an upgrade over the same version does it.
     for (int i = 0; i < 2; ++i) {
-        ZatStart setup(installer(), folder().directory(), "/S");
+        ZatStart setup(installer(), folder.directory(), "/S");
         ASSERT_EQ(setup.waitForExit(60s), 0u) << "install " << i + 1;
     }
     const std::string directory = knownFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Zat Start";
@@ -137,12 +141,12 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
     EXPECT_EQ(verbCommand("play"), "\"" + exe + "\" /run \"%1\"");
 
     {
-        // Open: the usual start, then the file's command line page.
+        // Open: the usual start, then the file's option text page.
         const Command open = commandOf(verbCommand("open"), file);
-        ZatStart opened(open.program, folder().directory(), open.arguments);
-        HWND commandLine = opened.waitForPage(Page::commandLine);
-        ASSERT_NE(commandLine, nullptr) << "opening the file did not show its command line";
-        EXPECT_NE(itemText(commandLine, IDC_OPTION_TEXT).find(" +map base1"), std::string::npos);
+        ZatStart opened(open.program, folder.directory(), open.arguments);
+        HWND optionText = opened.waitForPage(Page::optionText);
+        ASSERT_NE(optionText, nullptr) << "opening the file did not show its option text page";
+        EXPECT_NE(itemText(optionText, IDC_OPTION_TEXT).find(" +map base1"), std::string::npos);
     }
     ASSERT_TRUE(waitUntil([] { return !anyPageShowing(); }));
 
@@ -150,7 +154,7 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", nullptr);
     SetEnvironmentVariableA("ZAT_STANDIN_STAY", "1");
     const Command play = commandOf(verbCommand("play"), file);
-    ZatStart played(play.program, folder().directory(), play.arguments);
+    ZatStart played(play.program, folder.directory(), play.arguments);
     HWND game = nullptr;
     ASSERT_TRUE(waitUntil([&] { return (game = FindWindowA(nullptr, gameWindowTitle)); }))
         << "Play did not start the game";
@@ -158,13 +162,13 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
     EXPECT_FALSE(anyPageShowing());
     PostMessageA(game, WM_CLOSE, 0, 0);
     EXPECT_EQ(played.waitForExit(), 0u) << "the launcher did not end with the game";
-    EXPECT_EQ(gameStarts(folder().standinLog()).size(), 1u);
+    EXPECT_EQ(gameStarts(folder.standinLog()).size(), 1u);
 
     // A file Play cannot load: its error on the standard error as well, and exit code 1.
-    const std::string broken = folder().path("broken.ZTP");
+    const std::string broken = folder.path("broken.ZTP");
     writeFile(broken, "short");
     const Command playBroken = commandOf(verbCommand("play"), broken);
-    ZatStart failed(playBroken.program, folder().directory(), playBroken.arguments, true);
+    ZatStart failed(playBroken.program, folder.directory(), playBroken.arguments, true);
     const auto box = failed.waitForMessageBox(); // a player's desktop: the box as well
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, "Couldn't Read from File");
@@ -174,7 +178,7 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
 
     // The uninstaller hands over to a copy of itself and returns at once: wait for the copy.
     const Command uninstall = commandOf(*quietUninstall);
-    ZatStart uninstaller(uninstall.program, folder().directory(), uninstall.arguments);
+    ZatStart uninstaller(uninstall.program, folder.directory(), uninstall.arguments);
     EXPECT_EQ(uninstaller.waitForExit(), 0u);
     EXPECT_TRUE(waitUntil([&] { return !fileExists(directory) && uninstallEntries().empty(); }))
         << "the uninstaller did not finish";
@@ -183,7 +187,7 @@ TEST_F(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) 
     EXPECT_FALSE(keyExists(std::string(classes) + ".ZTP"));
     EXPECT_TRUE(fileExists(file)) << "the player's settings file went";
     EXPECT_TRUE(fileExists(windowsIniPath())) << "the game's location went";
-    EXPECT_TRUE(fileExists(folder().gameExe()));
+    EXPECT_TRUE(fileExists(folder.gameExe()));
 }
 
 } // namespace
