@@ -171,7 +171,7 @@ TEST(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
     ZatStart failed(playBroken.program, folder.directory(), playBroken.arguments, true);
     const auto box = failed.waitForMessageBox(); // a player's desktop: the box as well
     ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->text, "Couldn't Read from File");
+    EXPECT_EQ(box->caption, "Error");
     answer(*box, IDOK);
     EXPECT_EQ(failed.readOutput(), "Couldn't Read from File\r\n");
     EXPECT_EQ(failed.waitForExit(), 1u);
