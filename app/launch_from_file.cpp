@@ -19,8 +19,12 @@ struct Launch {
     GameLaunch line;
 };
 
+// Started by a script or a scheduled task, maybe with no one there: the error goes to the
+// standard error too, and a box only where someone can answer it.
 int failWith(App& app, std::string_view message) {
-    showError(app, nullptr, message);
+    app.desktop.writeStandardError(std::string(message) + "\r\n");
+    if (app.desktop.interactive())
+        showError(app, nullptr, message);
     return 1;
 }
 

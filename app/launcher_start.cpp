@@ -28,9 +28,12 @@ int showUsage(Desktop& desktop) {
     return 0;
 }
 
+// A wrong command line in a script or a scheduled task: said as /run says its errors.
 int refuse(Desktop& desktop, const std::string& problem) {
-    desktop.messageBox(nullptr, problem + "\r\n\r\n" + std::string(kUsage), "Error",
-                       MessageIcon::error, MessageButtons::ok);
+    const std::string text = problem + "\r\n\r\n" + std::string(kUsage);
+    desktop.writeStandardError(text);
+    if (desktop.interactive())
+        desktop.messageBox(nullptr, text, "Error", MessageIcon::error, MessageButtons::ok);
     return 2;
 }
 

@@ -3,6 +3,7 @@
 #include "app/help_window.h"
 #include "app/locate_game.h"
 #include "app/navigation_menu.h"
+#include "app/settings_dialogs.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageE
     case PageEvent::Kind::init:
         if (!page.positionOnlyWhenRecorded || app.pagePosition.left != 0)
             applyPagePosition(app, window);
+        window.acceptDroppedFiles();
         loadFields(page.fields, app.settings, window);
         if (page.open)
             page.open(app, window);
@@ -105,6 +107,11 @@ bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageE
     }
     case PageEvent::Kind::help:
         return help(app, page, window);
+    case PageEvent::Kind::filesDropped:
+        // As with every command, nothing while the game runs from the run page.
+        if (!app.gameRunning)
+            loadDroppedFile(app, window, event.files);
+        return true;
     default:
         return page.other && page.other(app, window, event);
     }

@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -18,6 +19,14 @@ FileDialogRequest settingsFileRequest(bool save) {
     request.fileMustExist = !save;
     request.askBeforeOverwrite = save;
     return request;
+}
+
+bool isSettingsFile(std::string_view path) {
+    constexpr std::string_view extension = ".ztp";
+    return path.size() > extension.size() &&
+           std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {
+               return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b);
+           });
 }
 
 void report(App& app, PageWindow& window, const Failure& failure) {
@@ -72,4 +81,15 @@ bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path) {
     }
     confirmGameDirectory(app, window);
     return true;
+}
+
+void loadDroppedFile(App& app, PageWindow& window, const std::vector<std::string>& files) {
+    const auto file = std::find_if(files.begin(), files.end(), isSettingsFile);
+    if (file == files.end()) {
+        showError(app, &window,
+                  "Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.");
+        return;
+    }
+    if (loadSettingsFileAt(app, window, *file))
+        goToPage(app, window, IDD_OPTION_TEXT);
 }

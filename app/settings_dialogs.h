@@ -3,7 +3,9 @@
 
 #include "app/app_state.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 // Both return whether the player chose a file (whether or not it could be used).
 bool saveSettingsFile(App& app, PageWindow& window);
@@ -12,3 +14,7 @@ bool loadSettingsFile(App& app, PageWindow& window);
 // Loads the file at path as Load does once a file is chosen: its messages, and the question
 // about a game directory other than the located one. Returns whether it was loaded.
 bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path);
+
+// Files dropped onto a page: the first settings file among them is loaded as Load does and
+// its option text page opens; without one, a message and nothing changed.
+void loadDroppedFile(App& app, PageWindow& window, const std::vector<std::string>& files);

@@ -32,10 +32,12 @@ struct PageEvent {
         help,       // F1: the player asks for help
         timer,
         mouseMove,
+        filesDropped, // files dropped onto the window from Explorer
     };
     Kind kind = Kind::init;
     int id = 0;        // command: the control or menu item; listChoice: the list; timer: the timer
     Point cursor = {}; // mouseMove: the cursor in screen pixels
+    std::vector<std::string> files = {}; // filesDropped: their full paths, in the given order
 };
 
 class PageWindow {
@@ -68,6 +70,9 @@ class PageWindow {
 
     virtual void setTimer(int id, unsigned milliseconds) = 0;
     virtual void killTimer(int id) = 0;
+
+    // Files dropped onto the window from then on arrive as a filesDropped event.
+    virtual void acceptDroppedFiles() = 0;
 
     // Ends the dialog; its modal loop returns once the handler has returned.
     virtual void end() = 0;
@@ -144,4 +149,9 @@ class Desktop {
     // Writes to the standard output the program was given, or else to the console of the
     // program that started it; false when there is neither.
     virtual bool writeStandardOutput(std::string_view text) = 0;
+    // The same for the standard error.
+    virtual bool writeStandardError(std::string_view text) = 0;
+    // Whether anyone can see and answer a message box: not so for a service, nor for a task
+    // run while its user is not the one logged on.
+    virtual bool interactive() = 0;
 };

@@ -30,9 +30,17 @@ class Win32Desktop final : public Desktop {
                                             std::string_view currentDirectory,
                                             const std::function<void()>& started) override;
     bool writeStandardOutput(std::string_view text) override;
+    bool writeStandardError(std::string_view text) override;
+    bool interactive() override;
 
   private:
+    // The handle given for stdHandle, or else the console of the program that started this
+    // one; nothing when there is neither.
+    HANDLE streamOf(DWORD stdHandle);
+
     HINSTANCE instance_;
     HANDLE instanceClaim_ = nullptr; // held until the process ends
     HANDLE output_ = nullptr;        // found at the first write
+    HANDLE error_ = nullptr;         // found at the first write
+    HANDLE console_ = nullptr;       // the parent's console, once attached
 };

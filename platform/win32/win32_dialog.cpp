@@ -4,7 +4,11 @@
 
 #include "platform/win32/win32_page_window.h"
 
+#include <shellapi.h>
+
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +20,23 @@ struct DialogSession {
     // and rethrown once the modal loop has returned.
     std::exception_ptr failure;
 };
+
+// The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
+std::vector<std::string> droppedFiles(HDROP drop) {
+    std::vector<std::string> files;
+    constexpr UINT countOfFiles = 0xFFFFFFFF; // the index that asks for the count
+    const UINT count = DragQueryFileA(drop, countOfFiles, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        std::string path(length + 1, '\0');
+        const UINT copied = DragQueryFileA(drop, i, path.data(), length + 1);
+        path.resize(copied <= length ? copied : 0);
+        if (!path.empty())
+            files.push_back(std::move(path));
+    }
+    DragFinish(drop);
+    return files;
+}
 
 DialogSession* sessionOf(HWND dialog) {
     return reinterpret_cast<DialogSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
@@ -72,6 +93,12 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         POINT cursor{};
         GetCursorPos(&cursor);
         return deliver(*session, dialog, {PageEvent::Kind::mouseMove, 0, {cursor.x, cursor.y}});
+    }
+    case WM_DROPFILES: {
+        PageEvent event{PageEvent::Kind::filesDropped, 0, {}};
+        event.files = droppedFiles(reinterpret_cast<HDROP>(wParam));
+        deliver(*session, dialog, event);
+        return TRUE; // handled: the dialog answers zero, as a processed drop should
     }
     case WM_NCDESTROY:
         SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);

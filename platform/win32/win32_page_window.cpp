@@ -2,6 +2,8 @@
 // control's own length query, so no text can overrun it.
 #include "platform/win32/win32_page_window.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -144,6 +146,10 @@ void Win32PageWindow::setTimer(int id, unsigned milliseconds) {
 
 void Win32PageWindow::killTimer(int id) {
     KillTimer(dialog_, static_cast<UINT_PTR>(id));
+}
+
+void Win32PageWindow::acceptDroppedFiles() {
+    DragAcceptFiles(dialog_, TRUE);
 }
 
 void Win32PageWindow::end() {

@@ -96,27 +96,54 @@ std::optional<std::uint32_t> Win32Desktop::runProgram(std::string_view executabl
     return known ? exitCode : 1u;
 }
 
-// A windowed program has no console of its own: its output goes where it was redirected, or
-// to the console of the command prompt that started it.
-bool Win32Desktop::writeStandardOutput(std::string_view text) {
-    if (!output_) {
-        HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
-        if (given && given != INVALID_HANDLE_VALUE && GetFileType(given) != FILE_TYPE_UNKNOWN)
-            output_ = given;
-        else if (AttachConsole(ATTACH_PARENT_PROCESS))
-            output_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-        if (!output_ || output_ == INVALID_HANDLE_VALUE) {
-            output_ = nullptr;
-            return false;
-        }
-    }
+namespace {
+
+bool writeAll(HANDLE stream, std::string_view text) {
     while (!text.empty()) {
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 16));
-        if (!WriteFile(output_, text.data(), chunk, &written, nullptr) || written == 0)
+        if (!WriteFile(stream, text.data(), chunk, &written, nullptr) || written == 0)
             return false;
         text.remove_prefix(written);
     }
     return true;
+}
+
+} // namespace
+
+// A windowed program has no console of its own: its output goes where it was redirected, or
+// to the console of the command prompt that started it.
+HANDLE Win32Desktop::streamOf(DWORD stdHandle) {
+    HANDLE given = GetStdHandle(stdHandle);
+    if (given && given != INVALID_HANDLE_VALUE && GetFileType(given) != FILE_TYPE_UNKNOWN)
+        return given;
+    if (!console_ && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        console_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        if (console_ == INVALID_HANDLE_VALUE)
+            console_ = nullptr;
+    }
+    return console_;
+}
+
+bool Win32Desktop::writeStandardOutput(std::string_view text) {
+    if (!output_)
+        output_ = streamOf(STD_OUTPUT_HANDLE);
+    return output_ && writeAll(output_, text);
+}
+
+bool Win32Desktop::writeStandardError(std::string_view text) {
+    if (!error_)
+        error_ = streamOf(STD_ERROR_HANDLE);
+    return error_ && writeAll(error_, text);
+}
+
+// A service, or a task started while its user is not the one logged on, runs in a window
+// station no one sees: a message box there waits for ever.
+bool Win32Desktop::interactive() {
+    USEROBJECTFLAGS flags{};
+    HWINSTA station = GetProcessWindowStation();
+    if (!station || !GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, nullptr))
+        return true; // unknown: as a program started by a player
+    return (flags.dwFlags & WSF_VISIBLE) != 0;
 }

@@ -57,7 +57,8 @@ class FakeDesktop : public Desktop {
     std::uint32_t programExitCode = 0;
     // What was written to the standard output; unset: the program has none to write to.
     std::optional<std::string> standardOutput;
-    std::set<int> dialogsThatFail; // templates that cannot be shown
+    bool interactiveDesktop = true; // false: a service's or an unattended task's
+    std::set<int> dialogsThatFail;  // templates that cannot be shown
 
     // --- Recorded.
     std::vector<int> openedTemplates; // every dialog opened, in order
@@ -65,6 +66,7 @@ class FakeDesktop : public Desktop {
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<ProgramRun> programRuns;
+    std::string standardError;
     // How many dialogs had opened when the single-instance claim was made; unset: never.
     std::optional<std::size_t> claimedAfterDialogs;
 
@@ -106,6 +108,11 @@ class FakeDesktop : public Desktop {
             standardOutput->append(text);
         return standardOutput.has_value();
     }
+    bool writeStandardError(std::string_view text) override {
+        standardError.append(text);
+        return true;
+    }
+    bool interactive() override { return interactiveDesktop; }
 
   private:
     std::vector<DialogTemplate> dialogs_;

@@ -144,6 +144,14 @@ bool FakePage::timer(int id) {
     return true;
 }
 
+bool FakePage::dropFiles(std::vector<std::string> files) {
+    if (!acceptsDrops_)
+        return false;
+    PageEvent event{PageEvent::Kind::filesDropped, 0, {}};
+    event.files = std::move(files);
+    return deliver(event);
+}
+
 bool FakePage::typeText(int id, std::string_view text) {
     const std::size_t i = indexOf(id, "the test typed into");
     if (ended_)

@@ -54,6 +54,7 @@ class FakePage : public PageWindow {
     }
     void setTimer(int id, unsigned milliseconds) override { timers_[id] = milliseconds; }
     void killTimer(int id) override { timers_.erase(id); }
+    void acceptDroppedFiles() override { acceptsDrops_ = true; }
     void end() override { ended_ = true; }
 
     // --- What the player does. Each returns whether the action reached the page's handler;
@@ -68,6 +69,8 @@ class FakePage : public PageWindow {
     bool pressEscape() { return command(IDC_CLOSE); }
     bool pressF1() { return deliver({PageEvent::Kind::help, 0, {}}); }
     bool timer(int id); // only a timer the page has set fires
+    // Files dropped from Explorer; only a page that accepts drops is given them.
+    bool dropFiles(std::vector<std::string> files);
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);
     // A command that arrives once the running handler has returned, as a posted message does.
@@ -109,4 +112,5 @@ class FakePage : public PageWindow {
     std::deque<int> posted_;
     int running_ = 0; // handler calls in progress
     bool ended_ = false;
+    bool acceptsDrops_ = false;
 };

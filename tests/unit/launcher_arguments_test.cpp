@@ -174,15 +174,24 @@ TEST(LauncherArguments, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
          },
          std::string(kGameNotStarted)},
     };
-    for (const Case& c : cases) {
-        FileWalk walk;
-        EXPECT_EQ(1, walk.start("/run \"" + backslashed(c.arrange(walk)) + "\"")) << c.what;
-        ASSERT_EQ(1u, walk.desktop.messageBoxes.size()) << c.what;
-        const MessageBoxShown& error = walk.desktop.messageBoxes[0];
-        EXPECT_EQ(c.message, error.text) << c.what;
-        EXPECT_EQ("Error", error.caption);
-        EXPECT_EQ(MessageIcon::error, error.icon);
-        EXPECT_EQ(c.what == "game missing" ? 1u : 0u, walk.desktop.programRuns.size()) << c.what;
+    // Each error on the standard error too; no box where no one could answer it (a service,
+    // an unattended task).
+    for (const bool interactive : {true, false}) {
+        for (const Case& c : cases) {
+            FileWalk walk;
+            walk.desktop.interactiveDesktop = interactive;
+            EXPECT_EQ(1, walk.start("/run \"" + backslashed(c.arrange(walk)) + "\"")) << c.what;
+            EXPECT_EQ(c.message + "\r\n", walk.desktop.standardError) << c.what;
+            EXPECT_EQ(c.what == "game missing" ? 1u : 0u, walk.desktop.programRuns.size())
+                << c.what;
+            ASSERT_EQ(interactive ? 1u : 0u, walk.desktop.messageBoxes.size()) << c.what;
+            if (!interactive)
+                continue;
+            const MessageBoxShown& error = walk.desktop.messageBoxes[0];
+            EXPECT_EQ(c.message, error.text) << c.what;
+            EXPECT_EQ("Error", error.caption);
+            EXPECT_EQ(MessageIcon::error, error.icon);
+        }
     }
 }
 
@@ -224,4 +233,12 @@ TEST(LauncherArguments, UsageAndWrongUse) {
     EXPECT_EQ("Error", error.caption);
     EXPECT_EQ(MessageIcon::error, error.icon);
     EXPECT_TRUE(wrong.desktop.openedTemplates.empty());
+    EXPECT_EQ(error.text, wrong.desktop.standardError);
+
+    Walk unattended;
+    unattended.desktop.interactiveDesktop = false;
+    EXPECT_EQ(2,
+              runWithLauncherArguments(unattended.desktop, "zatstart.exe /run", zatStartPages()));
+    EXPECT_TRUE(unattended.desktop.messageBoxes.empty());
+    EXPECT_EQ(0u, unattended.desktop.standardError.find("\"/run\" needs a settings file."));
 }

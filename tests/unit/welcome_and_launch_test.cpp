@@ -80,6 +80,33 @@ TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
     }
 }
 
+// Dropping is the frame's, the same on every page: shown here on the game type page.
+TEST(WelcomeLoad, AFileDroppedOnAPageIsLoadedAsLoadDoesAndOpensItsOptionText) {
+    Bench bench;
+    LaunchSettings saved = kStartupValues;
+    storeFieldText(saved.gameDirectory, "C:\\ELSEWHERE\\");
+    storeFieldText(saved.mapName, "citadel2");
+    bench.folder.write("mine.Ztp", imageOf(saved));
+    const LaunchSettings before = bench.app.settings;
+    bench.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
+    EXPECT_EQ(IDD_OPTION_TEXT, bench.open(gameTypePage, [&](FakePage& page) {
+        EXPECT_TRUE(
+            page.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("a.ZTP.txt")}));
+        EXPECT_FALSE(page.ended());
+        EXPECT_EQ(imageOf(before), imageOf(bench.app.settings))
+            << "a refused drop changed the record";
+        page.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("mine.Ztp"),
+                        bench.folder.path("absent.ZTP")});
+    }));
+    EXPECT_EQ("citadel2", fieldText(bench.app.settings.mapName));
+    EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(bench.app.settings.gameDirectory));
+    ASSERT_EQ(2u, bench.desktop.messageBoxes.size()) << "the refusal, the directory question";
+    EXPECT_EQ("Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.",
+              bench.desktop.messageBoxes[0].text);
+    EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
+    EXPECT_EQ(IDD_GAME_TYPE, bench.desktop.messageBoxes[0].ownerTemplate);
+}
+
 TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLineAndRefusesTooMuch) {
     LaunchBench bench;
     EXPECT_EQ(IDD_RUN, bench.open(optionTextPage, [&](FakePage& page) {

@@ -1,0 +1,179 @@
+// The installer in a fresh prefix of its own: installed silently twice, the settings file
+// type's verbs run as Windows runs them, and uninstalled silently, leaving the player's files.
+#include "driver.h"
+#include "game_files.h"
+#include "resources/resource_ids.h"
+#include "settings/text_field.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr char classes[] = "Software\\Classes\\";
+constexpr char uninstallKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr char gameWindowTitle[] = "Zat (stand-in)";
+
+std::string installer() {
+    return programPath(ZAT_E2E_INSTALLER);
+}
+
+std::optional<std::string> registryText(const std::string& key, const char* value = nullptr) {
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_REG_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(buffer);
+}
+
+bool keyExists(const std::string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+// The uninstall entries that call themselves "Zat Start".
+std::vector<std::string> uninstallEntries() {
+    std::vector<std::string> found;
+    HKEY entries = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, uninstallKeys, 0, KEY_READ, &entries) != ERROR_SUCCESS)
+        return found;
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(entries, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        const std::string key = std::string(uninstallKeys) + "\\" + name;
+        if (registryText(key, "DisplayName") == "Zat Start")
+            found.push_back(key);
+    }
+    RegCloseKey(entries);
+    return found;
+}
+
+std::string knownFolder(int folder) {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+// A command line as the registry holds it: the program in quotes, then its arguments.
+struct Command {
+    std::string program;
+    std::string arguments;
+};
+
+Command commandOf(const std::string& line, const std::string& file = {}) {
+    const std::size_t close = line.find('"', 1);
+    Command command{line.substr(1, close - 1), line.substr(std::min(line.size(), close + 2))};
+    if (const std::size_t at = command.arguments.find("%1"); at != std::string::npos)
+        command.arguments.replace(at, 2, file);
+    return command;
+}
+
+// The verb's command of the file type of .ZTP, found as Windows finds it.
+std::string verbCommand(const std::string& verb) {
+    const std::string progId = registryText(std::string(classes) + ".ZTP").value_or("(none)");
+    return registryText(std::string(classes) + progId + "\\shell\\" + verb + "\\command")
+        .value_or("(none)");
+}
+
+TEST(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
+    const TestFolder folder("Installer");
+    const std::string located = folder.gameShortDirectory();
+    writeIni(located);
+    LaunchSettings record = startupRecordFor(located);
+    storeFieldText(record.mapName, "base1");
+    const std::string file = folder.path("my server.ZTP");
+    saveRecord(file, record);
+    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1");
+
+    // Twice, as an upgrade over the same version does it.
+    for (int i = 0; i < 2; ++i) {
+        ZatStart setup(installer(), folder.directory(), "/S");
+        ASSERT_EQ(setup.waitForExit(60s), 0u) << "install " << i + 1;
+    }
+    const std::string directory = knownFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Zat Start";
+    const std::string exe = directory + "\\zatstart.exe";
+    EXPECT_TRUE(fileExists(exe));
+    EXPECT_TRUE(fileExists(directory + "\\ReadMe.txt"));
+    const std::string shortcut = knownFolder(CSIDL_PROGRAMS) + "\\Zat Start.lnk";
+    EXPECT_TRUE(fileExists(shortcut));
+
+    const auto entries = uninstallEntries();
+    ASSERT_EQ(entries.size(), 1u) << "one uninstall entry after two installs";
+    const std::string& entry = entries[0];
+    EXPECT_EQ(registryText(entry, "DisplayIcon"), exe + ",0");
+    const auto quietUninstall = registryText(entry, "QuietUninstallString");
+    ASSERT_TRUE(quietUninstall.has_value());
+
+    const std::string progId = registryText(std::string(classes) + ".ZTP").value_or("(none)");
+    const std::string type = std::string(classes) + progId;
+    EXPECT_EQ(registryText(type + "\\DefaultIcon"), exe + ",0");
+    EXPECT_EQ(registryText(type + "\\shell"), "open") << "the default verb";
+    EXPECT_EQ(verbCommand("open"), "\"" + exe + "\" \"%1\"");
+    EXPECT_EQ(verbCommand("play"), "\"" + exe + "\" /run \"%1\"");
+
+    {
+        // Open: the usual start, then the file's option text page.
+        const Command open = commandOf(verbCommand("open"), file);
+        ZatStart opened(open.program, folder.directory(), open.arguments);
+        HWND optionText = opened.waitForPage(Page::optionText);
+        ASSERT_NE(optionText, nullptr) << "opening the file did not show its option text page";
+        EXPECT_NE(itemText(optionText, IDC_OPTION_TEXT).find(" +map base1"), std::string::npos);
+    }
+    ASSERT_TRUE(waitUntil([] { return !anyPageShowing(); }));
+
+    // Play: the game starts once, without a page, and the launcher ends with it.
+    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", nullptr);
+    SetEnvironmentVariableA("ZAT_STANDIN_STAY", "1");
+    const Command play = commandOf(verbCommand("play"), file);
+    ZatStart played(play.program, folder.directory(), play.arguments);
+    HWND game = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (game = FindWindowA(nullptr, gameWindowTitle)); }))
+        << "Play did not start the game";
+    EXPECT_EQ(played.visiblePage(), nullptr);
+    EXPECT_FALSE(anyPageShowing());
+    PostMessageA(game, WM_CLOSE, 0, 0);
+    EXPECT_EQ(played.waitForExit(), 0u) << "the launcher did not end with the game";
+    EXPECT_EQ(gameStarts(folder.standinLog()).size(), 1u);
+
+    // A file Play cannot load: its error on the standard error as well, and exit code 1.
+    const std::string broken = folder.path("broken.ZTP");
+    writeFile(broken, "short");
+    const Command playBroken = commandOf(verbCommand("play"), broken);
+    ZatStart failed(playBroken.program, folder.directory(), playBroken.arguments, true);
+    const auto box = failed.waitForMessageBox(); // a player's desktop: the box as well
+    ASSERT_TRUE(box.has_value());
+    answer(*box, IDOK);
+    EXPECT_EQ(failed.readOutput(), "Couldn't Read from File\r\n");
+    EXPECT_EQ(failed.waitForExit(), 1u);
+
+    // The uninstaller hands over to a copy of itself and returns at once: wait for the copy.
+    const Command uninstall = commandOf(*quietUninstall);
+    ZatStart uninstaller(uninstall.program, folder.directory(), uninstall.arguments);
+    EXPECT_EQ(uninstaller.waitForExit(), 0u);
+    EXPECT_TRUE(waitUntil([&] { return !fileExists(directory) && uninstallEntries().empty(); }))
+        << "the uninstaller did not finish";
+    EXPECT_FALSE(fileExists(shortcut));
+    EXPECT_FALSE(keyExists(type));
+    EXPECT_FALSE(keyExists(std::string(classes) + ".ZTP"));
+    EXPECT_TRUE(fileExists(file)) << "the player's settings file went";
+    EXPECT_TRUE(fileExists(windowsIniPath())) << "the game's location went";
+    EXPECT_TRUE(fileExists(folder.gameExe()));
+}
+
+} // namespace
+} // namespace e2e
