@@ -21,21 +21,6 @@ TEST(GameConfigWriter, EveryPlusBecomesACrLfLineBreak) {
     EXPECT_EQ("a\r\nb\r\nc\r\n", gameConfigText("a\r\nb\nc+"));
 }
 
-TEST(GameConfigWriter, WritesIntoBaseUnderTheGameDirectory) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder.native("base"));
-    EXPECT_EQ(std::nullopt, writeGameConfig(folder.directory(), " +set skill 1 +set cl_run 1"));
-    EXPECT_EQ(" \r\nset skill 1 \r\nset cl_run 1", folder.read("base\\ZatStart.cfg"));
-    EXPECT_FALSE(folder.exists("base\\ZatStart.cfg.tmp"));
-    EXPECT_EQ(folder.directory() + "base\\ZatStart.cfg", gameConfigPath(folder.directory()));
-}
-
-TEST(GameConfigWriter, AGameDirectoryWithoutBaseFailsWithTheWriteMessage) {
-    TempFolder folder;
-    EXPECT_EQ(configMessages::cantWrite, writeGameConfig(folder.directory(), " +set skill 0"));
-    EXPECT_FALSE(folder.exists("base"));
-}
-
 TEST(BindReader, TakesBindOnlyAtTheStartOfAFiveCharacterPieceWithAKnownCommand) {
     const struct {
         std::string file;

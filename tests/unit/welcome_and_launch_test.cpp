@@ -120,6 +120,7 @@ TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLineAndRefusesTooMu
         page.click(IDC_NEXT);
     }));
     EXPECT_EQ(" \r\nset skill 1 \r\nset hostname " + std::string(700, 'h'), bench.config());
+    EXPECT_FALSE(bench.folder.exists("game\\base\\ZatStart.cfg.tmp"));
 }
 
 TEST(OptionTextPage, EditsAreForgottenOnLeavingAnyOtherWay) {
@@ -142,6 +143,7 @@ TEST(OptionTextPage, AGameDirectoryWithoutBaseShowsTheWriteErrorAndGoesOn) {
     const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
     EXPECT_EQ(configMessages::cantWrite, error.text);
     EXPECT_EQ(IDD_OPTION_TEXT, error.ownerTemplate);
+    EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
 }
 
 // While the game runs the controls rest, and Enter, the close box or a menu choice that still

@@ -266,12 +266,8 @@ std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
     return code;
 }
 
-std::vector<HWND> ZatStart::windows() const {
-    return topLevelWindows(pid_);
-}
-
 HWND ZatStart::findWindow(const std::function<bool(HWND)>& test) const {
-    for (HWND window : windows())
+    for (HWND window : topLevelWindows(pid_))
         if (IsWindowVisible(window) && test(window))
             return window;
     return nullptr;

@@ -102,7 +102,6 @@ class ZatStart {
     // Everything written to the standard output until the program closed it.
     std::string readOutput();
 
-    std::vector<HWND> windows() const; // its top-level windows
     HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
 
     // The visible page (a dialog titled like every page), whatever it is.
