@@ -45,9 +45,6 @@ struct Player {
     void click(int templateId, int id) {
         on(templateId, [id](FakePage& page) { page.click(id); });
     }
-    void command(int templateId, int id) {
-        on(templateId, [id](FakePage& page) { page.command(id); });
-    }
 };
 
 // One page opened by itself, as the page loop opens it, with the record the test sets.
