@@ -109,7 +109,8 @@ void DialogPictures::adopt(HWND dialog) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!isPicture(child))
             continue;
-        auto original = reinterpret_cast<HBITMAP>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        auto original =
+            reinterpret_cast<HBITMAP>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
         if (original)
             pictures_.push_back({child, original, nullptr});
     }

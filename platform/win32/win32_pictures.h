@@ -16,7 +16,7 @@
 #include <vector>
 
 class DialogPictures {
-public:
+  public:
     DialogPictures() = default;
     DialogPictures(const DialogPictures&) = delete;
     DialogPictures& operator=(const DialogPictures&) = delete;
@@ -29,7 +29,7 @@ public:
     // At WM_DESTROY, while the controls still exist: takes the pictures back and deletes them.
     void release();
 
-private:
+  private:
     struct Picture {
         HWND control;
         HBITMAP original; // loaded from the template, drawn at 96 DPI
