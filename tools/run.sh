@@ -80,6 +80,8 @@ echo "No display: touring the pages on a virtual one; screenshots go to build/to
 # A Wine server left running serves another display (or none).
 timeout 60 wineserver -w || wineserver -k
 status=0
-tools/with-xvfb.sh "$0" --tour-on-this-display || status=$?
+# The virtual screen grows with the DPI as a real one's resolution would.
+ZAT_XVFB_SCREEN=${ZAT_XVFB_SCREEN:-$((1024 * dpi / 96))x$((768 * dpi / 96))x24} \
+    tools/with-xvfb.sh "$0" --tour-on-this-display || status=$?
 echo "Screenshots: $(find "$shots" -name '*.png' | wc -l) in build/tour/"
 exit "$status"
