@@ -37,9 +37,11 @@ void open(App& app, PageWindow& window) {
     window.setChecked(kSinglePlayerBox, s.listSinglePlayerLevels == 1);
     window.setChecked(kDeathmatchBox, s.listDeathmatchLevels == 1);
     fillLevelList(s, window);
+    // An empty list in list mode chooses no level; a level file of the player's own stays
+    // chosen until another is.
     if (s.listSinglePlayerLevels != 0 || s.listDeathmatchLevels != 0)
         window.listSelect(kLevelList, s.levelIndex);
-    else
+    else if (s.levelSource == levelSources::retail)
         storeFieldText(s.mapName, "");
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 
 using namespace templates;
 
@@ -196,36 +197,53 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
     walk.run();
 }
 
-TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspAndAnythingElseIsRefused) {
+// A level file stays chosen on every later visit to the page, even with both list boxes off,
+// until another is chosen, and it is what the game is told to start.
+TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspStaysChosenAndAnythingElseIsRefused) {
     SetupWalk walk;
+    std::filesystem::create_directories(walk.folder.native("game\\base"));
+    walk.gameLocatedAt(walk.folder.path("game\\"));
     walk.desktop.chosenFiles = {"D:\\levels\\arena2.bsp",
                                 "D:\\levels\\notes.txt",
                                 "D:\\levels\\.BSP",
                                 "D:\\levels\\" + std::string(80, 'x') + ".bsp",
                                 std::nullopt,
                                 "D:\\Levels\\Arena3.BSP"};
+    const auto endsInMap = [](FakePage& page, const std::string& level) {
+        EXPECT_EQ(" +map " + level, page.text(600).substr(page.text(600).rfind(" +map")));
+    };
     walk.command(welcome, 305);
     walk.on(mapSelect, [&](FakePage& page) {
+        page.click(800); // both list boxes off
         page.click(501);
         EXPECT_FALSE(page.enabled(900) || page.enabled(800) || page.enabled(801));
         for (int i = 0; i < 5; ++i)
             page.click(600);
-        page.command(307);
-    });
-    walk.on(commandLine, [&](FakePage& page) {
-        EXPECT_EQ(" +map arena2", page.text(600).substr(page.text(600).rfind(" +map")));
-        page.command(305);
-    });
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_TRUE(page.checked(501) && page.enabled(600) && !page.enabled(900));
-        page.click(600);
         page.click(100);
     });
     walk.on(commandLine, [&](FakePage& page) {
-        EXPECT_EQ(" +map Arena3", page.text(600).substr(page.text(600).rfind(" +map")));
+        endsInMap(page, "arena2");
+        page.click(101);
     });
+    walk.on(mapSelect, [](FakePage& page) {
+        EXPECT_TRUE(page.checked(501) && page.enabled(600) && !page.enabled(900));
+        page.click(100);
+    });
+    walk.on(commandLine, [&](FakePage& page) {
+        endsInMap(page, "arena2");
+        page.click(100);
+    });
+    walk.click(run, 100);
+    walk.command(run, 305);
+    walk.on(mapSelect, [](FakePage& page) {
+        page.click(600);
+        page.click(100);
+    });
+    walk.on(commandLine, [&](FakePage& page) { endsInMap(page, "Arena3"); });
     walk.closeOn(commandLine);
     walk.run();
+    const std::string config = walk.folder.read("game\\base\\ZatStart.cfg");
+    EXPECT_EQ("map arena2", config.substr(config.rfind("map "))) << config;
     const FileDialogRequest& request = walk.desktop.fileDialogs.at(0).request;
     EXPECT_EQ("Select User-Made Level", request.title);
     ASSERT_EQ(1u, request.filters.size());
