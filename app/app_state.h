@@ -2,15 +2,19 @@
 // Everything that outlives a page: the record, where the last page stood, the composed
 // command line, where the INI file lives, and which page the loop opens next.
 
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "platform/port.h"
+#include "resources/resource_ids.h"
 #include "settings/game_location.h"
 #include "settings/launch_settings.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
-// Screen pixels of the page left last; left 0 means none was recorded.
+// Screen pixels of the page left last; none is recorded while the size is 0. The welcome
+// page also stays where it opened at left 0, so it is centred at start-up.
 struct PagePosition {
     int32_t left = 0;
     int32_t top = 0;
@@ -18,35 +22,32 @@ struct PagePosition {
     int32_t height = 0;
 };
 
-namespace templates {
-constexpr int about = 1;
-constexpr int driverList = 10;
-constexpr int modeList = 11;
-constexpr int splash = 12;
-constexpr int help = 13;
-constexpr int welcome = 10000;
-constexpr int gameType = 10002;
-constexpr int multiplayer = 10003;
-constexpr int serverOptions = 10004;
-constexpr int gameOptions = 10005;
-constexpr int mapSelect = 10006;
-constexpr int playerSetup = 10007;
-constexpr int controlSetup = 10008;
-constexpr int commandLine = 10009;
-constexpr int run = 10010;
-constexpr int videoOptions = 10011;
-constexpr int advancedVideo = 10012;
-} // namespace templates
-
 constexpr const char* kPageTitle = "Zat Start Version 1.5";
 
+struct Page;
+
+// What the help window says about a page (or a dialog on top of one).
+struct HelpTopic {
+    int templateId; // the page the topic explains
+    std::string_view title;
+    std::string_view text; // lines broken with CR LF, as a text box shows them
+};
+
+// The pages the program runs and the help about them, handed over by the entry point.
+struct PageSet {
+    std::span<const Page* const> pages;    // the page loop opens them by template
+    std::span<const HelpTopic> helpTopics; // in the order the help window lists them
+};
+
 struct App {
-    explicit App(Desktop& desktopToUse) : desktop(desktopToUse) {}
+    explicit App(Desktop& desktopToUse, PageSet pageSet = {})
+        : desktop(desktopToUse), pages(pageSet) {}
 
     Desktop& desktop;
+    PageSet pages;
     LaunchSettings settings{};
     PagePosition pagePosition;
-    CommandLine commandLine;
+    GameLaunch gameLaunch;
     IniLocations ini;
     int nextPage = 0;                // the template the page loop opens next; 0 ends the program
     bool locateQuestionOwed = false; // a first run whose question has not come yet

@@ -25,6 +25,8 @@ void loadFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWin
     for (const FieldBinding& b : fields) {
         switch (b.kind) {
         case FieldBinding::Kind::flag:
+        case FieldBinding::Kind::toggle:
+        case FieldBinding::Kind::maskBit:
             window.setChecked(b.ids[0], s.*b.number == 1);
             break;
         case FieldBinding::Kind::choice:
@@ -42,22 +44,39 @@ void loadFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWin
 
 void storeFields(std::span<const FieldBinding> fields, LaunchSettings& s, PageWindow& window) {
     for (const FieldBinding& b : fields) {
-        if (b.kind == FieldBinding::Kind::flag)
+        if (b.kind == FieldBinding::Kind::flag) {
             s.*b.number = window.isChecked(b.ids[0]) ? 1 : 0;
-        else if (b.kind == FieldBinding::Kind::text)
+        } else if (b.kind == FieldBinding::Kind::maskBit) {
+            if (b.storedWhile && !b.storedWhile(s))
+                continue;
+            const bool checked = window.isChecked(b.ids[0]);
+            s.*b.number = checked ? 1 : 0;
+            setBit(s.*b.mask, b.bit, checked == (b.setWhen == BitSetWhen::checked));
+        } else if (b.kind == FieldBinding::Kind::text) {
             storeText(b.textField(s), window.itemText(b.ids[0], b.maxChars + 1), b.maxChars);
+        }
     }
 }
 
-bool writeChoiceAtClick(std::span<const FieldBinding> fields, LaunchSettings& s, int id) {
+bool writeAtClick(std::span<const FieldBinding> fields, LaunchSettings& s, PageWindow& window,
+                  int id) {
     for (const FieldBinding& b : fields) {
-        if (b.kind != FieldBinding::Kind::choice)
+        const auto ids = b.controls();
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
             continue;
-        const auto radios = b.controls();
-        if (std::find(radios.begin(), radios.end(), id) != radios.end()) {
+        if (b.kind == FieldBinding::Kind::choice) {
             s.*b.number = id;
+            return true;
+        }
+        if (b.kind == FieldBinding::Kind::toggle) {
+            s.*b.number = s.*b.number == 0 ? 1 : 0;
+            window.setChecked(id, s.*b.number == 1);
             return true;
         }
     }
     return false;
+}
+
+void setBit(int32_t& mask, int32_t bit, bool set) {
+    mask = set ? mask | bit : mask & ~bit;
 }

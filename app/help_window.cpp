@@ -1,25 +1,17 @@
 #include "app/help_window.h"
 
 #include "app/page_frame.h"
-#include "pages/help_topics.h"
 
 namespace {
 
-constexpr int kTopicList = 900;
-constexpr int kTopicText = 600;
-constexpr int kClose = 2;
-constexpr int kTopicChosen = (1 << 16) | kTopicList; // LBN_SELCHANGE from the list
-
-void showTopic(PageWindow& window, int index) {
-    const auto topics = helpTopics();
+void showTopic(PageWindow& window, std::span<const HelpTopic> topics, int index) {
     if (index < 0 || index >= static_cast<int>(topics.size()))
         return;
-    window.listSelect(kTopicList, index);
-    window.setItemText(kTopicText, topics[static_cast<std::size_t>(index)].text);
+    window.listSelect(IDC_HELP_TOPICS, index);
+    window.setItemText(IDC_HELP_TEXT, topics[static_cast<std::size_t>(index)].text);
 }
 
-int topicOf(int pageTemplate) {
-    const auto topics = helpTopics();
+int topicOf(std::span<const HelpTopic> topics, int pageTemplate) {
     for (std::size_t i = 0; i < topics.size(); ++i)
         if (topics[i].templateId == pageTemplate)
             return static_cast<int>(i);
@@ -29,22 +21,22 @@ int topicOf(int pageTemplate) {
 } // namespace
 
 void showHelp(App& app, PageWindow& page, int pageTemplate) {
-    const bool shown = app.desktop.runDialog(
-        templates::help, [pageTemplate](PageWindow& window, const PageEvent& event) {
+    const bool shown =
+        app.desktop.runDialog(IDD_HELP, [topics = app.pages.helpTopics,
+                                         pageTemplate](PageWindow& window, const PageEvent& event) {
             if (event.kind == PageEvent::Kind::init) {
-                for (const HelpTopic& topic : helpTopics())
-                    window.listAdd(kTopicList, topic.title);
-                showTopic(window, topicOf(pageTemplate));
+                for (const HelpTopic& topic : topics)
+                    window.listAdd(IDC_HELP_TOPICS, topic.title);
+                showTopic(window, topics, topicOf(topics, pageTemplate));
                 return false;
             }
-            if (event.kind != PageEvent::Kind::command)
+            if (event.kind == PageEvent::Kind::listChoice && event.id == IDC_HELP_TOPICS) {
+                showTopic(window, topics, window.listSelection(IDC_HELP_TOPICS));
+                return true;
+            }
+            if (event.kind != PageEvent::Kind::command || event.id != IDC_CLOSE)
                 return false;
-            if (event.id == kTopicChosen)
-                showTopic(window, window.listSelection(kTopicList));
-            else if (event.id == kClose)
-                window.end();
-            else
-                return false;
+            window.end();
             return true;
         });
     if (!shown)

@@ -1,10 +1,10 @@
 #include "app/launch_from_file.h"
 
 #include "app/app_state.h"
-#include "app/game_start.h"
 #include "app/locate_game.h"
 #include "app/page_frame.h"
 #include "controls/game_config.h"
+#include "launch/launch_command.h"
 #include "platform/files.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
@@ -16,7 +16,7 @@ namespace {
 
 struct Launch {
     std::string directory; // the located one
-    CommandLine line;
+    GameLaunch line;
 };
 
 int failWith(App& app, std::string_view message) {
@@ -39,7 +39,7 @@ std::optional<Launch> prepare(App& app, std::string_view file) {
         return std::nullopt;
     }
     storeFieldText(app.settings.gameDirectory, launch.directory); // it came from this field
-    launch.line = composeCommandLine(app.settings);
+    launch.line = composeGameLaunch(app.settings);
     return launch;
 }
 

@@ -4,19 +4,19 @@
 
 std::vector<MenuItem> navigationMenuItems(const LaunchSettings& s) {
     const bool deathmatch = s.gameType == gameTypes::deathmatch;
-    std::vector<MenuItem> items{{300, "&Welcome"}, {301, "&Game Type"}, {0, ""}};
+    std::vector<MenuItem> items{{IDM_WELCOME, "&Welcome"}, {IDM_GAME_TYPE, "&Game Type"}, {0, ""}};
     if (deathmatch) {
-        items.push_back({302, "&Multiplayer Setup"});
+        items.push_back({IDM_MULTIPLAYER, "&Multiplayer Setup"});
         if (s.multiplayerMode == multiplayerModes::startServer)
-            items.push_back({303, "&Server Options"});
+            items.push_back({IDM_SERVER_OPTIONS, "&Server Options"});
         items.push_back({0, ""});
     }
-    items.insert(items.end(), {{304, "Game &Options"},
-                               {305, "M&ap Select"},
-                               {307, "&Command Line"},
+    items.insert(items.end(), {{IDM_GAME_OPTIONS, "Game &Options"},
+                               {IDM_MAP_SELECT, "M&ap Select"},
+                               {IDM_OPTION_TEXT, "&Command Line"},
                                {0, ""},
-                               {308, "Locate Zat Directory"},
-                               {309, "A&bout ZatStart"}});
+                               {IDM_LOCATE_GAME, "Locate Zat Directory"},
+                               {IDM_ABOUT, "A&bout ZatStart"}});
     return items;
 }
 
@@ -26,6 +26,6 @@ void showNavigationMenu(App& app, PageWindow& window) {
     int height = 144;
     if (s.gameType == gameTypes::deathmatch)
         height = s.multiplayerMode == multiplayerModes::startServer ? 186 : 168;
-    const Point button = window.itemScreenOrigin(105);
+    const Point button = window.itemScreenOrigin(IDC_NAVIGATION_MENU);
     app.desktop.popupMenu(window, navigationMenuItems(s), {button.x - 19, button.y - height});
 }

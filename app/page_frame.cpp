@@ -6,10 +6,10 @@
 
 namespace {
 
-// Where navigation commands 300 to 307 lead.
+// Where the navigation commands of the pages lead, in command order.
 constexpr int navigationTargets[] = {
-    templates::welcome,     templates::gameType,  templates::multiplayer,  templates::serverOptions,
-    templates::gameOptions, templates::mapSelect, templates::videoOptions, templates::commandLine,
+    IDD_WELCOME,      IDD_GAME_TYPE,  IDD_MULTIPLAYER,   IDD_SERVER_OPTIONS,
+    IDD_GAME_OPTIONS, IDD_MAP_SELECT, IDD_VIDEO_OPTIONS, IDD_OPTION_TEXT,
 };
 
 // The page's own part first: a page whose table holds its last fields stores in its order.
@@ -32,25 +32,31 @@ bool leave(App& app, const Page& page, PageWindow& window, const Route& route) {
 }
 
 bool navigate(App& app, const Page& page, PageWindow& window, int id) {
-    if (id == frameIds::help && !page.offersHelp)
+    recordPagePosition(app, window);
+    storeFields(app, page, window);
+    const int index = id - IDM_WELCOME;
+    if (index < static_cast<int>(std::size(navigationTargets)))
+        goToPage(app, window, navigationTargets[index]);
+    else if (id == IDM_LOCATE_GAME)
+        runLocateSequence(app, window);
+    else if (id == IDM_ABOUT)
+        openAboutBox(app);
+    return true;
+}
+
+// The page is stored first, as for a navigation command, so the help leaves nothing unkept.
+bool help(App& app, const Page& page, PageWindow& window) {
+    if (!page.offersHelp)
         return false;
     recordPagePosition(app, window);
     storeFields(app, page, window);
-    const int index = id - frameIds::firstNavigation;
-    if (index < static_cast<int>(std::size(navigationTargets)))
-        goToPage(app, window, navigationTargets[index]);
-    else if (id == frameIds::locateGame)
-        runLocateSequence(app, window);
-    else if (id == frameIds::about)
-        openAboutBox(app);
-    else if (id == frameIds::help)
-        showHelp(app, window, page.templateId);
+    showHelp(app, window, page.templateId);
     return true;
 }
 
 bool aboutBoxEvent(PageWindow& window, const PageEvent& event) {
     // Only OK closes the box; Escape and the rest are left alone.
-    if (event.kind == PageEvent::Kind::command && event.id == 100) {
+    if (event.kind == PageEvent::Kind::command && event.id == IDC_OK) {
         window.end();
         return true;
     }
@@ -58,23 +64,22 @@ bool aboutBoxEvent(PageWindow& window, const PageEvent& event) {
 }
 
 bool pageCommand(App& app, const Page& page, PageWindow& window, int id) {
-    const bool choice = writeChoiceAtClick(page.fields, app.settings, id);
+    const bool choice = writeAtClick(page.fields, app.settings, window, id);
     if (page.command && page.command(app, window, id))
         return true;
     if (choice)
         return true;
-    const PageRoutes& routes = routesOf(page.templateId);
-    if (id == frameIds::next)
-        return leave(app, page, window, routes.next);
-    if (id == frameIds::back)
-        return leave(app, page, window, routes.back);
-    if (id >= frameIds::firstNavigation && id <= frameIds::lastNavigation)
+    if (id == IDC_NEXT)
+        return leave(app, page, window, page.next);
+    if (id == IDC_BACK)
+        return leave(app, page, window, page.back);
+    if (id >= IDM_WELCOME && id <= IDM_ABOUT)
         return navigate(app, page, window, id);
-    if (id == frameIds::navigationMenu) {
+    if (id == IDC_NAVIGATION_MENU) {
         showNavigationMenu(app, window);
         return true;
     }
-    if (id == frameIds::close)
+    if (id == IDC_CLOSE)
         return confirmExit(app, window);
     return false;
 }
@@ -98,6 +103,8 @@ bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageE
             page.refresh(app.settings, window);
         return handled;
     }
+    case PageEvent::Kind::help:
+        return help(app, page, window);
     default:
         return page.other && page.other(app, window, event);
     }
@@ -137,5 +144,5 @@ void showError(App& app, PageWindow* owner, std::string_view text) {
 }
 
 void openAboutBox(App& app) {
-    app.desktop.runDialog(templates::about, aboutBoxEvent);
+    app.desktop.runDialog(IDD_ABOUT, aboutBoxEvent);
 }

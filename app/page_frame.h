@@ -8,8 +8,27 @@
 #include <span>
 #include <string_view>
 
+// Where Next or Back leads: a fixed page, or a rule over the record (0: the page stays).
+struct Route {
+    int page = 0;
+    int (*rule)(const LaunchSettings&) = nullptr;
+
+    int target(const LaunchSettings& s) const { return rule ? rule(s) : page; }
+    bool leads() const { return rule || page != 0; }
+};
+
+constexpr Route to(int page) {
+    return {page, nullptr};
+}
+constexpr Route by(int (*rule)(const LaunchSettings&)) {
+    return {0, rule};
+}
+
+// A page of the chain: everything the frame needs to open, run and leave it.
 struct Page {
     int templateId = 0;
+    Route next; // none: the page's own command handles Next
+    Route back;
     // Controls that mirror fields one to one: loaded on opening, stored on leaving.
     std::span<const FieldBinding> fields = {};
     void (*open)(App&, PageWindow&) = nullptr;  // what the table does not fill
@@ -22,38 +41,8 @@ struct Page {
     // Timers and mouse moves.
     bool (*other)(App&, PageWindow&, const PageEvent&) = nullptr;
     bool positionOnlyWhenRecorded = false; // the welcome page stays centred at start-up
-    bool offersHelp = true;
+    bool offersHelp = true;                // F1 opens the help on the page's topic
 };
-
-// Where Next or Back leads: a fixed page, or a rule over the record (0: the page stays).
-struct Route {
-    int page = 0;
-    int (*rule)(const LaunchSettings&) = nullptr;
-
-    int target(const LaunchSettings& s) const { return rule ? rule(s) : page; }
-    bool leads() const { return rule || page != 0; }
-};
-
-struct PageRoutes {
-    int templateId = 0;
-    Route next;
-    Route back;
-};
-
-namespace frameIds {
-constexpr int next = 100;
-constexpr int back = 101;
-constexpr int close = 2;
-constexpr int navigationMenu = 105;
-constexpr int firstNavigation = 300;
-constexpr int lastNavigation = 320;
-constexpr int locateGame = 308;
-constexpr int about = 309;
-constexpr int help = 310;
-} // namespace frameIds
-
-// Next and Back of a page, from the one table of every page.
-const PageRoutes& routesOf(int templateId);
 
 bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageEvent& event);
 

@@ -1,7 +1,7 @@
 #include "app/settings_dialogs.h"
 
 #include "app/page_frame.h"
-#include "settings/game_directory.h"
+#include "settings/game_location.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
 

@@ -1,27 +1,11 @@
 set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line_forms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/launcher_start.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launch_from_file.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/game_start.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_bindings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locate_game.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/help_topics.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/page_routes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/welcome_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/game_type_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/player_setup_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/multiplayer_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/server_options_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/game_options_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/map_select_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/command_line_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/run_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/video_options_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/video_list_dialogs.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/advanced_video_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../pages/control_setup_page.cpp
 )

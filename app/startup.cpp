@@ -1,26 +1,25 @@
 #include "app/startup.h"
 
 #include "app/locate_game.h"
-#include "pages/pages.h"
+#include "app/page_frame.h"
 #include "settings/text_field.h"
 
 #include <utility>
 
 namespace {
 
-constexpr int kSplashTimer = 1;
 constexpr unsigned kSplashMilliseconds = 3000;
 
 void showSplash(App& app) {
-    app.desktop.runDialog(templates::splash, [&app](PageWindow& window, const PageEvent& event) {
+    app.desktop.runDialog(IDD_SPLASH, [&app](PageWindow& window, const PageEvent& event) {
         if (event.kind == PageEvent::Kind::init) {
-            window.setTimer(kSplashTimer, kSplashMilliseconds);
+            window.setTimer(IDT_SPLASH, kSplashMilliseconds);
             return false;
         }
-        if (event.kind != PageEvent::Kind::timer || event.id != kSplashTimer)
+        if (event.kind != PageEvent::Kind::timer || event.id != IDT_SPLASH)
             return false;
-        window.killTimer(kSplashTimer);
-        app.nextPage = templates::welcome;
+        window.killTimer(IDT_SPLASH);
+        app.nextPage = IDD_WELCOME;
         window.end();
         return true;
     });
@@ -28,10 +27,17 @@ void showSplash(App& app) {
 
 // One page at a time: a page that moves on names the next one and ends itself, so the
 // dialogs never nest however long the player walks back and forth.
+const Page* findPage(const App& app, int templateId) {
+    for (const Page* page : app.pages.pages)
+        if (page->templateId == templateId)
+            return page;
+    return nullptr;
+}
+
 void runPages(App& app) {
     app.desktop.claimSingleInstance();
     while (app.nextPage != 0) {
-        const Page* page = findPage(app.nextPage);
+        const Page* page = findPage(app, app.nextPage);
         app.nextPage = 0;
         if (!page)
             return;
@@ -44,7 +50,7 @@ void runPages(App& app) {
 
 } // namespace
 
-int runZatStart(Desktop& desktop, std::string fileToOpen) {
+int runZatStart(Desktop& desktop, PageSet pages, std::string fileToOpen) {
     // A launcher still at its splash holds no claim and shows no page: not refused.
     if (desktop.dialogWindowExists(kPageTitle) || desktop.singleInstanceClaimed()) {
         desktop.messageBox(nullptr,
@@ -53,12 +59,11 @@ int runZatStart(Desktop& desktop, std::string fileToOpen) {
                            kPageTitle, MessageIcon::error, MessageButtons::ok);
         return 0;
     }
-    App app(desktop);
+    App app(desktop, pages);
     app.ini = iniLocationsOf(desktop);
     readGameLocation(app.settings, app.ini);
     app.locatedDirectory = fieldText(app.settings.gameDirectory);
     applyStartupValues(app.settings);
-    app.pagePosition.left = 0;
     app.fileToOpen = std::move(fileToOpen);
     showSplash(app);
     runPages(app);

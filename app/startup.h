@@ -2,10 +2,10 @@
 // The program: refuses a second instance, reads the game location, shows the splash and runs
 // the pages until the player closes the launcher. Returns the program's exit code (0).
 
-#include "platform/port.h"
+#include "app/app_state.h"
 
 #include <string>
 
 // With a settings file, the welcome page loads it as its Load does and goes on to the command
 // line page.
-int runZatStart(Desktop& desktop, std::string fileToOpen = {});
+int runZatStart(Desktop& desktop, PageSet pages, std::string fileToOpen = {});

@@ -4,7 +4,7 @@
 //
 // Usage: zat_benchmark <scratch folder>
 #include "controls/game_config.h"
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "platform/files.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
                require(!readSettingsFile(loaded), "the settings file was not read");
            }));
     report("command line of a full dedicated server: compose", medianMicroseconds(1001, [&] {
-               require(composeCommandLine(server).optionText.size() > 100, "nothing composed");
+               require(composeGameLaunch(server).optionText.size() > 100, "nothing composed");
            }));
     return 0;
 }

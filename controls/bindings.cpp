@@ -1,31 +1,32 @@
 #include "controls/bindings.h"
 
+#include "resources/resource_ids.h"
 #include "settings/text_field.h"
 
 #include <string>
 
 const std::array<BindableAction, 21> bindableActions{{
-    {"Attack", "+attack", 500, "CTRL"},
-    {"Walk Forward", "+forward", 504, "UPARROW"},
-    {"Backpedal", "+back", 505, "DOWNARROW"},
-    {"Run", "+speed", 506, "SHIFT"},
-    {"Turn Left", "+left", 507, "LEFTARROW"},
-    {"Turn Right", "+right", 508, "RIGHTARROW"},
-    {"Step Left", "+moveleft", 509, ","},
-    {"Step Right", "+moveright", 510, "."},
-    {"Inventory Use", "invuse", 511, "ENTER"},
-    {"Next Inv Item", "invnext", 512, "]"},
-    {"Prev Inv Item", "invprev", 513, "["},
-    {"Next Weapon", "weapnext", 514, "/"},
-    {"Keyboard Look", "+klook", 515, "INS"},
-    {"Down/Crouch", "+movedown", 516, "C"},
-    {"Jump/Up", "+moveup", 517, "SPACE"},
-    {"Look Up", "+lookup", 518, "PGDN"},
-    {"Look Down", "+lookdown", 519, "DEL"},
-    {"Center View", "centerview", 520, "END"},
-    {"Mouse Look", "+mlook", 521, "\\"},
-    {"Strafe", "+strafe", 522, "ALT"},
-    {"Use", "+use", 523, "U"},
+    {"Attack", "+attack", IDC_BIND_ATTACK, "CTRL"},
+    {"Walk Forward", "+forward", IDC_BIND_FORWARD, "UPARROW"},
+    {"Backpedal", "+back", IDC_BIND_BACK, "DOWNARROW"},
+    {"Run", "+speed", IDC_BIND_SPEED, "SHIFT"},
+    {"Turn Left", "+left", IDC_BIND_LEFT, "LEFTARROW"},
+    {"Turn Right", "+right", IDC_BIND_RIGHT, "RIGHTARROW"},
+    {"Step Left", "+moveleft", IDC_BIND_MOVE_LEFT, ","},
+    {"Step Right", "+moveright", IDC_BIND_MOVE_RIGHT, "."},
+    {"Inventory Use", "invuse", IDC_BIND_INV_USE, "ENTER"},
+    {"Next Inv Item", "invnext", IDC_BIND_INV_NEXT, "]"},
+    {"Prev Inv Item", "invprev", IDC_BIND_INV_PREV, "["},
+    {"Next Weapon", "weapnext", IDC_BIND_WEAPON_NEXT, "/"},
+    {"Keyboard Look", "+klook", IDC_BIND_KEYBOARD_LOOK, "INS"},
+    {"Down/Crouch", "+movedown", IDC_BIND_MOVE_DOWN, "C"},
+    {"Jump/Up", "+moveup", IDC_BIND_MOVE_UP, "SPACE"},
+    {"Look Up", "+lookup", IDC_BIND_LOOK_UP, "PGDN"},
+    {"Look Down", "+lookdown", IDC_BIND_LOOK_DOWN, "DEL"},
+    {"Center View", "centerview", IDC_BIND_CENTER_VIEW, "END"},
+    {"Mouse Look", "+mlook", IDC_BIND_MOUSE_LOOK, "\\"},
+    {"Strafe", "+strafe", IDC_BIND_STRAFE, "ALT"},
+    {"Use", "+use", IDC_BIND_USE, "U"},
 }};
 
 void clearBindings(LaunchSettings& settings) {

@@ -3,8 +3,8 @@
 // console command of its own, and nothing may be read or written outside a field.
 #include "controls/game_config.h"
 #include "fuzz_check.h"
-#include "launch/command_line.h"
-#include "settings/game_directory.h"
+#include "launch/launch_command.h"
+#include "settings/game_location.h"
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (settingsFromBytes(settings, bytesOf(data, size)))
         return 0; // too short: refused, nothing taken
 
-    const CommandLine line = composeCommandLine(settings);
+    const GameLaunch line = composeGameLaunch(settings);
     // Two directories (a damaged field gives all its bytes), each quoted when it holds a
     // blank, and the fixed fragments.
     constexpr std::string_view fixedFragments = "zat.exe +set deathmatch 1 +dedicated 1 +exec "

@@ -3,12 +3,11 @@
 #include "pages/dialogs.h"
 
 void openAdvancedVideo(App& app) {
-    app.desktop.runDialog(templates::advancedVideo, [](PageWindow& window, const PageEvent& event) {
-        constexpr int kSetDefaults = 150, kOk = 100, kClose = 2;
+    app.desktop.runDialog(IDD_ADVANCED_VIDEO, [](PageWindow& window, const PageEvent& event) {
         if (event.kind != PageEvent::Kind::command)
             return false;
-        if (event.id == kOk || event.id == kClose)
+        if (event.id == IDC_OK || event.id == IDC_CLOSE)
             window.end();
-        return event.id == kOk || event.id == kClose || event.id == kSetDefaults;
+        return event.id == IDC_OK || event.id == IDC_CLOSE || event.id == IDC_SET_VIDEO_DEFAULTS;
     });
 }

@@ -11,12 +11,6 @@
 
 namespace {
 
-constexpr int kCursorBox = 600;
-constexpr int kSetDefaults = 111;
-constexpr int kLoadConfig = 110;
-constexpr int kOk = 100;
-constexpr int kClose = 2;
-
 void showBindings(const LaunchSettings& s, PageWindow& window) {
     for (std::size_t slot = 0; slot < bindableActions.size(); ++slot)
         window.setItemText(bindableActions[slot].boxId, fieldText(s.bindings[slot]));
@@ -47,8 +41,9 @@ void chooseGameConfig(App& app, PageWindow& window) {
 // MinGW's printf would bring some 17 KB of formatting code into the exe for this one line.
 void showCursor(PageWindow& window, Point cursor) {
     const Rect page = window.windowRect();
-    window.setItemText(kCursorBox, "Cursor X = " + std::to_string(cursor.x - page.left) +
-                                       " , Cursor Y = " + std::to_string(cursor.y - page.top));
+    window.setItemText(IDC_CURSOR_POSITION,
+                       "Cursor X = " + std::to_string(cursor.x - page.left) +
+                           " , Cursor Y = " + std::to_string(cursor.y - page.top));
 }
 
 bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
@@ -59,18 +54,19 @@ bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
     case PageEvent::Kind::mouseMove:
         showCursor(window, event.cursor);
         return true;
+    case PageEvent::Kind::help:
+        showHelp(app, window, IDD_CONTROL_SETUP);
+        return true;
     case PageEvent::Kind::command:
         break;
     default:
         return false;
     }
-    if (event.id == kSetDefaults)
+    if (event.id == IDC_SET_DEFAULT_KEYS)
         showDefaultBindings(window);
-    else if (event.id == kLoadConfig)
+    else if (event.id == IDC_LOAD_CONFIG)
         chooseGameConfig(app, window);
-    else if (event.id == frameIds::help)
-        showHelp(app, window, templates::controlSetup);
-    else if (event.id == kOk || event.id == kClose)
+    else if (event.id == IDC_OK || event.id == IDC_CLOSE)
         window.end();
     else
         return false;
@@ -80,8 +76,7 @@ bool controlSetupEvent(App& app, PageWindow& window, const PageEvent& event) {
 } // namespace
 
 void openControlSetup(App& app) {
-    app.desktop.runDialog(templates::controlSetup,
-                          [&app](PageWindow& window, const PageEvent& event) {
-                              return controlSetupEvent(app, window, event);
-                          });
+    app.desktop.runDialog(IDD_CONTROL_SETUP, [&app](PageWindow& window, const PageEvent& event) {
+        return controlSetupEvent(app, window, event);
+    });
 }

@@ -4,19 +4,17 @@
 
 namespace {
 
-constexpr int kSkillGroupBox = 405;
-
 const FieldBinding fields[] = {
-    choice({gameTypes::singlePlayer, gameTypes::deathmatch}, &LaunchSettings::gameType),
-    choiceRange(skillLevels::rookie, skillLevels::ironclad, &LaunchSettings::skillLevel),
+    choice({IDC_SINGLE_PLAYER, IDC_DEATHMATCH}, &LaunchSettings::gameType),
+    choiceRange(IDC_SKILL_ROOKIE, IDC_SKILL_IRONCLAD, &LaunchSettings::skillLevel),
 };
 
 // Choosing a game type also chooses the level list that goes with it, even when it was
 // chosen already.
 bool command(App& app, PageWindow&, int id) {
-    if (id == gameTypes::singlePlayer || id == gameTypes::deathmatch) {
-        app.settings.listSinglePlayerLevels = id == gameTypes::singlePlayer ? 1 : 0;
-        app.settings.listDeathmatchLevels = id == gameTypes::deathmatch ? 1 : 0;
+    if (id == IDC_SINGLE_PLAYER || id == IDC_DEATHMATCH) {
+        app.settings.listSinglePlayerLevels = id == IDC_SINGLE_PLAYER ? 1 : 0;
+        app.settings.listDeathmatchLevels = id == IDC_DEATHMATCH ? 1 : 0;
     }
     return false;
 }
@@ -27,12 +25,23 @@ void refresh(const LaunchSettings& s, PageWindow& window) {
     if (s.gameType != gameTypes::singlePlayer && s.gameType != gameTypes::deathmatch)
         return;
     const bool singlePlayer = s.gameType == gameTypes::singlePlayer;
-    window.enableItem(kSkillGroupBox, singlePlayer);
-    for (int id = skillLevels::rookie; id <= skillLevels::ironclad; ++id)
+    window.enableItem(IDC_SKILL_GROUP, singlePlayer);
+    for (int id = IDC_SKILL_ROOKIE; id <= IDC_SKILL_IRONCLAD; ++id)
         window.enableItem(id, singlePlayer);
+}
+
+// Deathmatch goes on to the player; a game type that names no radio stays.
+int afterGameType(const LaunchSettings& s) {
+    if (s.gameType == gameTypes::deathmatch)
+        return IDD_PLAYER_SETUP;
+    return s.gameType == gameTypes::singlePlayer ? IDD_GAME_OPTIONS : 0;
 }
 
 } // namespace
 
-const Page gameTypePage{
-    .templateId = templates::gameType, .fields = fields, .command = command, .refresh = refresh};
+const Page gameTypePage{.templateId = IDD_GAME_TYPE,
+                        .next = by(afterGameType),
+                        .back = to(IDD_WELCOME),
+                        .fields = fields,
+                        .command = command,
+                        .refresh = refresh};

@@ -1,13 +1,19 @@
-#include "pages/help_topics.h"
+#include "pages/pages.h"
 
-#include "app/app_state.h"
+#include "resources/resource_ids.h"
+#include "settings/name_tables.h"
 
 namespace {
 
-using namespace templates;
+// The video topic names the start-up values that Set Defaults brings back.
+static_assert(videoDriverNames[kStartupValues.videoDriver - 1] == "Software" &&
+                  videoModeNames[kStartupValues.videoMode - 1] == "640 X 480" &&
+                  kStartupValues.textureMode == textureModes::automatic &&
+                  kStartupValues.fullscreen == fullscreenModes::yes,
+              "the video topic's Set Defaults must name the start-up values");
 
 constexpr HelpTopic topics[] = {
-    {welcome, "Welcome",
+    {IDD_WELCOME, "Welcome",
      "Zat Start sets up a game of Zat page by page and then starts it.\r\n\r\n"
      "Next: goes on to the game type.\r\n"
      "Load Zat Start Settings File: takes every choice from a settings file (.ZTP) saved "
@@ -17,21 +23,21 @@ constexpr HelpTopic topics[] = {
      "Directory) or opens About.\r\n"
      "Close: ends Zat Start after asking.\r\n"
      "F1 on any page opens this help on that page's topic."},
-    {gameType, "Game Type",
+    {IDD_GAME_TYPE, "Game Type",
      "Single Player: a game of your own against the computer.\r\n"
      "DeathMatch: a game against other players on a server; the player and multiplayer "
      "pages follow.\r\n"
      "Rookie, Officer, Ironclad: how hard a single-player game is, from easiest to hardest."},
-    {playerSetup, "Player Setup",
+    {IDD_PLAYER_SETUP, "Player Setup",
      "Model: the character you play (Rook, Mira or Tov).\r\n"
      "Skin: how that character looks; the list shows the skins of the chosen model.\r\n"
      "Handedness: which hand holds the weapon (Left, Center or Right).\r\n"
      "Player Name: the name other players see."},
-    {multiplayer, "Multiplayer Setup",
+    {IDD_MULTIPLAYER, "Multiplayer Setup",
      "Join Server: plays on a server that is already running.\r\n"
      "IP Address: the address of that server.\r\n"
      "Start Server: starts a server of your own; its options come next."},
-    {serverOptions, "Server Options",
+    {IDD_SERVER_OPTIONS, "Server Options",
      "Falling Damage: players are hurt by long falls.\r\n"
      "Weapons Stay: weapons stay where they lie when picked up.\r\n"
      "Fast Weapon Switching: weapons change without delay.\r\n"
@@ -52,7 +58,7 @@ constexpr HelpTopic topics[] = {
      "Time Limit, Frag Limit: the level ends after these minutes or frags.\r\n"
      "Max Players: how many players may join.\r\n"
      "HostName: the server's name in server lists."},
-    {gameOptions, "Game Options",
+    {IDD_GAME_OPTIONS, "Game Options",
      "Always Run: you run without holding the run key.\r\n"
      "Mouse Filter: smooths the mouse's movement.\r\n"
      "Look Spring: the view levels out again when you stop looking up or down.\r\n"
@@ -60,26 +66,26 @@ constexpr HelpTopic topics[] = {
      "Free Look: the mouse looks up and down.\r\n"
      "CrossHair: the mark in the middle of the screen.\r\n"
      "Dialog System: whether characters speak, show text, both or neither."},
-    {mapSelect, "Map Select",
+    {IDD_MAP_SELECT, "Map Select",
      "Retail Levels: a level of the game, from the list.\r\n"
      "Single Player Maps, DeathMatch Maps: which of the game's levels the list shows.\r\n"
      "User-Made Levels: a level file (.bsp) of your own.\r\n"
      "Select Map: chooses that level file."},
-    {commandLine, "Command Line",
+    {IDD_OPTION_TEXT, "Command Line",
      "The settings Zat is started with, one after each plus sign. You may change them here; "
      "Next writes them into base\\ZatStart.cfg in the game directory."},
-    {run, "Run",
+    {IDD_RUN, "Run",
      "Run: starts Zat.\r\n"
      "Save Zat Start Settings File: saves every choice to a file first, to load it another "
      "time.\r\n"
      "Close Zat Start upon starting Zat: ends Zat Start once the game has started."},
-    {videoOptions, "Video Options",
+    {IDD_VIDEO_OPTIONS, "Video Options",
      "Video Driver, Video Mode: change them with the buttons beside them.\r\n"
      "Texture Mode: the colour depth of the textures.\r\n"
      "Fullscreen: whether Zat fills the screen or runs in a window.\r\n"
      "Advanced: more video options.\r\n"
      "Set Defaults: Software, 640 X 480, Auto and full screen."},
-    {controlSetup, "Control Setup",
+    {IDD_CONTROL_SETUP, "Control Setup",
      "Shows the keys bound to each action.\r\n"
      "Set Defaults: shows the game's own keys.\r\n"
      "Load .cfg: takes the key bindings of a Zat config file; they are kept with your "

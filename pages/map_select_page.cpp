@@ -1,27 +1,24 @@
 // The level to start: one of the game's own from the sorted list, or a level file of the
 // player's own.
-#include "pages/level_tables.h"
 #include "pages/pages.h"
 #include "settings/choices.h"
+#include "settings/name_tables.h"
 #include "settings/text_field.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kSinglePlayerBox = 800;
-constexpr int kDeathmatchBox = 801;
-constexpr int kLevelList = 900;
-constexpr int kSelectMapButton = 600;
-
 const FieldBinding fields[] = {
-    choice({levelSources::retail, levelSources::userMade}, &LaunchSettings::levelSource),
+    choice({IDC_RETAIL_LEVELS, IDC_USER_LEVELS}, &LaunchSettings::levelSource),
+    toggle(IDC_LIST_SINGLE_PLAYER_LEVELS, &LaunchSettings::listSinglePlayerLevels),
+    toggle(IDC_LIST_DEATHMATCH_LEVELS, &LaunchSettings::listDeathmatchLevels),
 };
 
 template <std::size_t N>
 void addLevels(PageWindow& window, const std::array<std::string_view, N>& names) {
     for (std::string_view name : names)
-        window.listAdd(kLevelList, name);
+        window.listAdd(IDC_LEVEL_LIST, name);
 }
 
 // Only the value 1 adds a table.
@@ -34,34 +31,30 @@ void fillLevelList(const LaunchSettings& s, PageWindow& window) {
 
 void open(App& app, PageWindow& window) {
     LaunchSettings& s = app.settings;
-    window.setChecked(kSinglePlayerBox, s.listSinglePlayerLevels == 1);
-    window.setChecked(kDeathmatchBox, s.listDeathmatchLevels == 1);
     fillLevelList(s, window);
     // An empty list in list mode chooses no level; a level file of the player's own stays
     // chosen until another is.
     if (s.listSinglePlayerLevels != 0 || s.listDeathmatchLevels != 0)
-        window.listSelect(kLevelList, s.levelIndex);
+        window.listSelect(IDC_LEVEL_LIST, s.levelIndex);
     else if (s.levelSource == levelSources::retail)
         storeFieldText(s.mapName, "");
 }
 
-// A check box switched on adds its table to the list; switched off, the list is filled anew
-// with the other table only. Neither chooses a selection.
+// A check box switched on (its click has flipped its field) adds its table to the list;
+// switched off, the list is filled anew with the other table only. Neither chooses a
+// selection.
 void toggleTable(App& app, PageWindow& window, int box) {
-    LaunchSettings& s = app.settings;
-    int32_t& own = box == kSinglePlayerBox ? s.listSinglePlayerLevels : s.listDeathmatchLevels;
-    if (own == 0) {
-        own = 1;
-        if (box == kSinglePlayerBox)
+    const LaunchSettings& s = app.settings;
+    const bool singlePlayer = box == IDC_LIST_SINGLE_PLAYER_LEVELS;
+    if ((singlePlayer ? s.listSinglePlayerLevels : s.listDeathmatchLevels) == 1) {
+        if (singlePlayer)
             addLevels(window, singlePlayerLevelNames);
         else
             addLevels(window, deathmatchLevelNames);
     } else {
-        own = 0;
-        window.listReset(kLevelList);
+        window.listReset(IDC_LEVEL_LIST);
         fillLevelList(s, window);
     }
-    window.setChecked(box, own == 1);
 }
 
 void chooseUserLevel(App& app, PageWindow& window) {
@@ -82,9 +75,9 @@ void chooseUserLevel(App& app, PageWindow& window) {
 }
 
 bool command(App& app, PageWindow& window, int id) {
-    if (id == kSinglePlayerBox || id == kDeathmatchBox)
+    if (id == IDC_LIST_SINGLE_PLAYER_LEVELS || id == IDC_LIST_DEATHMATCH_LEVELS)
         toggleTable(app, window, id);
-    else if (id == kSelectMapButton)
+    else if (id == IDC_SELECT_MAP)
         chooseUserLevel(app, window);
     else
         return false;
@@ -97,20 +90,22 @@ void storeLevelChoice(App& app, PageWindow& window) {
     LaunchSettings& s = app.settings;
     if (s.levelSource != levelSources::retail)
         return;
-    s.levelIndex = std::max(window.listSelection(kLevelList), 0);
-    storeFieldTextCut(s.mapName, window.listEntry(kLevelList, s.levelIndex).value_or(""));
+    s.levelIndex = std::max(window.listSelection(IDC_LEVEL_LIST), 0);
+    storeFieldTextCut(s.mapName, window.listEntry(IDC_LEVEL_LIST, s.levelIndex).value_or(""));
 }
 
 void refresh(const LaunchSettings& s, PageWindow& window) {
     const bool fromList = s.levelSource == levelSources::retail;
-    for (int id : {kLevelList, kSinglePlayerBox, kDeathmatchBox})
+    for (int id : {IDC_LEVEL_LIST, IDC_LIST_SINGLE_PLAYER_LEVELS, IDC_LIST_DEATHMATCH_LEVELS})
         window.enableItem(id, fromList);
-    window.enableItem(kSelectMapButton, !fromList);
+    window.enableItem(IDC_SELECT_MAP, !fromList);
 }
 
 } // namespace
 
-const Page mapSelectPage{.templateId = templates::mapSelect,
+const Page mapSelectPage{.templateId = IDD_MAP_SELECT,
+                         .next = to(IDD_OPTION_TEXT),
+                         .back = to(IDD_GAME_OPTIONS),
                          .fields = fields,
                          .open = open,
                          .store = storeLevelChoice,

@@ -4,21 +4,27 @@
 
 namespace {
 
-constexpr int kAddressBox = 201;
 constexpr std::size_t kAddressChars = 39;
 
 // The address is stored whatever the choice, so a player who starts a server keeps it.
 const FieldBinding fields[] = {
-    choice({multiplayerModes::joinServer, multiplayerModes::startServer},
-           &LaunchSettings::multiplayerMode),
-    text<&LaunchSettings::serverAddress>(kAddressBox, kAddressChars),
+    choice({IDC_JOIN_SERVER, IDC_START_SERVER}, &LaunchSettings::multiplayerMode),
+    text<&LaunchSettings::serverAddress>(IDC_SERVER_ADDRESS, kAddressChars),
 };
 
 void refresh(const LaunchSettings& s, PageWindow& window) {
-    window.enableItem(kAddressBox, s.multiplayerMode == multiplayerModes::joinServer);
+    window.enableItem(IDC_SERVER_ADDRESS, s.multiplayerMode == multiplayerModes::joinServer);
+}
+
+int afterMultiplayer(const LaunchSettings& s) {
+    return s.multiplayerMode == multiplayerModes::startServer ? IDD_SERVER_OPTIONS
+                                                              : IDD_GAME_OPTIONS;
 }
 
 } // namespace
 
-const Page multiplayerPage{
-    .templateId = templates::multiplayer, .fields = fields, .refresh = refresh};
+const Page multiplayerPage{.templateId = IDD_MULTIPLAYER,
+                           .next = by(afterMultiplayer),
+                           .back = to(IDD_PLAYER_SETUP),
+                           .fields = fields,
+                           .refresh = refresh};

@@ -1,9 +1,7 @@
 #pragma once
-// Every page of the chain, found by its template.
+// Every page of the chain and the help about them: what the entry point hands to the program.
 
 #include "app/page_frame.h"
-
-#include <span>
 
 extern const Page welcomePage;
 extern const Page gameTypePage;
@@ -12,10 +10,11 @@ extern const Page multiplayerPage;
 extern const Page serverOptionsPage;
 extern const Page gameOptionsPage;
 extern const Page mapSelectPage;
-extern const Page commandLinePage;
+extern const Page optionTextPage;
 extern const Page runPage;
 extern const Page videoOptionsPage;
 
-// The page opened from a template, or nothing for a template that is not a page.
-const Page* findPage(int templateId);
-std::span<const Page* const> everyPage();
+// One topic a page, and one for the control setup dialog, in the order the help lists them.
+std::span<const HelpTopic> helpTopics();
+
+PageSet zatStartPages();

@@ -1,7 +1,7 @@
 // The player's character for deathmatch: model, skin, hand and name.
 #include "pages/pages.h"
-#include "pages/skin_tables.h"
 #include "settings/choices.h"
+#include "settings/name_tables.h"
 #include "settings/text_field.h"
 
 #include <algorithm>
@@ -9,16 +9,15 @@
 
 namespace {
 
-constexpr int kNameBox = 600;
 constexpr std::size_t kNameChars = 15;
 
 // The three skin lists lie on top of each other, one per character, in model order.
-constexpr int kSkinLists[] = {700, 701, 702};
+constexpr int kSkinLists[] = {IDC_SKINS_ROOK, IDC_SKINS_MIRA, IDC_SKINS_TOV};
 
 const FieldBinding fields[] = {
-    choiceRange(playerModels::rook, playerModels::tov, &LaunchSettings::playerModel),
-    choiceRange(handedness::left, handedness::right, &LaunchSettings::handedness),
-    text<&LaunchSettings::playerName>(kNameBox, kNameChars),
+    choiceRange(IDC_MODEL_ROOK, IDC_MODEL_TOV, &LaunchSettings::playerModel),
+    choiceRange(IDC_HAND_LEFT, IDC_HAND_RIGHT, &LaunchSettings::handedness),
+    text<&LaunchSettings::playerName>(IDC_PLAYER_NAME, kNameChars),
 };
 
 // The list of a model value; 0 for a value that names no character.
@@ -51,7 +50,7 @@ void open(App& app, PageWindow& window) {
 }
 
 bool command(App& app, PageWindow& window, int id) {
-    if (id < playerModels::rook || id > playerModels::tov)
+    if (id < IDC_MODEL_ROOK || id > IDC_MODEL_TOV)
         return false;
     showSkinList(app.settings, window); // the click has written the model
     return true;
@@ -71,7 +70,9 @@ void storePlayerChoice(App& app, PageWindow& window) {
 
 } // namespace
 
-const Page playerSetupPage{.templateId = templates::playerSetup,
+const Page playerSetupPage{.templateId = IDD_PLAYER_SETUP,
+                           .next = to(IDD_MULTIPLAYER),
+                           .back = to(IDD_GAME_TYPE),
                            .fields = fields,
                            .open = open,
                            .store = storePlayerChoice,

@@ -1,6 +1,6 @@
 // The launch: optionally save the settings, start the game, optionally close.
-#include "app/game_start.h"
 #include "app/settings_dialogs.h"
+#include "launch/launch_command.h"
 #include "pages/pages.h"
 #include "platform/files.h"
 #include "settings/text_field.h"
@@ -9,13 +9,10 @@
 
 namespace {
 
-constexpr int kSaveBox = 500;
-constexpr int kCloseBox = 501;
-
 // The controls that rest while the game runs, so that nothing starts it a second time or
 // leaves the page under it.
-constexpr int kControlsAtRest[] = {frameIds::next,           frameIds::back, frameIds::close,
-                                   frameIds::navigationMenu, kSaveBox,       kCloseBox};
+constexpr int kControlsAtRest[] = {
+    IDC_NEXT, IDC_BACK, IDC_CLOSE, IDC_NAVIGATION_MENU, IDC_SAVE_SETTINGS, IDC_CLOSE_AFTER_START};
 
 void enableControls(PageWindow& window, bool enabled) {
     for (const int id : kControlsAtRest)
@@ -26,7 +23,7 @@ bool runGame(App& app, PageWindow& window, const std::string& directory) {
     app.gameRunning = true;
     // The controls rest once the game is on its way, not before: the start waits for nothing,
     // and no click can come in between.
-    const bool started = startGame(app.desktop, directory, app.commandLine, [&] {
+    const bool started = startGame(app.desktop, directory, app.gameLaunch, [&] {
                              enableControls(window, false);
                          }).has_value();
     enableControls(window, true);
@@ -41,15 +38,15 @@ bool command(App& app, PageWindow& window, int id) {
     // The window keeps answering while the game runs (its close box, Escape): nothing more.
     if (app.gameRunning)
         return true;
-    if (id != frameIds::next)
+    if (id != IDC_NEXT)
         return false;
     const std::string directory(fieldText(app.settings.gameDirectory));
     if (!isFullPath(directory)) {
         showError(app, &window, kGameDirectoryUnknown);
         return true;
     }
-    const bool save = window.isChecked(kSaveBox);
-    const bool closeAfter = window.isChecked(kCloseBox);
+    const bool save = window.isChecked(IDC_SAVE_SETTINGS);
+    const bool closeAfter = window.isChecked(IDC_CLOSE_AFTER_START);
     if (save)
         saveSettingsFile(app, window);
     if (!runGame(app, window, directory)) {
@@ -65,4 +62,6 @@ bool command(App& app, PageWindow& window, int id) {
 
 } // namespace
 
-const Page runPage{.templateId = templates::run, .command = command};
+// Its Next is Run, in its own command.
+const Page runPage{
+    .templateId = IDD_RUN, .next = {}, .back = to(IDD_OPTION_TEXT), .command = command};

@@ -2,20 +2,13 @@
 #include "pages/dialogs.h"
 #include "pages/pages.h"
 #include "settings/choices.h"
-#include "video/video_tables.h"
+#include "settings/name_tables.h"
 
 namespace {
 
-constexpr int kDriverName = 500;
-constexpr int kModeName = 501;
-constexpr int kChangeDriver = 400;
-constexpr int kChangeMode = 401;
-constexpr int kSetDefaults = 150;
-constexpr int kAdvanced = 151;
-
 const FieldBinding fields[] = {
-    choiceRange(textureModes::automatic, textureModes::bits16, &LaunchSettings::textureMode),
-    choice({fullscreenModes::yes, fullscreenModes::no}, &LaunchSettings::fullscreen),
+    choiceRange(IDC_TEXTURE_AUTO, IDC_TEXTURE_16BIT, &LaunchSettings::textureMode),
+    choice({IDC_FULLSCREEN_YES, IDC_FULLSCREEN_NO}, &LaunchSettings::fullscreen),
 };
 
 // A position outside its table leaves the name shown as it was.
@@ -27,32 +20,32 @@ void showName(PageWindow& window, int id, const std::array<std::string_view, N>&
 }
 
 void showVideoChoice(App& app, PageWindow& window) {
-    showName(window, kDriverName, videoDriverNames, app.settings.videoDriver);
-    showName(window, kModeName, videoModeNames, app.settings.videoMode);
+    showName(window, IDC_VIDEO_DRIVER, videoDriverNames, app.settings.videoDriver);
+    showName(window, IDC_VIDEO_MODE, videoModeNames, app.settings.videoMode);
 }
 
 void setDefaults(App& app, PageWindow& window) {
     LaunchSettings& s = app.settings;
-    s.videoDriver = 1;
-    s.videoMode = 4;
-    s.textureMode = textureModes::automatic;
-    s.fullscreen = fullscreenModes::yes;
+    s.videoDriver = kStartupValues.videoDriver;
+    s.videoMode = kStartupValues.videoMode;
+    s.textureMode = kStartupValues.textureMode;
+    s.fullscreen = kStartupValues.fullscreen;
     loadFields(fields, s, window);
     showVideoChoice(app, window);
 }
 
 bool command(App& app, PageWindow& window, int id) {
     switch (id) {
-    case kChangeDriver:
+    case IDC_CHANGE_DRIVER:
         chooseVideoDriver(app);
         break;
-    case kChangeMode:
+    case IDC_CHANGE_MODE:
         chooseVideoMode(app);
         break;
-    case kSetDefaults:
+    case IDC_SET_VIDEO_DEFAULTS:
         setDefaults(app, window);
         break;
-    case kAdvanced:
+    case IDC_ADVANCED_VIDEO:
         openAdvancedVideo(app);
         return true;
     default:
@@ -64,7 +57,9 @@ bool command(App& app, PageWindow& window, int id) {
 
 } // namespace
 
-const Page videoOptionsPage{.templateId = templates::videoOptions,
+const Page videoOptionsPage{.templateId = IDD_VIDEO_OPTIONS,
+                            .next = to(IDD_OPTION_TEXT),
+                            .back = to(IDD_MAP_SELECT),
                             .fields = fields,
                             .open = showVideoChoice,
                             .command = command};

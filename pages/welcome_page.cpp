@@ -8,11 +8,8 @@
 
 namespace {
 
-constexpr int kAboutButton = 103;
-constexpr int kLoadButton = 222;
 // The first-run question and a settings file named on the command line wait until the page
 // is on the screen.
-constexpr int kAfterOpeningTimer = 2;
 
 // The flag is cleared as the page opens, so nothing done before the question comes can keep
 // it; the question itself is owed until it has been asked.
@@ -21,14 +18,14 @@ void open(App& app, PageWindow& window) {
     if (app.locateQuestionOwed)
         app.settings.locateGamePending = 0;
     if (app.locateQuestionOwed || !app.fileToOpen.empty())
-        window.setTimer(kAfterOpeningTimer, 100);
+        window.setTimer(IDT_AFTER_OPENING, 100);
 }
 
 void askOwedQuestion(App& app, PageWindow& window) {
     if (!app.locateQuestionOwed)
         return;
     app.locateQuestionOwed = false;
-    window.killTimer(kAfterOpeningTimer);
+    window.killTimer(IDT_AFTER_OPENING);
     runLocateSequence(app, window);
 }
 
@@ -40,16 +37,16 @@ bool doWhatIsOwed(App& app, PageWindow& window) {
     askOwedQuestion(app, window);
     if (app.fileToOpen.empty())
         return false;
-    window.killTimer(kAfterOpeningTimer);
+    window.killTimer(IDT_AFTER_OPENING);
     const std::string file = std::exchange(app.fileToOpen, {});
     if (!loadSettingsFileAt(app, window, file))
         return false;
-    goToPage(app, window, templates::commandLine);
+    goToPage(app, window, IDD_OPTION_TEXT);
     return true;
 }
 
 bool onTimer(App& app, PageWindow& window, const PageEvent& event) {
-    if (event.kind != PageEvent::Kind::timer || event.id != kAfterOpeningTimer)
+    if (event.kind != PageEvent::Kind::timer || event.id != IDT_AFTER_OPENING)
         return false;
     doWhatIsOwed(app, window);
     return true;
@@ -60,22 +57,24 @@ bool command(App& app, PageWindow& window, int id) {
     // else happens.
     if (doWhatIsOwed(app, window))
         return true;
-    if (id == kAboutButton) {
+    if (id == IDC_ABOUT) {
         openAboutBox(app);
         return true;
     }
-    if (id != kLoadButton)
+    if (id != IDC_LOAD_SETTINGS)
         return false;
     loadSettingsFile(app, window);
     if (app.desktop.messageBox(&window, "Skip to the Command Line dialog?", "Zat Start",
                                MessageIcon::none, MessageButtons::yesNo) == MessageAnswer::yes)
-        goToPage(app, window, templates::commandLine);
+        goToPage(app, window, IDD_OPTION_TEXT);
     return true;
 }
 
 } // namespace
 
-const Page welcomePage{.templateId = templates::welcome,
+const Page welcomePage{.templateId = IDD_WELCOME,
+                       .next = to(IDD_GAME_TYPE),
+                       .back = {},
                        .open = open,
                        .command = command,
                        .other = onTimer,

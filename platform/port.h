@@ -23,11 +23,18 @@ struct Rect {
     int bottom = 0;
 };
 
-// What a page handler is given, in the shape of a dialog procedure's messages.
+// What a page handler is given: the dialog messages a page cares about, each its own kind.
 struct PageEvent {
-    enum class Kind { init, command, timer, mouseMove };
+    enum class Kind {
+        init,       // the dialog is about to be shown
+        command,    // a button clicked (or pressed by its key), a menu item chosen
+        listChoice, // the player changed a list's selection
+        help,       // F1: the player asks for help
+        timer,
+        mouseMove,
+    };
     Kind kind = Kind::init;
-    int id = 0;        // command: the control or menu id; timer: the timer id
+    int id = 0;        // command: the control or menu item; listChoice: the list; timer: the timer
     Point cursor = {}; // mouseMove: the cursor in screen pixels
 };
 

@@ -1,6 +1,10 @@
 #pragma once
 // The values choice fields hold. A choice is stored as the id of the radio button that
-// stands for it, so the same value checks that button again when its page opens.
+// stands for it, so the same value checks that button again when its page opens. The values
+// are what settings files hold: the radios' ids are checked against them below, so neither
+// can change without the other.
+
+#include "resources/resource_ids.h"
 
 #include <cstdint>
 
@@ -63,3 +67,28 @@ namespace fullscreenModes {
 constexpr int32_t yes = 200;
 constexpr int32_t no = 201;
 } // namespace fullscreenModes
+
+static_assert(gameTypes::singlePlayer == IDC_SINGLE_PLAYER &&
+              gameTypes::deathmatch == IDC_DEATHMATCH);
+static_assert(skillLevels::rookie == IDC_SKILL_ROOKIE &&
+              skillLevels::officer == IDC_SKILL_OFFICER &&
+              skillLevels::ironclad == IDC_SKILL_IRONCLAD);
+static_assert(multiplayerModes::joinServer == IDC_JOIN_SERVER &&
+              multiplayerModes::startServer == IDC_START_SERVER);
+static_assert(levelSources::retail == IDC_RETAIL_LEVELS &&
+              levelSources::userMade == IDC_USER_LEVELS);
+static_assert(playerModels::rook == IDC_MODEL_ROOK && playerModels::mira == IDC_MODEL_MIRA &&
+              playerModels::tov == IDC_MODEL_TOV);
+static_assert(handedness::left == IDC_HAND_LEFT && handedness::center == IDC_HAND_CENTER &&
+              handedness::right == IDC_HAND_RIGHT);
+static_assert(crosshairs::none == IDC_CROSSHAIR_NONE && crosshairs::cross == IDC_CROSSHAIR_CROSS &&
+              crosshairs::triad == IDC_CROSSHAIR_TRIAD &&
+              crosshairs::circle == IDC_CROSSHAIR_CIRCLE &&
+              crosshairs::angle == IDC_CROSSHAIR_ANGLE && crosshairs::dot == IDC_CROSSHAIR_DOT);
+static_assert(dialogModes::speechAndText == IDC_DIALOG_SPEECH_AND_TEXT &&
+              dialogModes::speechOnly == IDC_DIALOG_SPEECH_ONLY &&
+              dialogModes::textOnly == IDC_DIALOG_TEXT_ONLY && dialogModes::off == IDC_DIALOG_OFF);
+static_assert(textureModes::automatic == IDC_TEXTURE_AUTO &&
+              textureModes::bits8 == IDC_TEXTURE_8BIT && textureModes::bits16 == IDC_TEXTURE_16BIT);
+static_assert(fullscreenModes::yes == IDC_FULLSCREEN_YES &&
+              fullscreenModes::no == IDC_FULLSCREEN_NO);

@@ -40,3 +40,6 @@ std::string directoryOfFile(std::string_view path);
 
 // Keeps a game directory in gameDirectory, refusing one that does not fit.
 Failure storeGameDirectory(LaunchSettings& settings, std::string_view directory);
+
+// Whether two directories are the same for Windows, whose paths ignore letter case.
+bool sameDirectory(std::string_view a, std::string_view b);

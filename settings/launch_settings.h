@@ -2,6 +2,8 @@
 // The one record every page edits. The settings file is its raw 1648-byte image, so the
 // in-memory layout below is also the file format: every offset is fixed.
 
+#include "settings/choices.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -107,6 +109,43 @@ static_assert(offsetof(LaunchSettings, videoMode) == 1636);
 static_assert(offsetof(LaunchSettings, textureMode) == 1640);
 static_assert(offsetof(LaunchSettings, fullscreen) == 1644);
 
-// Stores the start-up values; leaves gameDirectory and locateGamePending, which come from
-// the game location, and every other byte as they are.
+// The record the launcher starts with, before the game location is read: the one place that
+// says what each choice starts as (the video page's Set Defaults and the help read it too).
+constexpr LaunchSettings startupRecord() {
+    LaunchSettings s{};
+    s.levelSource = levelSources::retail;
+    s.gameType = gameTypes::singlePlayer;
+    s.skillLevel = skillLevels::rookie;
+    s.multiplayerMode = multiplayerModes::joinServer;
+    s.playerModel = playerModels::rook;
+    s.handedness = handedness::right;
+    s.listSinglePlayerLevels = 1;
+    s.settingsVersion = 1.5f;
+    constexpr char name[] = "Rook";
+    for (std::size_t i = 0; i < sizeof name; ++i)
+        s.playerName[i] = name[i];
+    s.alwaysRun = 1;
+    s.mouseFilter = 1;
+    s.lookSpring = 1;
+    s.freeLook = 1;
+    s.crosshair = crosshairs::cross;
+    s.dialogMode = dialogModes::speechAndText;
+    s.fallingDamage = 1;
+    s.allowHealth = 1;
+    s.allowArmor = 1;
+    s.allowDownloads = 1;
+    s.allowPowerups = 1;
+    s.allowExit = 1;
+    s.fumbleWeapons = 1;
+    s.videoDriver = 1;
+    s.videoMode = 4;
+    s.textureMode = textureModes::automatic;
+    s.fullscreen = fullscreenModes::yes;
+    return s;
+}
+
+inline constexpr LaunchSettings kStartupValues = startupRecord();
+
+// The start-up record, keeping gameDirectory and locateGamePending, which come from the game
+// location.
 void applyStartupValues(LaunchSettings& settings);

@@ -18,7 +18,7 @@ limit="-max_total_time=${1:-60}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 status=0
-for target in settings_record ini_text bind_entries command_line; do
+for target in settings_record ini_text bind_entries launcher_arguments; do
     work="build/fuzz/corpus/$target"
     findings="build/fuzz/findings/$target"
     log="build/fuzz/$target.log"

@@ -7,5 +7,4 @@ set(ZAT_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win32_system.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/terminate_handler.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../../app/main_win32.cpp
 )

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kHelpCommand = 310;
 // Posted on a change of DPI, so that the pictures are drawn anew once the dialog manager has
 // laid the dialog out at the new DPI.
 constexpr UINT kRedrawPictures = WM_APP + 1;
@@ -62,13 +61,18 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     if (!session)
         return FALSE;
     switch (message) {
-    case WM_COMMAND:
-        // The whole parameter: notifications carry a nonzero high word and so never look
-        // like a click on the control that sent them.
-        return deliver(*session, dialog, {PageEvent::Kind::command, static_cast<int>(wParam), {}});
+    case WM_COMMAND: {
+        // A click, a menu item or a key (no control sends those); of the controls' other
+        // notifications only a list's changed selection means anything to a page.
+        const int id = LOWORD(wParam);
+        if (HIWORD(wParam) == BN_CLICKED || lParam == 0)
+            return deliver(*session, dialog, {PageEvent::Kind::command, id, {}});
+        if (HIWORD(wParam) == LBN_SELCHANGE)
+            return deliver(*session, dialog, {PageEvent::Kind::listChoice, id, {}});
+        return FALSE;
+    }
     case WM_HELP:
-        // F1: the dialog manager's help request becomes the pages' help command.
-        return deliver(*session, dialog, {PageEvent::Kind::command, kHelpCommand, {}});
+        return deliver(*session, dialog, {PageEvent::Kind::help, 0, {}});
     case WM_TIMER:
         return deliver(*session, dialog, {PageEvent::Kind::timer, static_cast<int>(wParam), {}});
     case WM_MOUSEMOVE: {

@@ -1,122 +1,91 @@
-// The launch: the command line page writes the game config file, the run page starts the game,
-// and what the game received is what the pages composed.
+// Starting the game for real: one deathmatch chain from the welcome page to the stand-in game,
+// with the settings saved on the way, and the game never from the current directory nor
+// through a command interpreter.
+#include "controls/game_config.h"
+#include "deathmatch_choices.h"
+#include "launch/launch_command.h"
 #include "launcher_test.h"
+#include "settings/choices.h"
+#include "settings/text_field.h"
 
 #include <windows.h>
-
-#include <thread>
 
 namespace e2e {
 namespace {
 
 using Launch = LauncherTest;
 
-TEST_F(Launch, CommandLinePageWritesTheConfigAndRunStartsTheGame) {
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    command(welcome, 307);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr) << "command 307 did not open the command line page";
-    EXPECT_EQ(itemText(commandLine, 600), startupOptions);
-
-    // The player's own addition reaches the game as one more line.
-    const std::string edited = std::string(startupOptions) + " +set e2e_marker 1";
-    typeText(commandLine, 600, edited);
-    HWND run = next(zat(), commandLine, Page::run);
+TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageAnswers) {
+    HWND page = welcome();
+    for (Page expected : {Page::gameType, Page::playerSetup, Page::multiplayer, Page::serverOptions,
+                          Page::gameOptions, Page::mapSelect}) {
+        ASSERT_NE(page = next(page, expected), nullptr);
+        dedicatedServerChoices(page, expected);
+    }
+    HWND optionText = next(page, Page::optionText);
+    ASSERT_NE(optionText, nullptr);
+    const std::string options = itemText(optionText, IDC_OPTION_TEXT);
+    HWND run = next(optionText, Page::run);
     ASSERT_NE(run, nullptr);
-    const std::string expectedConfig = configFileFor(edited);
-    EXPECT_EQ(visible(readFile(folder().configFile()).value_or("(missing)")),
-              visible(expectedConfig));
-    EXPECT_FALSE(isChecked(run, 500));
-    EXPECT_FALSE(isChecked(run, 501));
+    ASSERT_TRUE(setButton(run, IDC_SAVE_SETTINGS, true));
 
-    click(run, nextButton);
-    auto starts = waitForGameStarts(folder().standinLog(), 1);
-    ASSERT_EQ(starts.size(), 1u) << "the game was not started";
-    const std::string directory = folder().gameShortDirectory();
-    EXPECT_EQ(starts[0].commandLine, launchCommandFor(directory, 0));
-    EXPECT_EQ(samePathKey(starts[0].currentDirectory), samePathKey(directory))
+    const std::size_t startsBefore = gameStarts(folder().standinLog()).size();
+    click(run, IDC_NEXT);
+    HWND save = zat().waitForDialog(saveTitle);
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(GetWindow(save, GW_OWNER), run) << "the save dialog is not the run page's";
+    const std::string file = folder().path("dedicated");
+    ASSERT_TRUE(chooseFile(save, file));
+    ASSERT_TRUE(waitUntil([] { return FindWindowA(nullptr, gameTitle) != nullptr; }))
+        << "the game window did not show";
+    EXPECT_TRUE(answers(run, 300ms)) << "the launcher froze while the game runs";
+    EXPECT_TRUE(waitUntil([&] { return launchEnded(run); })) << "Run did not come back";
+
+    const auto starts = gameStarts(folder().standinLog());
+    ASSERT_EQ(starts.size(), startsBefore + 1);
+    LaunchSettings expected = startupRecordFor(folder().gameShortDirectory());
+    expected.gameType = gameTypes::deathmatch;
+    expected.multiplayerMode = multiplayerModes::startServer;
+    expected.dedicated = 1;
+    EXPECT_EQ(starts.back().launchCommand, composeGameLaunch(expected).launchCommand);
+    EXPECT_EQ(starts.back().config, gameConfigText(options));
+    EXPECT_EQ(shortPathOf(starts.back().currentDirectory + "\\"), folder().gameShortDirectory())
         << "the game did not start in its own directory";
-    EXPECT_EQ(visible(starts[0].config.value_or("(missing)")), visible(expectedConfig));
 
-    // The run page stays and runs the same game again.
-    ASSERT_TRUE(waitUntil([&] { return launchEnded(run); }));
-    EXPECT_TRUE(zat().running());
-    EXPECT_EQ(zat().visiblePage(), run);
-    click(run, nextButton);
-    starts = waitForGameStarts(folder().standinLog(), 2);
-    ASSERT_EQ(starts.size(), 2u) << "a second Run did not start the game again";
-    EXPECT_EQ(starts[1].commandLine, starts[0].commandLine);
-    EXPECT_EQ(starts[1].config, starts[0].config);
+    // Saved under exactly the typed name: the save dialog adds no extension.
+    const auto saved = loadRecord(file);
+    ASSERT_TRUE(saved.has_value()) << "no settings file under the typed name";
+    EXPECT_EQ(fieldText(saved->savePath), file);
+    EXPECT_EQ(saved->dedicated, 1);
+    EXPECT_EQ(fieldText(saved->timeLimit), "20");
 }
 
-TEST_F(Launch, CloseAfterStartingWaitsForTheGameThenEnds) {
-    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", nullptr); // the game shows itself for a while
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    HWND run = goToRunPage(zat(), welcome);
-    ASSERT_NE(run, nullptr);
-    click(run, 501);
-    ASSERT_TRUE(waitUntil([&] { return isChecked(run, 501); }, 5s));
-    click(run, nextButton);
-
-    HWND game = nullptr;
-    ASSERT_TRUE(waitUntil([&] {
-        return (game = FindWindowA(nullptr, "Zat (stand-in)")) != nullptr;
-    })) << "the game window did not show";
-    EXPECT_TRUE(zat().running()) << "the launcher ended before the game did";
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(game); }));
-    const auto exitCode = zat().waitForExit();
-    ASSERT_TRUE(exitCode.has_value()) << "the launcher stayed although closing was chosen";
-    EXPECT_EQ(*exitCode, 0u);
-    EXPECT_EQ(gameStarts(folder().standinLog()).size(), 1u);
-}
-
-TEST_F(Launch, CraftedGameDirectoryRunsNoCommands) {
-    const std::string marker = "C:\\pwned.txt";
-    removeFile(marker);
-    SettingsImage image;
-    image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth,
-                  "C:\\x&echo pwned>" + marker + "&\\");
-    const std::string file = folder().path("crafted.ztp");
-    writeFile(file, image.bytes());
-
-    HWND welcome = startAtWelcomePage();
-    ASSERT_NE(welcome, nullptr);
-    // The player trusts the file's directory: it still runs no commands.
-    const MessageBoxWindow trust = loadSettingsFile(zat(), welcome, file);
-    ASSERT_NE(trust.window, nullptr);
-    answer(trust, IDYES);
-    const auto question = zat().waitForMessageBox();
-    ASSERT_TRUE(question.has_value());
-    answer(*question, IDYES);
-    HWND commandLine = zat().waitForPage(Page::commandLine);
-    ASSERT_NE(commandLine, nullptr);
-    click(commandLine, nextButton);
-
-    // The config file cannot be written there: reported, and the run page comes all the same.
-    const auto error = zat().waitForMessageBox();
-    ASSERT_TRUE(error.has_value())
-        << "writing into a directory that does not exist went unreported";
+TEST_F(Launch, NoGameFromTheCurrentDirectoryAndNoCommandInterpreter) {
+    // No game directory known, and a zat.exe where the launcher starts: it must not run.
+    TestFolder here("current-directory");
+    CopyFileA(here.gameExe().c_str(), here.path("zat.exe").c_str(), FALSE);
+    CreateDirectoryA(here.path("base").c_str(), nullptr);
+    const std::string file = here.path("settings.ZTP");
+    saveRecord(file, startupRecordFor(""));
+    writeIni("");
+    ZatStart& unknown = startZatStart("/run \"" + file + "\"", here.directory());
+    const auto error = unknown.waitForMessageBox();
+    ASSERT_TRUE(error.has_value()) << "/run said nothing";
     EXPECT_EQ(error->caption, "Error");
-    EXPECT_EQ(error->text, "There was an error writing the Config File\nPlease Relocate your "
-                           "Zat directory and see if that fixes the problem");
     answer(*error, IDOK);
-    HWND run = zat().waitForPage(Page::run);
-    ASSERT_NE(run, nullptr);
-    click(run, nextButton);
+    EXPECT_EQ(unknown.waitForExit(), 1u);
+    EXPECT_FALSE(fileExists(here.path("zat-standin.log"))) << "the current directory's game ran";
 
-    // Whatever the launcher reports, no command interpreter may run the directory's text.
-    waitUntil(
-        [&] {
-            if (auto box = zat().findMessageBox())
-                answer(*box, IDOK);
-            return fileExists(marker);
-        },
-        6s);
-    EXPECT_FALSE(fileExists(marker)) << "the game directory's text ran as commands";
-    EXPECT_TRUE(zat().running());
-    removeFile(marker);
+    // A game directory full of a shell's signs: the game starts, and nothing else does.
+    const std::string shellSigns = here.copyGame("x&md;pwned&y");
+    writeIni(shellSigns);
+    EXPECT_EQ(startZatStart("/run \"" + file + "\"", here.directory()).waitForExit(), 0u);
+    const auto starts = gameStarts(shellSigns + "zat-standin.log");
+    ASSERT_EQ(starts.size(), 1u) << "the game in " << shellSigns << " did not start";
+    EXPECT_NE(starts[0].launchCommand.find(shellSigns + "zat.exe "), std::string::npos)
+        << starts[0].launchCommand;
+    for (const std::string& where : {here.directory(), shellSigns, folder().directory()})
+        EXPECT_FALSE(fileExists(where + "pwned")) << "a command interpreter ran in " << where;
 }
 
 } // namespace

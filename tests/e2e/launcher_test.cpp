@@ -6,90 +6,98 @@ namespace e2e {
 
 namespace {
 
-std::string currentTestName() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    for (char& c : name)
-        if (c == '/')
-            c = '-';
-    return name;
+using Clock = std::chrono::steady_clock;
+
+struct SharedLauncher {
+    TestFolder folder{"shared-launcher"};
+    std::unique_ptr<ZatStart> zat;
+    StartSeen seen;
+
+    SharedLauncher() {
+        // A launcher left showing a page would refuse ours as a second instance.
+        waitUntil([] { return !anyPageShowing(); }, 15s);
+        removeIniFiles();
+        standInGame(false); // its games show a window for a moment
+        const auto started = Clock::now();
+        zat = std::make_unique<ZatStart>(zatStartExe(), folder.directory());
+        HWND splash = zat->waitForWindow([this](HWND w) { return w == zat->findSplash(); });
+        const auto splashSeen = Clock::now();
+        seen.pageBesideSplash = zat->visiblePage() != nullptr;
+        seen.welcome = zat->waitForPage(Page::welcome);
+        seen.toWelcome = Clock::now() - started;
+        seen.splashShown = splash ? Clock::now() - splashSeen : Clock::duration{};
+        GetWindowRect(seen.welcome, &seen.welcomeRect);
+        if (HWND locate = zat->waitForDialog(locateTitle)) {
+            seen.locateOwner = GetWindow(locate, GW_OWNER);
+            seen.gameLocated = chooseFile(locate, folder.gameExe());
+        }
+        waitUntil([this] { return (seen.ini = readFile(windowsIniPath())).has_value(); }, 10s);
+    }
+    ~SharedLauncher() {
+        zat.reset();
+        removeIniFiles();
+    }
+};
+
+SharedLauncher& shared() {
+    static SharedLauncher launcher;
+    return launcher;
 }
 
 } // namespace
 
+void standInGame(bool quick, int exitCode) {
+    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", quick ? "1" : nullptr);
+    SetEnvironmentVariableA("ZAT_STANDIN_EXIT_CODE",
+                            exitCode ? std::to_string(exitCode).c_str() : nullptr);
+}
+
+const TestFolder& LauncherTest::folder() {
+    return shared().folder;
+}
+
+ZatStart& LauncherTest::zat() {
+    return *shared().zat;
+}
+
+const StartSeen& LauncherTest::startSeen() {
+    return shared().seen;
+}
+
 void LauncherTest::SetUp() {
-    // A launcher left showing a page would refuse ours as a second instance.
-    ASSERT_TRUE(waitUntil([] { return !anyPageShowing(); }, 15s))
-        << "a launcher page from elsewhere is still showing";
-    folder_ = std::make_unique<TestFolder>(currentTestName());
-    removeIniFiles();
-    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1");
-    SetEnvironmentVariableA("ZAT_STANDIN_STAY", nullptr);
-    SetEnvironmentVariableA("ZAT_STANDIN_EXIT_CODE", nullptr);
+    ASSERT_TRUE(zat().running()) << "the shared launcher has ended";
+    writeIni(folder().gameShortDirectory());
+    standInGame(true);
+    // The last test may have left it on another page, or on its way to one.
+    welcome_ = nullptr;
+    waitUntil([this] {
+        HWND page = zat().visiblePage();
+        if (page && pageOf(page) == Page::welcome)
+            welcome_ = page;
+        else if (page)
+            command(page, IDM_WELCOME);
+        return welcome_ != nullptr;
+    });
+    ASSERT_NE(welcome_, nullptr) << "the shared launcher does not come back to its welcome page";
 }
 
 void LauncherTest::TearDown() {
-    launchers_.clear();
-    removeIniFiles();
+    others_.clear();
 }
 
-ZatStart& LauncherTest::startZatStart(const std::string& arguments, bool captureOutput) {
-    launchers_.push_back(
-        std::make_unique<ZatStart>(zatStartExe(), folder_->directory(), arguments, captureOutput));
-    return *launchers_.back();
+ZatStart& LauncherTest::startZatStart(const std::string& arguments,
+                                      const std::string& currentDirectory, bool captureOutput) {
+    others_.push_back(
+        std::make_unique<ZatStart>(zatStartExe(), currentDirectory, arguments, captureOutput));
+    return *others_.back();
 }
 
-HWND LauncherTest::startAtWelcomePage() {
-    writeIni(folder_->gameShortDirectory());
-    ZatStart& started = startZatStart();
-    HWND welcome = started.waitForPage(Page::welcome);
-    EXPECT_NE(welcome, nullptr) << "the welcome page did not show";
-    return welcome;
-}
-
-HWND LauncherTest::press(ZatStart& launcher, HWND page, int button, Page expected) {
-    click(page, button);
-    HWND reached = launcher.waitForPage(expected);
-    EXPECT_NE(reached, nullptr) << (button == nextButton ? "Next" : "Back") << " on the "
-                                << pageName(pageOf(page)) << " page did not lead to the "
-                                << pageName(expected) << " page";
+HWND LauncherTest::next(HWND page, Page expected) {
+    click(page, IDC_NEXT);
+    HWND reached = zat().waitForPage(expected);
+    EXPECT_NE(reached, nullptr) << "Next on the " << pageName(pageOf(page))
+                                << " page did not lead to the " << pageName(expected) << " page";
     return reached;
-}
-
-HWND LauncherTest::goToRunPage(ZatStart& launcher, HWND page) {
-    command(page, 307);
-    HWND commandLine = launcher.waitForPage(Page::commandLine);
-    EXPECT_NE(commandLine, nullptr) << "command 307 did not open the command line page";
-    return commandLine ? next(launcher, commandLine, Page::run) : nullptr;
-}
-
-MessageBoxWindow LauncherTest::loadSettingsFile(ZatStart& launcher, HWND welcome,
-                                                const std::string& path) {
-    click(welcome, 222);
-    HWND dialog = launcher.waitForDialog(loadTitle);
-    EXPECT_NE(dialog, nullptr) << "no \"" << loadTitle << "\" dialog";
-    if (!dialog)
-        return {};
-    EXPECT_TRUE(chooseFile(dialog, path)) << "the load dialog did not take " << path;
-    const auto question = launcher.waitForMessageBox();
-    EXPECT_TRUE(question.has_value()) << "no message box after loading";
-    return question.value_or(MessageBoxWindow{});
-}
-
-std::string launchCommandFor(const std::string& gameDirectory, int deathmatch) {
-    return gameDirectory + "zat.exe +set deathmatch " + std::to_string(deathmatch) + " +exec " +
-           gameDirectory + "base\\zatstart.cfg";
-}
-
-std::string configFileFor(const std::string& optionText) {
-    std::string file;
-    for (char c : optionText) {
-        if (c == '+')
-            file += "\r\n";
-        else
-            file += c;
-    }
-    return file;
 }
 
 } // namespace e2e

@@ -18,7 +18,8 @@ template <typename T> std::optional<T> takeFirst(std::deque<std::optional<T>>& q
 } // namespace
 
 const std::vector<DialogTemplate>& programDialogs() {
-    static const std::vector<DialogTemplate> dialogs = parseResourceScript(resourceScript());
+    static const std::vector<DialogTemplate> dialogs =
+        parseResourceScript(resourceScript(), resourceHeader());
     return dialogs;
 }
 

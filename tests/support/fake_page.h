@@ -6,6 +6,7 @@
 // refuses letters, a box with a typing limit refuses keys beyond it.
 
 #include "platform/port.h"
+#include "resources/resource_ids.h"
 #include "support/resource_parser.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ class FakePage : public PageWindow {
 
     FakePage(const DialogTemplate& dialog, PageHandler handler);
 
-    // --- The port. Ids the template lacks do nothing, as with Win32, and are counted.
+    // --- The port. An id the template lacks throws: the page names a control it does not have.
     void setItemText(int id, std::string_view text) override;
     std::string itemText(int id, std::size_t limit) override;
     std::size_t itemTextLength(int id) override;
@@ -53,14 +54,15 @@ class FakePage : public PageWindow {
     bool chooseListEntry(int id, int index);
     // The pointer moves over the page to a screen point.
     bool moveMouse(Point cursor) { return deliver({PageEvent::Kind::mouseMove, 0, cursor}); }
-    bool pressEscape() { return command(2); }
+    bool pressEscape() { return command(IDC_CLOSE); }
+    bool pressF1() { return deliver({PageEvent::Kind::help, 0, {}}); }
     bool timer(int id); // only a timer the page has set fires
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);
     // A command that arrives once the running handler has returned, as a posted message does.
     void post(int commandId) { posted_.push_back(commandId); }
 
-    // --- What the test sees; these throw for an id the template lacks.
+    // --- What the test sees; these throw for an id the template lacks, and so do the actions.
     int templateId() const { return id_; }
     const std::string& text(int id) const { return get(id).text; }
     bool checked(int id) const { return get(id).checked; }
@@ -69,7 +71,6 @@ class FakePage : public PageWindow {
     const std::vector<std::string>& entries(int id) const { return get(id).entries; }
     const std::map<int, unsigned>& timers() const { return timers_; }
     bool ended() const { return ended_; }
-    int unknownIdUses() const { return unknownIdUses_; }
 
   private:
     struct Control {
@@ -83,8 +84,8 @@ class FakePage : public PageWindow {
         std::size_t typingLimit = SIZE_MAX;
     };
 
-    std::size_t indexOf(int id) const; // controls_.size() when there is none
-    Control* find(int id);             // for the port: counts a miss
+    std::size_t indexOf(int id, const char* who) const; // throws when there is none
+    Control* find(int id);
     Control* findList(int id);
     const Control& get(int id) const;
     bool deliver(const PageEvent& event);
@@ -97,5 +98,4 @@ class FakePage : public PageWindow {
     std::deque<int> posted_;
     int running_ = 0; // handler calls in progress
     bool ended_ = false;
-    int unknownIdUses_ = 0;
 };

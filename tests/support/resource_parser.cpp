@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <stdexcept>
 
 namespace {
 
 using Styles = std::set<std::string, std::less<>>;
+using Names = std::map<std::string, int, std::less<>>;
 
 [[noreturn]] void fail(int line, const std::string& what) {
     throw std::runtime_error("resource script line " + std::to_string(line) + ": " + what);
@@ -38,10 +40,36 @@ std::vector<std::string_view> fields(std::string_view s) {
 
 int number(std::string_view s, int line) {
     int value = 0;
+    if (s.starts_with('(') && s.ends_with(')'))
+        s = s.substr(1, s.size() - 2);
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || error != std::errc() || end != s.data() + s.size())
         fail(line, "expected a number, found '" + std::string(s) + "'");
     return value;
+}
+
+// A number, or a name the header defines.
+int idOf(std::string_view s, const Names& names, int line) {
+    const auto named = names.find(s);
+    return named != names.end() ? named->second : number(s, line);
+}
+
+// "#define NAME number" lines; the rest of the header is skipped.
+Names readNames(std::string_view header) {
+    Names names;
+    for (std::size_t start = 0; start < header.size();) {
+        const std::size_t end = std::min(header.find('\n', start), header.size());
+        std::string_view text = trim(header.substr(start, end - start));
+        start = end + 1;
+        if (!text.starts_with("#define "))
+            continue;
+        text = trim(text.substr(8));
+        const std::size_t space = text.find(' ');
+        std::string_view value = trim(text.substr(space + 1));
+        value = value.substr(0, value.find(' '));
+        names.emplace(std::string(text.substr(0, space)), number(value, 0));
+    }
+    return names;
 }
 
 // The script's only escape is "" for a quote.
@@ -97,13 +125,16 @@ ControlKind kindOf(const ControlTemplate& c, int line) {
     fail(line, "unknown control class " + c.className);
 }
 
-ControlTemplate readControl(std::string_view text, int line) {
+ControlTemplate readControl(std::string_view text, const Names& names, int line) {
     const std::vector<std::string_view> f = fields(text);
     if (!text.starts_with("CONTROL ") || f.size() != 8)
         fail(line, "expected CONTROL \"text\", id, \"Class\", styles, x, y, w, h");
     ControlTemplate c;
-    c.text = quotedText(trim(f[0].substr(8)), line);
-    c.id = number(f[1], line);
+    // A picture's text is the bitmap's name, read as the "#number" Windows takes it for.
+    const std::string_view textField = trim(f[0].substr(8));
+    c.text = textField.starts_with('"') ? quotedText(textField, line)
+                                        : "#" + std::to_string(idOf(textField, names, line));
+    c.id = idOf(f[1], names, line);
     c.className = quotedText(f[2], line);
     c.styles = {"WS_CHILD", "WS_VISIBLE"};
     applyStyles(f[3], c.styles, line);
@@ -115,12 +146,13 @@ ControlTemplate readControl(std::string_view text, int line) {
     return c;
 }
 
-DialogTemplate readHeader(std::string_view text, std::size_t keyword, int line) {
+DialogTemplate readHeader(std::string_view text, std::size_t keyword, const Names& names,
+                          int line) {
     const std::vector<std::string_view> f = fields(text.substr(keyword + 10));
     if (f.size() != 4)
         fail(line, "expected N DIALOGEX x, y, w, h");
     DialogTemplate d;
-    d.id = number(trim(text.substr(0, keyword)), line);
+    d.id = idOf(trim(text.substr(0, keyword)), names, line);
     d.width = number(f[2], line);
     d.height = number(f[3], line);
     return d;
@@ -128,7 +160,9 @@ DialogTemplate readHeader(std::string_view text, std::size_t keyword, int line) 
 
 } // namespace
 
-std::vector<DialogTemplate> parseResourceScript(std::string_view script) {
+std::vector<DialogTemplate> parseResourceScript(std::string_view script,
+                                                std::string_view idHeader) {
+    const Names names = readNames(idHeader);
     std::vector<DialogTemplate> dialogs;
     enum class Place { outside, header, controls } place = Place::outside;
     int line = 0;
@@ -144,7 +178,7 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script) {
             const std::size_t keyword = text.find(" DIALOGEX ");
             if (keyword == std::string_view::npos)
                 continue;
-            dialogs.push_back(readHeader(text, keyword, line));
+            dialogs.push_back(readHeader(text, keyword, names, line));
             place = Place::header;
             openedAt = line;
         } else if (place == Place::header) {
@@ -159,7 +193,7 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script) {
         } else if (text == "END") {
             place = Place::outside;
         } else {
-            dialogs.back().controls.push_back(readControl(text, line));
+            dialogs.back().controls.push_back(readControl(text, names, line));
         }
     }
     if (place != Place::outside)

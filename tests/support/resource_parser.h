@@ -1,7 +1,8 @@
 #pragma once
 // Reads the dialogs of the program's resource script, as that script is written: a header
-// "N DIALOGEX x, y, w, h", then STYLE, CAPTION and FONT, then BEGIN, one
-// CONTROL "text", id, "Class", STYLE | NOT STYLE, x, y, w, h per line, and END.
+// "ID DIALOGEX x, y, w, h", then STYLE, CAPTION and FONT, then BEGIN, one
+// CONTROL "text", ID, "Class", STYLE | NOT STYLE, x, y, w, h per line, and END. An ID is a
+// number or a name the resource header defines; a picture's text is its bitmap's name.
 
 #include <set>
 #include <string>
@@ -37,4 +38,4 @@ struct DialogTemplate {
 
 // Every dialog of the script. Throws std::runtime_error naming the line for anything in a
 // dialog that it does not understand; everything outside dialogs is skipped.
-std::vector<DialogTemplate> parseResourceScript(std::string_view script);
+std::vector<DialogTemplate> parseResourceScript(std::string_view script, std::string_view idHeader);

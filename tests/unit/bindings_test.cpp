@@ -50,11 +50,3 @@ TEST(Bindings, ClearingEmptiesEverySlotButKeepsTheTails) {
         EXPECT_EQ("", fieldText(slot));
     EXPECT_EQ(0, std::memcmp(s.bindings[5] + 1, "IGHTARROW", 9));
 }
-
-TEST(Bindings, BoxIdsFollowTheSlotOrder) {
-    EXPECT_EQ(500, bindableActions[0].boxId);
-    for (std::size_t k = 1; k < bindableActions.size(); ++k)
-        EXPECT_EQ(503 + static_cast<int>(k), bindableActions[k].boxId) << k;
-    for (const auto& action : bindableActions)
-        EXPECT_LT(action.defaultKey.size(), 20u) << action.label;
-}

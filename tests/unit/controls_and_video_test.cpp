@@ -1,24 +1,12 @@
 // The control setup page over the game options page, the video options page with its lists
 // and advanced page, and help.
-#include "app/app_state.h"
 #include "controls/bindings.h"
-#include "pages/help_topics.h"
-#include "pages/pages.h"
-#include "video/video_tables.h"
+#include "settings/name_tables.h"
 #include "walk.h"
 
 #include <algorithm>
 
-using namespace templates;
-
 namespace {
-
-struct LocatedWalk : Walk {
-    LocatedWalk() {
-        gameLocatedAt("C:\\GAMES\\ZAT\\");
-        passSplash();
-    }
-};
 
 void expectDefaultKeys(FakePage& page) {
     for (const BindableAction& action : bindableActions)
@@ -28,130 +16,128 @@ void expectDefaultKeys(FakePage& page) {
 } // namespace
 
 TEST(ControlSetupPage, ShowsTheDefaultKeysAndKeepsTheKeysOfALoadedFile) {
-    LocatedWalk walk;
-    walk.folder.write("mine.cfg", "bind SPACE +attack\r\nbind x +forward\r\n bind Q +use\r\n"
-                                  "bind MOUSE1 +attack\r\n");
-    walk.desktop.chosenFiles = {std::nullopt, walk.folder.path("absent.cfg"),
-                                walk.folder.path("mine.cfg")};
-    walk.command(welcome, 304);
-    walk.on(gameOptions, [](FakePage& page) {
-        page.command(200);
+    Bench bench;
+    bench.folder.write("mine.cfg", "bind SPACE +attack\r\nbind x +forward\r\n bind Q +use\r\n"
+                                   "bind MOUSE1 +attack\r\n");
+    bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("absent.cfg"),
+                                 bench.folder.path("mine.cfg")};
+    bench.on(IDD_GAME_OPTIONS, [](FakePage& page) {
+        page.command(IDC_CONTROL_SETUP);
         EXPECT_FALSE(page.ended()) << "the game options page stays beneath";
-        page.command(200);
+        page.command(IDC_CONTROL_SETUP);
+        page.command(IDM_WELCOME);
     });
-    walk.on(controlSetup, [&](FakePage& page) {
+    bench.on(IDD_CONTROL_SETUP, [&](FakePage& page) {
         expectDefaultKeys(page);
-        page.click(110); // cancelled
-        page.click(110); // a file that cannot be read
+        page.click(IDC_LOAD_CONFIG); // cancelled
+        page.click(IDC_LOAD_CONFIG); // a file that cannot be read
         expectDefaultKeys(page);
-        page.click(110);
-        EXPECT_EQ("SPACE, MOUSE1", page.text(500));
-        EXPECT_EQ("x", page.text(504));
-        EXPECT_EQ("", page.text(523)) << "an indented entry binds nothing";
+        page.click(IDC_LOAD_CONFIG);
+        EXPECT_EQ("SPACE, MOUSE1", page.text(IDC_BIND_ATTACK));
+        EXPECT_EQ("x", page.text(IDC_BIND_FORWARD));
+        EXPECT_EQ("", page.text(IDC_BIND_USE)) << "an indented entry binds nothing";
         const Rect at = page.windowRect();
         page.moveMouse({at.left + 40, at.top + 57});
-        EXPECT_EQ("Cursor X = 40 , Cursor Y = 57", page.text(600));
-        page.click(111);
+        EXPECT_EQ("Cursor X = 40 , Cursor Y = 57", page.text(IDC_CURSOR_POSITION));
+        page.click(IDC_SET_DEFAULT_KEYS);
         expectDefaultKeys(page);
-        page.click(100);
+        page.click(IDC_OK);
     });
-    walk.on(controlSetup, [&](FakePage& page) {
+    bench.on(IDD_CONTROL_SETUP, [&](FakePage& page) {
         expectDefaultKeys(page);
+        page.pressF1();
         page.pressEscape();
     });
-    walk.closeOn(gameOptions);
-    walk.run();
-    const FileDialogRequest& request = walk.desktop.fileDialogs.at(0).request;
-    EXPECT_EQ("Load Zat Config File", request.title);
-    ASSERT_EQ(2u, request.filters.size());
-    EXPECT_EQ("CFG File", request.filters[0].label);
-    EXPECT_EQ("*.cfg", request.filters[0].pattern);
-    EXPECT_EQ("All Files", request.filters[1].label);
-    EXPECT_EQ("*.cfg", request.initialName);
-    EXPECT_TRUE(request.fileMustExist);
-    ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the read error, then the exit question";
-    EXPECT_EQ("There was an error reading the Config File", walk.desktop.messageBoxes[0].text);
-    EXPECT_EQ("Error", walk.desktop.messageBoxes[0].caption);
+    bench.on(IDD_HELP, [](FakePage& page) {
+        EXPECT_EQ("Control Setup",
+                  page.entries(IDC_HELP_TOPICS).at(page.listSelection(IDC_HELP_TOPICS)));
+        page.click(IDC_CLOSE);
+    });
+    bench.open(gameOptionsPage);
+    EXPECT_EQ("SPACE, MOUSE1", fieldText(bench.app.settings.bindings[0]));
+    ASSERT_EQ(1u, bench.desktop.messageBoxes.size());
+    EXPECT_EQ("There was an error reading the Config File", bench.desktop.messageBoxes[0].text);
+    EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
 }
 
 TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
-    LocatedWalk walk;
-    LaunchSettings damaged{};
-    applyStartupValues(damaged);
-    damaged.videoDriver = 0;
-    damaged.videoMode = 10;
-    walk.loadOnWelcome(damaged);
-    walk.command(welcome, 306);
-    walk.on(videoOptions, [](FakePage& page) {
-        EXPECT_EQ("Static", page.text(500));
-        EXPECT_EQ("Static", page.text(501));
-        EXPECT_TRUE(page.checked(210) && page.checked(200));
-        page.click(212);
-        page.click(201);
-        page.click(400);
+    Bench bench;
+    LaunchSettings& s = bench.app.settings;
+    s.videoDriver = 0;
+    s.videoMode = 10;
+    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
+        EXPECT_EQ("Static", page.text(IDC_VIDEO_DRIVER)) << "a position outside its table";
+        EXPECT_EQ("Static", page.text(IDC_VIDEO_MODE));
+        EXPECT_TRUE(page.checked(IDC_TEXTURE_AUTO) && page.checked(IDC_FULLSCREEN_YES));
+        page.click(IDC_TEXTURE_16BIT);
+        page.click(IDC_FULLSCREEN_NO);
+        page.click(IDC_CHANGE_DRIVER);
     });
-    walk.on(driverList, [](FakePage& page) {
+    bench.on(IDD_DRIVER_LIST, [](FakePage& page) {
         EXPECT_EQ(std::vector<std::string>(videoDriverNames.begin(), videoDriverNames.end()),
-                  page.entries(900));
-        EXPECT_EQ(0, page.listSelection(900));
-        page.chooseListEntry(900, 2);
-        page.click(100);
+                  page.entries(IDC_VIDEO_LIST));
+        EXPECT_EQ(0, page.listSelection(IDC_VIDEO_LIST));
+        page.chooseListEntry(IDC_VIDEO_LIST, 2);
+        page.click(IDC_OK);
     });
-    walk.on(videoOptions, [](FakePage& page) {
-        EXPECT_EQ("3DFX OpenGL", page.text(500));
-        page.click(400);
+    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
+        EXPECT_EQ("3DFX OpenGL", page.text(IDC_VIDEO_DRIVER));
+        page.click(IDC_CHANGE_DRIVER);
     });
-    walk.on(driverList, [](FakePage& page) {
-        EXPECT_EQ(0, page.listSelection(900)) << "the list opens on its first entry";
-        page.chooseListEntry(900, 6);
-        page.click(2);
+    bench.on(IDD_DRIVER_LIST, [](FakePage& page) {
+        EXPECT_EQ(0, page.listSelection(IDC_VIDEO_LIST)) << "the list opens on its first entry";
+        page.chooseListEntry(IDC_VIDEO_LIST, 6);
+        page.click(IDC_CLOSE);
     });
-    walk.on(videoOptions, [](FakePage& page) {
-        EXPECT_EQ("3DFX OpenGL", page.text(500)) << "Cancel stores nothing";
-        page.click(401);
+    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
+        EXPECT_EQ("3DFX OpenGL", page.text(IDC_VIDEO_DRIVER)) << "Cancel stores nothing";
+        page.click(IDC_CHANGE_MODE);
     });
-    walk.on(modeList, [](FakePage& page) {
-        page.chooseListEntry(900, 8);
-        page.click(100);
+    bench.on(IDD_MODE_LIST, [](FakePage& page) {
+        page.chooseListEntry(IDC_VIDEO_LIST, 8);
+        page.click(IDC_OK);
     });
-    walk.on(videoOptions, [](FakePage& page) {
-        EXPECT_EQ("1600 X 1200", page.text(501));
-        page.command(306);
+    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
+        EXPECT_EQ("1600 X 1200", page.text(IDC_VIDEO_MODE));
+        page.click(IDC_ADVANCED_VIDEO);
     });
-    walk.on(videoOptions, [](FakePage& page) {
-        EXPECT_EQ("3DFX OpenGL", page.text(500));
-        EXPECT_TRUE(page.checked(212) && page.checked(201)) << "radios are written at the click";
-        page.click(150);
-        EXPECT_EQ("Software", page.text(500));
-        EXPECT_EQ("640 X 480", page.text(501));
-        for (int id : {210, 211, 212, 200, 201})
-            EXPECT_EQ(id == 210 || id == 200, page.checked(id)) << id;
-        page.click(151);
+    bench.on(IDD_ADVANCED_VIDEO, [](FakePage& page) {
+        page.click(IDC_SHADOWS_ON);
+        page.click(IDC_SET_VIDEO_DEFAULTS);
+        EXPECT_TRUE(page.checked(IDC_SHADOWS_ON));
+        page.click(IDC_OK);
     });
-    walk.on(advancedVideo, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(1055));
-        page.click(1055);
-        page.click(150);
-        EXPECT_TRUE(page.checked(1055));
-        page.click(100);
-    });
-    walk.on(videoOptions, [](FakePage& page) { page.click(151); });
-    walk.on(advancedVideo, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(1055)) << "the advanced page opens empty every time";
+    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) { page.click(IDC_ADVANCED_VIDEO); });
+    bench.on(IDD_ADVANCED_VIDEO, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_SHADOWS_ON)) << "the advanced page opens empty every time";
         page.pressEscape();
     });
-    walk.click(videoOptions, 101);
-    walk.closeOn(mapSelect);
-    walk.run();
+    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) { page.click(IDC_BACK); });
+    EXPECT_EQ(IDD_MAP_SELECT, bench.open(videoOptionsPage));
+    EXPECT_EQ(3, s.videoDriver);
+    EXPECT_EQ(9, s.videoMode);
+    EXPECT_EQ(textureModes::bits16, s.textureMode);
+    EXPECT_EQ(fullscreenModes::no, s.fullscreen);
+    bench.open(videoOptionsPage, [](FakePage& page) {
+        page.click(IDC_SET_VIDEO_DEFAULTS);
+        EXPECT_EQ("Software", page.text(IDC_VIDEO_DRIVER));
+        EXPECT_EQ("640 X 480", page.text(IDC_VIDEO_MODE));
+        for (int id : {IDC_TEXTURE_AUTO, IDC_TEXTURE_8BIT, IDC_TEXTURE_16BIT, IDC_FULLSCREEN_YES,
+                       IDC_FULLSCREEN_NO})
+            EXPECT_EQ(id == IDC_TEXTURE_AUTO || id == IDC_FULLSCREEN_YES, page.checked(id)) << id;
+        page.command(IDM_WELCOME);
+    });
+    EXPECT_EQ(0, std::memcmp(&kStartupValues.videoDriver, &s.videoDriver, 16));
 }
 
 TEST(Help, AHelpWindowThatCannotBeShownIsReported) {
-    LocatedWalk walk;
-    walk.desktop.dialogsThatFail.insert(help);
-    walk.command(welcome, 310);
-    walk.closeOn(welcome);
-    walk.run();
-    const MessageBoxShown& error = walk.desktop.messageBoxes.at(0);
+    Bench bench;
+    bench.desktop.dialogsThatFail.insert(IDD_HELP);
+    bench.open(welcomePage, [](FakePage& page) {
+        page.pressF1();
+        page.command(IDM_GAME_TYPE);
+    });
+    const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
     EXPECT_EQ("The help could not be shown.", error.text);
     EXPECT_EQ(MessageIcon::error, error.icon);
 }
@@ -160,8 +146,8 @@ TEST(Help, EveryPageAndTheControlSetupPageHaveATopic) {
     std::vector<int> explained;
     for (const HelpTopic& topic : helpTopics())
         explained.push_back(topic.templateId);
-    for (const Page* page : everyPage())
+    for (const Page* page : zatStartPages().pages)
         EXPECT_NE(explained.end(), std::find(explained.begin(), explained.end(), page->templateId))
             << page->templateId;
-    EXPECT_NE(explained.end(), std::find(explained.begin(), explained.end(), controlSetup));
+    EXPECT_NE(explained.end(), std::find(explained.begin(), explained.end(), IDD_CONTROL_SETUP));
 }

@@ -1,215 +1,181 @@
-// The deathmatch pages: player setup, multiplayer setup and server options. What they store
-// is read where the player would see it: on the page when it opens again, and in the option
-// text of the command line page.
-#include "app/app_state.h"
+// The deathmatch pages: player setup, multiplayer setup and server options, each opened by
+// itself; what they store is read from the record.
+#include "settings/name_tables.h"
 #include "walk.h"
 
 #include <climits>
 
-using namespace templates;
-
 namespace {
-
-LaunchSettings deathmatch(int32_t mode) {
-    LaunchSettings s{};
-    applyStartupValues(s);
-    s.gameType = 22;
-    s.multiplayerMode = mode;
-    return s;
-}
-
-// A later start with this record loaded on the welcome page.
-struct DeathmatchWalk : Walk {
-    explicit DeathmatchWalk(const LaunchSettings& s) {
-        gameLocatedAt("C:\\GAMES\\ZAT\\");
-        passSplash();
-        loadOnWelcome(s);
-    }
-    // Leaves a page for the command line page by command 307, keeps the option text it shows
-    // and goes on with the given navigation command.
-    void optionsThen(int from, std::string& options, int then) {
-        command(from, 307);
-        on(commandLine, [&options, then](FakePage& page) {
-            options = page.text(600);
-            page.command(then);
-        });
-    }
-};
-
-int32_t dmflagsIn(const std::string& options) {
-    const std::size_t at = options.find(" +set dmflags ");
-    return at == std::string::npos ? INT_MIN : std::stoi(options.substr(at + 14));
-}
-
-bool has(const std::string& options, std::string_view fragment) {
-    return options.find(fragment) != std::string::npos;
-}
 
 std::vector<int> shownLists(FakePage& page) {
     std::vector<int> shown;
-    for (int list : {700, 701, 702})
+    for (int list : {IDC_SKINS_ROOK, IDC_SKINS_MIRA, IDC_SKINS_TOV})
         if (page.visible(list))
             shown.push_back(list);
     return shown;
 }
 
-constexpr int kInvertedBoxes[] = {504, 800, 500, 503, 808, 809};
+constexpr int kInvertedBoxes[] = {IDC_ALLOW_HEALTH, IDC_ALLOW_POWERUPS, IDC_FALLING_DAMAGE,
+                                  IDC_ALLOW_ARMOR,  IDC_ALLOW_EXIT,     IDC_FUMBLE_WEAPONS};
 constexpr int32_t kInvertedBits = 0x1 | 0x2 | 0x8 | 0x800 | 0x2000 | 0x10000;
-constexpr int kOtherMaskBoxes[] = {501, 508, 803, 804, 802, 507, 502, 801, 805};
+constexpr int kOtherMaskBoxes[] = {IDC_WEAPONS_STAY,       IDC_INSTANT_POWERUPS, IDC_SAME_MAP,
+                                   IDC_FRIENDLY_FIRE,      IDC_SPAWN_FARTHEST,   IDC_FORCE_RESPAWN,
+                                   IDC_FAST_WEAPON_SWITCH, IDC_INFINITE_AMMO,    IDC_FIXED_FOV};
 constexpr int32_t kOtherBits = 0x4 | 0x10 | 0x20 | 0x100 | 0x200 | 0x400 | 0x1000 | 0x4000 | 0x8000;
 
 } // namespace
 
-TEST(PlayerSetup, OneSkinListShowsAndTheStoredIndexStaysWithinIt) {
-    DeathmatchWalk walk(deathmatch(200));
-    walk.click(welcome, 100);
-    walk.click(gameType, 100);
-    walk.on(playerSetup, [](FakePage& page) {
-        EXPECT_EQ(std::vector<int>{700}, shownLists(page));
-        EXPECT_EQ(0, page.listSelection(700));
-        page.click(502);
-        page.listSelect(702, 6);
-        page.click(100);
+TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
+    Bench bench;
+    const LaunchSettings& s = bench.app.settings;
+    bench.open(playerSetupPage, [](FakePage& page) {
+        EXPECT_EQ(std::vector<int>{IDC_SKINS_ROOK}, shownLists(page));
+        EXPECT_EQ(0, page.listSelection(IDC_SKINS_ROOK));
+        page.click(IDC_MODEL_TOV);
+        page.listSelect(IDC_SKINS_TOV, 6);
+        page.click(IDC_NEXT);
     });
-    walk.on(multiplayer, [](FakePage& page) {
-        EXPECT_TRUE(page.enabled(201)) << "the address of the server to join";
-        page.click(101);
+    EXPECT_EQ(6, s.skinIndex);
+    EXPECT_EQ("Tov_Base7", fieldText(s.skinName));
+    bench.open(playerSetupPage, [](FakePage& page) {
+        EXPECT_EQ(6, page.listSelection(IDC_SKINS_TOV));
+        page.click(IDC_MODEL_MIRA);
+        page.listSelect(IDC_SKINS_MIRA, 3);
+        page.click(IDC_MODEL_TOV);
+        page.click(IDC_MODEL_MIRA); // Mira's list shows the stored skin, not the one selected
+        EXPECT_EQ(std::vector<int>{IDC_SKINS_MIRA}, shownLists(page));
+        EXPECT_EQ(5, page.listSelection(IDC_SKINS_MIRA));
+        page.listSelect(IDC_SKINS_MIRA, -1);
+        page.click(IDC_NEXT);
     });
-    walk.on(playerSetup, [](FakePage& page) {
-        EXPECT_EQ(6, page.listSelection(702)) << "Tov_Base7 stored";
-        page.click(500); // Rook has six skins: the stored index comes down to his last
-        EXPECT_EQ(5, page.listSelection(700));
-        page.click(501);
-        page.listSelect(701, 3);
-        page.click(502);
-        page.click(501); // Mira's list shows the stored skin, not the one selected before
-        EXPECT_EQ(std::vector<int>{701}, shownLists(page));
-        EXPECT_EQ(5, page.listSelection(701));
-        page.listSelect(701, -1);
-    });
-    std::string options;
-    walk.optionsThen(playerSetup, options, 300);
-    walk.closeOn(welcome);
-    walk.run();
-    EXPECT_TRUE(has(options, " +set model pl_mira +set skin Mira_Base "))
-        << "nothing selected stores the first skin: " << options;
+    EXPECT_EQ("Mira_Base", fieldText(s.skinName));
+}
+
+// Rook and Mira bring an index beyond their list down to their last skin; Tov keeps it and
+// then selects nothing.
+TEST(PlayerSetup, EachModelClampsATooLargeSkinIndexAsItsListAllows) {
+    const struct {
+        int32_t model;
+        int list;
+        int selected;
+        int32_t kept;
+    } models[] = {{playerModels::rook, IDC_SKINS_ROOK, 5, 5},
+                  {playerModels::mira, IDC_SKINS_MIRA, 5, 5},
+                  {playerModels::tov, IDC_SKINS_TOV, -1, 40}};
+    for (const auto& m : models) {
+        Bench bench;
+        bench.app.settings.playerModel = m.model;
+        bench.app.settings.skinIndex = 40;
+        bench.desktop.answers.push_back(MessageAnswer::yes);
+        bench.open(playerSetupPage, [&](FakePage& page) {
+            EXPECT_EQ(m.selected, page.listSelection(m.list)) << m.model;
+            EXPECT_EQ(m.kept, bench.app.settings.skinIndex) << m.model;
+            page.click(IDC_CLOSE);
+        });
+    }
+}
+
+TEST(MultiplayerPage, TheAddressIsForJoiningAndKeptWhateverTheChoice) {
+    Bench bench;
+    EXPECT_EQ(IDD_SERVER_OPTIONS, bench.open(multiplayerPage, [](FakePage& page) {
+        EXPECT_TRUE(page.checked(IDC_JOIN_SERVER) && page.enabled(IDC_SERVER_ADDRESS));
+        page.typeText(IDC_SERVER_ADDRESS, "10.0.0.7");
+        page.click(IDC_START_SERVER);
+        EXPECT_FALSE(page.enabled(IDC_SERVER_ADDRESS));
+        page.click(IDC_NEXT);
+    }));
+    EXPECT_EQ("10.0.0.7", fieldText(bench.app.settings.serverAddress));
 }
 
 TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
-    LaunchSettings s = deathmatch(202);
+    Bench bench;
     const int32_t highBits = static_cast<int32_t>(0xFFFE0000u);
-    s.dmflags = highBits;
-    DeathmatchWalk walk(s);
-    walk.command(welcome, 303);
-    std::vector<std::string> options(6);
-    walk.optionsThen(serverOptions, options[0], 303);
-    walk.on(serverOptions, [](FakePage& page) {
-        for (int id : kInvertedBoxes)
-            page.click(id);
-    });
-    walk.optionsThen(serverOptions, options[1], 303);
-    walk.on(serverOptions, [](FakePage& page) {
-        for (int id : kInvertedBoxes)
-            page.click(id);
-        for (int id : kOtherMaskBoxes)
-            page.click(id);
-        page.click(900);
-        page.click(807);
-    });
-    walk.optionsThen(serverOptions, options[2], 303);
-    walk.on(serverOptions, [](FakePage& page) { page.click(806); });
-    walk.optionsThen(serverOptions, options[3], 303);
-    walk.on(serverOptions, [](FakePage& page) {
-        page.click(900); // off: the skin teams bit goes at once, the radio keeps its mark
-        EXPECT_FALSE(page.enabled(806));
-    });
-    walk.optionsThen(serverOptions, options[4], 303);
-    walk.on(serverOptions, [](FakePage& page) {
-        EXPECT_TRUE(page.checked(806) && !page.checked(900) && !page.enabled(806));
-        page.click(900);
-        EXPECT_TRUE(page.enabled(806) && page.enabled(807));
-    });
-    for (int visit = 0; visit < 10; ++visit) {
-        walk.click(serverOptions, 101);
-        walk.click(multiplayer, 100);
-    }
-    walk.optionsThen(serverOptions, options[5], 300);
-    walk.closeOn(welcome);
-    walk.run();
-    const int32_t expected[] = {highBits,
-                                highBits | kInvertedBits,
-                                highBits | kOtherBits | 0x80,
-                                highBits | kOtherBits | 0x40,
-                                highBits | kOtherBits,
-                                highBits | kOtherBits | 0x40};
-    for (std::size_t i = 0; i < std::size(expected); ++i)
-        EXPECT_EQ(expected[i], dmflagsIn(options[i])) << i << ": " << options[i];
+    bench.app.settings.dmflags = highBits;
+    const auto visit = [&](std::function<void(FakePage&)> act) {
+        bench.open(serverOptionsPage, [&](FakePage& page) {
+            act(page);
+            page.click(IDC_NEXT);
+        });
+        return bench.app.settings.dmflags;
+    };
+    EXPECT_EQ(highBits, visit([](FakePage&) {}));
+    EXPECT_EQ(highBits | kInvertedBits, visit([](FakePage& page) {
+                  for (int id : kInvertedBoxes)
+                      page.click(id);
+              }));
+    EXPECT_EQ(highBits | kOtherBits | 0x80, visit([](FakePage& page) {
+                  for (int id : kInvertedBoxes)
+                      page.click(id);
+                  for (int id : kOtherMaskBoxes)
+                      page.click(id);
+                  page.click(IDC_TEAM_PLAY);
+                  page.click(IDC_MODEL_TEAMS);
+              }));
+    EXPECT_EQ(highBits | kOtherBits | 0x40,
+              visit([](FakePage& page) { page.click(IDC_SKIN_TEAMS); }));
+    EXPECT_EQ(highBits | kOtherBits, visit([](FakePage& page) {
+                  page.click(IDC_TEAM_PLAY); // off: the team bit goes, the radio keeps its mark
+                  EXPECT_FALSE(page.enabled(IDC_SKIN_TEAMS));
+              }));
+    for (int i = 0; i < 10; ++i)
+        visit([](FakePage&) {});
+    EXPECT_EQ(highBits | kOtherBits | 0x40, visit([](FakePage& page) {
+                  EXPECT_TRUE(page.checked(IDC_SKIN_TEAMS) && !page.checked(IDC_TEAM_PLAY));
+                  page.click(IDC_TEAM_PLAY);
+                  EXPECT_TRUE(page.enabled(IDC_SKIN_TEAMS) && page.enabled(IDC_MODEL_TEAMS));
+              }));
 }
 
 TEST(ServerOptions, ALimitFieldIsEnabledByItsBoxAndKeepsItsTextWhileDisabled) {
-    DeathmatchWalk walk(deathmatch(202));
-    walk.command(welcome, 303);
-    walk.on(serverOptions, [](FakePage& page) {
-        EXPECT_FALSE(page.enabled(600));
-        page.click(510);
-        page.typeText(600, "45");
-        page.click(510);
-        EXPECT_FALSE(page.enabled(600));
+    Bench bench;
+    bench.open(serverOptionsPage, [](FakePage& page) {
+        EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
+        page.click(IDC_TIME_LIMIT_ON);
+        page.typeText(IDC_TIME_LIMIT, "45");
+        page.click(IDC_TIME_LIMIT_ON);
+        EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
+        page.click(IDC_FRAG_LIMIT_ON);
+        page.typeText(IDC_FRAG_LIMIT, "1234567");
+        page.click(IDC_NEXT);
     });
-    std::string options;
-    walk.optionsThen(serverOptions, options, 303);
-    walk.on(serverOptions, [](FakePage& page) { EXPECT_EQ("45", page.text(600)); });
-    walk.closeOn(serverOptions);
-    walk.run();
-    EXPECT_FALSE(has(options, "timelimit")) << options;
+    EXPECT_EQ(0, bench.app.settings.timeLimitOn);
+    EXPECT_EQ("45", fieldText(bench.app.settings.timeLimit));
+    EXPECT_EQ("12345", fieldText(bench.app.settings.fragLimit)) << "a limit keeps five digits";
 }
 
 // Records no page wrote: values that name no control, every bit of the mask, texts that fill
 // their whole fields without a terminator.
 TEST(DeathmatchPages, DamagedRecordsOpenAndStoreWithinTheirFields) {
-    LaunchSettings s = deathmatch(5);
+    Bench bench;
+    LaunchSettings& s = bench.app.settings;
+    s.multiplayerMode = 5;
     s.playerModel = 7;
     s.handedness = -1;
-    s.skinIndex = INT_MAX;
     s.dmflags = -1;
     s.teamPlay = 5;
     s.skinTeams = s.modelTeams = 1;
-    s.timeLimitOn = 1;
     for (auto* text : {s.serverAddress, s.playerName, s.skinName})
         std::fill_n(text, 80, 'x');
     std::fill_n(s.hostName, sizeof s.hostName, 'h');
-    std::fill_n(s.timeLimit, sizeof s.timeLimit, '9');
-    DeathmatchWalk walk(s);
-    walk.click(welcome, 100);
-    walk.click(gameType, 100);
-    walk.on(playerSetup, [](FakePage& page) {
+    bench.open(playerSetupPage, [](FakePage& page) {
         EXPECT_TRUE(shownLists(page).empty());
-        EXPECT_FALSE(page.checked(500) || page.checked(501) || page.checked(502));
-        EXPECT_EQ(80u, page.text(600).size());
-        page.click(100);
+        EXPECT_FALSE(page.checked(IDC_MODEL_ROOK) || page.checked(IDC_HAND_LEFT));
+        EXPECT_EQ(80u, page.text(IDC_PLAYER_NAME).size());
+        page.click(IDC_NEXT);
     });
-    walk.on(multiplayer, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(200) || page.checked(202) || page.enabled(201));
-        page.click(202);
-        page.click(100);
+    EXPECT_EQ(std::string(15, 'x'), fieldText(s.playerName));
+    EXPECT_EQ(std::string(80, 'x'), fieldText(s.skinName)) << "no character: the skin is kept";
+    bench.open(multiplayerPage, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_JOIN_SERVER) || page.checked(IDC_START_SERVER) ||
+                     page.enabled(IDC_SERVER_ADDRESS));
+        page.command(IDM_SERVER_OPTIONS);
     });
-    walk.on(serverOptions, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(900) || page.enabled(806)) << "team play is on only when 1";
+    bench.open(serverOptionsPage, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_TEAM_PLAY) || page.enabled(IDC_SKIN_TEAMS))
+            << "team play is on only when 1";
+        page.click(IDC_NEXT);
     });
-    std::string damaged;
-    walk.optionsThen(serverOptions, damaged, 301);
-    walk.click(gameType, 100);
-    walk.on(playerSetup, [](FakePage& page) {
-        page.click(501);
-        EXPECT_EQ(5, page.listSelection(701)) << "a huge index comes down to Mira's last";
-    });
-    walk.closeOn(playerSetup);
-    walk.run();
-    const std::string x15(15, 'x');
-    EXPECT_TRUE(
-        has(damaged, " +set name " + x15 + " +set skin " + std::string(80, 'x') + " +set dmflags"))
-        << damaged;
-    EXPECT_EQ(-1 & ~(kInvertedBits | kOtherBits), dmflagsIn(damaged))
+    EXPECT_EQ(-1 & ~(kInvertedBits | kOtherBits), s.dmflags)
         << "team bits untouched with team play off";
-    EXPECT_TRUE(has(damaged, " +set hostname " + std::string(15, 'h') + " +set timelimit 99999 "));
+    EXPECT_EQ(std::string(15, 'h'), fieldText(s.hostName));
 }

@@ -1,27 +1,7 @@
 // The program shell: start-up, the page loop and the frame every page shares.
-#include "app/app_state.h"
+#include "app/locate_game.h"
+#include "app/navigation_menu.h"
 #include "walk.h"
-
-using namespace templates;
-
-namespace {
-
-LaunchSettings game(int32_t type, int32_t mode) {
-    LaunchSettings s{};
-    applyStartupValues(s);
-    s.gameType = type;
-    s.multiplayerMode = mode;
-    return s;
-}
-
-int countItems(const std::vector<MenuItem>& items, bool separators) {
-    int n = 0;
-    for (const MenuItem& item : items)
-        n += (item.id == 0) == separators;
-    return n;
-}
-
-} // namespace
 
 TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsOrBetweenTwoPages) {
     for (const bool betweenPages : {false, true}) {
@@ -32,33 +12,32 @@ TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsOrBetweenTwoPages) {
             walk.desktop.existingDialogTitles.insert("Zat Start Version 1.5");
         EXPECT_EQ(0, walk.run());
         EXPECT_TRUE(walk.desktop.openedTemplates.empty());
-        ASSERT_EQ(1u, walk.desktop.messageBoxes.size());
-        const MessageBoxShown& box = walk.desktop.messageBoxes[0];
+        const MessageBoxShown& box = walk.desktop.messageBoxes.at(0);
         EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it before "
                   "running another instance.",
                   box.text);
-        EXPECT_EQ("Zat Start Version 1.5", box.caption);
         EXPECT_EQ(MessageIcon::error, box.icon);
         EXPECT_TRUE(box.ownerless);
     }
 }
 
-TEST(StartUp, SplashThenACentredWelcomePageAndCloseEndsTheProgram) {
+TEST(StartUp, ThreeSecondSplashThenACentredWelcomePageAndCloseEndsTheProgram) {
     Walk walk;
     walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.passSplash();
-    walk.on(welcome, [&](FakePage& page) {
+    walk.on(IDD_SPLASH, [](FakePage& page) {
+        EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
+        page.timer(IDT_SPLASH);
+    });
+    walk.on(IDD_WELCOME, [&](FakePage& page) {
         EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash, not in it";
         EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left) << "not moved at start-up";
         EXPECT_TRUE(page.timers().empty()) << "a later start does not ask for the game";
     });
-    walk.closeOn(welcome);
+    walk.closeOn(IDD_WELCOME);
     EXPECT_EQ(0, walk.run());
-    EXPECT_EQ((std::vector<int>{12, welcome}), walk.desktop.openedTemplates);
+    EXPECT_EQ((std::vector<int>{IDD_SPLASH, IDD_WELCOME}), walk.desktop.openedTemplates);
     const MessageBoxShown& question = walk.desktop.messageBoxes.at(0);
     EXPECT_EQ("Are you sure you wish to exit Zat Start?", question.text);
-    EXPECT_EQ("Zat Start", question.caption);
-    EXPECT_EQ(MessageIcon::question, question.icon);
     EXPECT_EQ(MessageButtons::yesNo, question.buttons);
 }
 
@@ -69,231 +48,183 @@ TEST(StartUp, FirstRunAsksForTheGameOnceAndRemembersItsShortDirectory) {
     };
     walk.desktop.chosenFiles.push_back("C:\\Games\\Zat Game\\zat.exe");
     walk.passSplash();
-    walk.on(welcome, [&](FakePage& page) {
+    walk.on(IDD_WELCOME, [&](FakePage& page) {
         EXPECT_TRUE(walk.desktop.fileDialogs.empty()) << "asks once the page is on screen";
-        page.timer(2);
-        ASSERT_EQ(1u, walk.desktop.fileDialogs.size());
+        page.timer(IDT_AFTER_OPENING);
         EXPECT_EQ("0\r\nC:\\GAMES\\ZATGAM~1\\", walk.folder.read("ZatStart.ini"));
     });
-    walk.click(welcome, 100);
-    walk.click(gameType, 101); // back to the welcome page: it does not ask again
-    walk.on(welcome, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
-    walk.closeOn(welcome);
+    walk.click(IDD_WELCOME, IDC_NEXT);
+    walk.click(IDD_GAME_TYPE, IDC_BACK); // back to the welcome page: it does not ask again
+    walk.on(IDD_WELCOME, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
+    walk.closeOn(IDD_WELCOME);
     walk.run();
-    const FileDialogRequest& request = walk.desktop.fileDialogs.at(0).request;
-    EXPECT_EQ("Locate ZAT Executable", request.title);
-    EXPECT_EQ("ZAT Executable", request.filters.at(0).label);
-    EXPECT_EQ("ZAT.EXE", request.filters.at(0).pattern);
-    EXPECT_EQ("ZAT.EXE", request.initialName);
-    EXPECT_TRUE(request.fileMustExist && request.pathMustExist && !request.save);
+    EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
+    EXPECT_EQ(1u, walk.desktop.maxDepth) << "pages never nest";
 }
 
 TEST(StartUp, APlayerQuickerThanTheQuestionIsAskedFirstAndACancelStillWritesTheIni) {
     Walk walk;
     walk.passSplash();
-    walk.click(welcome, 100);
-    walk.click(gameType, 101);
-    walk.on(welcome, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
-    walk.closeOn(welcome);
+    walk.click(IDD_WELCOME, IDC_NEXT);
+    walk.click(IDD_GAME_TYPE, IDC_BACK);
+    walk.closeOn(IDD_WELCOME);
     walk.run();
     EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
     EXPECT_EQ("0\r\n", walk.folder.read("ZatStart.ini"));
 }
 
-TEST(PageFrame, NoKeepsThePageAndYesDeepInTheChainEndsEverything) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.passSplash();
-    walk.click(welcome, 100);
-    walk.click(gameType, 100);
-    walk.on(templates::gameOptions, [&](FakePage& page) {
-        walk.desktop.answers.push_back(MessageAnswer::no);
-        page.click(2);
-        EXPECT_FALSE(page.ended());
-        walk.desktop.answers.push_back(MessageAnswer::no);
+TEST(PageFrame, CloseAndEscapeAskAndOnlyYesEndsTheProgram) {
+    Bench bench;
+    bench.app.nextPage = IDD_RUN;
+    bench.desktop.answers = {MessageAnswer::no, MessageAnswer::no, MessageAnswer::yes};
+    EXPECT_EQ(0, bench.open(gameOptionsPage, [](FakePage& page) {
+        page.click(IDC_CLOSE);
         page.pressEscape();
         EXPECT_FALSE(page.ended());
-    });
-    walk.closeOn(templates::gameOptions);
-    EXPECT_EQ(0, walk.run());
-    EXPECT_EQ(3u, walk.desktop.messageBoxes.size());
+        page.click(IDC_CLOSE);
+    }));
+    EXPECT_EQ(3u, bench.desktop.messageBoxes.size());
 }
 
-TEST(PageFrame, ThePagePositionTravelsWithNextBackAndTheMenu) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    const Rect moved{300, 200, 760, 560};
-    walk.passSplash();
-    int pageWidth = 0;
-    walk.on(welcome, [&](FakePage& page) {
-        pageWidth = page.windowRect().right - page.windowRect().left;
-        page.moveWindow(moved);
-        page.click(100);
+TEST(PageFrame, OnlyThePlaceTravelsAndTheWelcomePageStaysCentredAtLeftZero) {
+    Bench bench;
+    bench.app.pagePosition = {300, 200, 10, 10};
+    bench.open(gameTypePage, [](FakePage& page) {
+        EXPECT_EQ(300, page.windowRect().left);
+        EXPECT_EQ(200, page.windowRect().top);
+        EXPECT_NE(10, page.windowRect().right - page.windowRect().left);
+        page.moveWindow({0, 40, 460, 400});
+        page.click(IDC_NEXT);
     });
-    walk.on(gameType, [&](FakePage& page) {
-        const Rect at = page.windowRect();
-        EXPECT_EQ(moved.left, at.left);
-        EXPECT_EQ(moved.top, at.top);
-        EXPECT_EQ(pageWidth, at.right - at.left) << "only the place travels, not the size";
-        page.moveWindow({0, 40, 460, 400}); // left exactly 0
-        page.click(100);
+    EXPECT_EQ(0, bench.app.pagePosition.left);
+    EXPECT_EQ(460, bench.app.pagePosition.width);
+    bench.open(gameOptionsPage, [](FakePage& page) {
+        EXPECT_EQ(40, page.windowRect().top) << "any other page takes left 0 as it is";
+        page.command(IDM_WELCOME);
     });
-    walk.on(templates::gameOptions, [&](FakePage& page) {
-        EXPECT_EQ(0, page.windowRect().left) << "any other page takes left 0 as it is";
-        page.command(300);
+    bench.open(welcomePage, [](FakePage& page) {
+        EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left);
+        page.command(IDM_GAME_TYPE);
     });
-    walk.on(welcome, [&](FakePage& page) {
-        EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left) << "left 0: the welcome page "
-                                                                   "stays centred";
-        page.moveWindow(moved);
-        page.command(307);
-    });
-    walk.on(templates::commandLine, [&](FakePage& page) {
-        EXPECT_EQ(moved.top, page.windowRect().top);
-        page.click(101);
-    });
-    walk.on(templates::mapSelect,
-            [&](FakePage& page) { EXPECT_EQ(moved.top, page.windowRect().top); });
-    walk.closeOn(templates::mapSelect);
-    walk.run();
 }
 
 TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.passSplash();
-    const int targets[] = {templates::welcome,       templates::gameType,    templates::multiplayer,
-                           templates::serverOptions, templates::gameOptions, templates::mapSelect,
-                           templates::videoOptions,  templates::commandLine};
-    int from = welcome;
+    const int targets[] = {IDD_WELCOME,      IDD_GAME_TYPE,  IDD_MULTIPLAYER,   IDD_SERVER_OPTIONS,
+                           IDD_GAME_OPTIONS, IDD_MAP_SELECT, IDD_VIDEO_OPTIONS, IDD_OPTION_TEXT};
     for (int i = 0; i < 8; ++i) {
-        walk.command(from, 300 + i);
-        from = targets[i];
+        Bench bench;
+        EXPECT_EQ(targets[i],
+                  bench.open(runPage, [i](FakePage& page) { page.command(IDM_WELCOME + i); }));
     }
-    walk.on(from, [&](FakePage& page) {
-        page.command(310);
-        page.command(315); // does nothing but record the position
-        EXPECT_FALSE(page.ended());
-        page.command(309);
+    Bench bench;
+    bench.on(IDD_OPTION_TEXT, [&](FakePage& page) {
+        page.pressF1();
+        page.command(IDM_ABOUT);
+        bench.desktop.menuChoices.push_back(IDM_MAP_SELECT);
+        page.click(IDC_NAVIGATION_MENU); // the menu's choice arrives as a command
     });
-    walk.on(templates::help, [](FakePage& page) {
-        EXPECT_EQ("Command Line", page.entries(900).at(page.listSelection(900)));
-        EXPECT_NE(std::string::npos, page.text(600).find("base\\ZatStart.cfg"));
-        EXPECT_TRUE(page.chooseListEntry(900, 0));
-        EXPECT_EQ(0u, page.text(600).find("Zat Start sets up a game"));
+    bench.on(IDD_HELP, [](FakePage& page) {
+        EXPECT_EQ("Command Line",
+                  page.entries(IDC_HELP_TOPICS).at(page.listSelection(IDC_HELP_TOPICS)));
+        EXPECT_TRUE(page.chooseListEntry(IDC_HELP_TOPICS, 0));
+        EXPECT_EQ(0u, page.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
         page.pressEscape();
     });
-    walk.on(templates::about, [](FakePage& page) {
+    bench.on(IDD_ABOUT, [](FakePage& page) {
         page.pressEscape();
         EXPECT_FALSE(page.ended()) << "only OK closes the About box";
-        page.click(100);
+        page.click(IDC_OK);
     });
-    walk.on(from, [&](FakePage& page) {
-        EXPECT_FALSE(page.ended()) << "back on the page after the About box";
-        walk.desktop.menuChoices.push_back(305);
-        page.click(105); // the menu's choice arrives as a command
-    });
-    walk.command(templates::mapSelect, 303);
-    walk.on(templates::serverOptions, [&](FakePage& page) {
-        page.command(310); // no help on the server options page: no step is left for it
-    });
-    walk.closeOn(templates::serverOptions);
-    walk.run();
-    EXPECT_LE(walk.desktop.maxDepth, 2u) << "pages never nest";
+    EXPECT_EQ(IDD_MAP_SELECT, bench.open(optionTextPage));
+    EXPECT_EQ(IDD_MAP_SELECT, bench.open(serverOptionsPage, [](FakePage& page) {
+        EXPECT_FALSE(page.pressF1()) << "no help on the server options page";
+        page.command(IDM_MAP_SELECT);
+    }));
 }
 
-TEST(PageFrame, LocatingTheGameFromAnyPageRewritesTheIniEvenWhenCancelled) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\OLD\\");
-    walk.passSplash();
-    walk.on(welcome, [&](FakePage& page) {
-        walk.folder.write("ZatStart.ini", "1\r\nC:\\OLD\\\r\n");
-        page.command(308);
+TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesALongDirectory) {
+    Bench bench;
+    bench.app.ini = iniLocationsOf(bench.desktop);
+    bench.folder.write("ZatStart.ini", "1\r\nC:\\OLD\\\r\n");
+    bench.desktop.chosenFiles = {std::nullopt, "C:\\" + std::string(200, 'd') + "\\zat.exe",
+                                 "D:\\ZAT\\zat_v2.exe"};
+    bench.open(gameTypePage, [&](FakePage& page) {
+        page.command(IDM_LOCATE_GAME);
         EXPECT_FALSE(page.ended());
-        EXPECT_EQ("0\r\nC:\\OLD\\", walk.folder.read("ZatStart.ini"));
-        walk.desktop.chosenFiles.push_back("D:\\ZAT\\zat_v2.exe");
-        page.command(308);
-        EXPECT_EQ("0\r\nD:\\ZAT\\", walk.folder.read("ZatStart.ini"));
+        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
+        page.command(IDM_LOCATE_GAME);
+        EXPECT_EQ("Error", bench.desktop.messageBoxes.at(0).caption);
+        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
+        page.command(IDM_LOCATE_GAME);
+        EXPECT_EQ("0\r\nD:\\ZAT\\", bench.folder.read("ZatStart.ini"));
+        page.command(IDM_WELCOME);
     });
-    walk.closeOn(welcome);
-    walk.run();
-}
-
-TEST(PageFrame, AGameDirectoryTooLongForItsFieldIsRefusedWithAMessage) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\OLD\\");
-    walk.passSplash();
-    walk.on(welcome, [&](FakePage& page) {
-        walk.desktop.chosenFiles.push_back("C:\\" + std::string(200, 'd') + "\\zat.exe");
-        page.command(308);
-        EXPECT_EQ("0\r\nC:\\OLD\\", walk.folder.read("ZatStart.ini"));
-        ASSERT_EQ(1u, walk.desktop.messageBoxes.size());
-        EXPECT_EQ("Error", walk.desktop.messageBoxes[0].caption);
-        EXPECT_EQ(MessageIcon::error, walk.desktop.messageBoxes[0].icon);
-    });
-    walk.closeOn(welcome);
-    walk.run();
 }
 
 TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.passSplash();
-    // Starting a server: every page there and back.
-    walk.loadOnWelcome(game(22, 202));
-    for (int page : {welcome, gameType, playerSetup, multiplayer, serverOptions, gameOptions})
-        walk.click(page, 100);
-    for (int page : {mapSelect, gameOptions, serverOptions, multiplayer, playerSetup, gameType})
-        walk.click(page, 101);
-    // Joining a server: no server options and no map on the way out.
-    walk.loadOnWelcome(game(22, 200));
-    for (int page : {welcome, gameType, playerSetup, multiplayer, gameOptions})
-        walk.click(page, 100);
-    for (int page : {commandLine, mapSelect, gameOptions})
-        walk.click(page, 101);
-    walk.command(multiplayer, 300);
-    // Single player, with a server choice left over: Back looks at the server choice first.
-    walk.loadOnWelcome(game(11, 202));
-    for (int page : {welcome, gameType})
-        walk.click(page, 100);
-    walk.click(gameOptions, 101);
-    walk.command(serverOptions, 300);
-    walk.loadOnWelcome(game(11, 200));
-    for (int page : {welcome, gameType, gameOptions, mapSelect, commandLine})
-        walk.click(page, 100);
-    for (int page : {run, commandLine, mapSelect, gameOptions, gameType})
-        walk.click(page, 101);
-    walk.closeOn(welcome);
-    walk.run();
+    using namespace gameTypes;
+    using namespace multiplayerModes;
+    struct Case {
+        const Page* page;
+        int32_t type, mode;
+        int next, back;
+    };
+    const Case cases[] = {
+        {&welcomePage, deathmatch, joinServer, IDD_GAME_TYPE, 0},
+        {&gameTypePage, deathmatch, joinServer, IDD_PLAYER_SETUP, IDD_WELCOME},
+        {&gameTypePage, singlePlayer, startServer, IDD_GAME_OPTIONS, IDD_WELCOME},
+        {&playerSetupPage, deathmatch, joinServer, IDD_MULTIPLAYER, IDD_GAME_TYPE},
+        {&multiplayerPage, deathmatch, startServer, IDD_SERVER_OPTIONS, IDD_PLAYER_SETUP},
+        {&multiplayerPage, deathmatch, joinServer, IDD_GAME_OPTIONS, IDD_PLAYER_SETUP},
+        {&serverOptionsPage, deathmatch, startServer, IDD_GAME_OPTIONS, IDD_MULTIPLAYER},
+        {&gameOptionsPage, deathmatch, startServer, IDD_MAP_SELECT, IDD_SERVER_OPTIONS},
+        {&gameOptionsPage, deathmatch, joinServer, IDD_OPTION_TEXT, IDD_MULTIPLAYER},
+        // Single player with a server choice left over: Back looks at the server choice first.
+        {&gameOptionsPage, singlePlayer, startServer, IDD_MAP_SELECT, IDD_SERVER_OPTIONS},
+        {&gameOptionsPage, singlePlayer, joinServer, IDD_MAP_SELECT, IDD_GAME_TYPE},
+        {&mapSelectPage, singlePlayer, joinServer, IDD_OPTION_TEXT, IDD_GAME_OPTIONS},
+        {&optionTextPage, singlePlayer, joinServer, IDD_RUN, IDD_MAP_SELECT},
+        {&runPage, singlePlayer, joinServer, 0, IDD_OPTION_TEXT},
+        {&videoOptionsPage, singlePlayer, joinServer, IDD_OPTION_TEXT, IDD_MAP_SELECT},
+    };
+    for (const Case& c : cases)
+        for (const int button : {IDC_NEXT, IDC_BACK}) {
+            if (button == IDC_NEXT && c.page == &runPage)
+                continue; // Run starts the game
+            Bench bench;
+            std::filesystem::create_directories(bench.folder.native("base"));
+            bench.app.settings.gameType = c.type;
+            bench.app.settings.multiplayerMode = c.mode;
+            storeFieldText(bench.app.settings.gameDirectory, bench.folder.directory());
+            const int id = c.page == &welcomePage && button == IDC_BACK ? IDC_WELCOME_BACK : button;
+            EXPECT_EQ(
+                button == IDC_NEXT ? c.next : c.back,
+                bench.open(*c.page,
+                           [&bench, id](FakePage& page) {
+                               page.click(id);
+                               bench.desktop.answers.push_back(MessageAnswer::yes);
+                               if (!page.ended()) // a route that leads nowhere: the page stays
+                                   page.click(IDC_CLOSE);
+                           }))
+                << c.page->templateId << " " << button;
+        }
 }
 
-TEST(NavigationMenu, OffersThePagesThatApplyAboveItsButton) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.passSplash();
-    Point button;
-    walk.on(welcome, [&](FakePage& page) {
-        button = page.itemScreenOrigin(105);
-        page.click(105);
-    });
-    walk.loadOnWelcome(game(22, 200));
-    walk.click(welcome, 105);
-    walk.loadOnWelcome(game(22, 202));
-    walk.click(welcome, 105);
-    walk.closeOn(welcome);
-    walk.run();
-
-    const auto& menus = walk.desktop.popupMenus;
-    ASSERT_EQ(3u, menus.size());
-    const int items[] = {7, 8, 9};
-    const int separators[] = {2, 3, 3};
-    const int heights[] = {144, 168, 186};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(items[i], countItems(menus[i].items, false)) << i;
-        EXPECT_EQ(separators[i], countItems(menus[i].items, true)) << i;
-        EXPECT_EQ(button.x - 19, menus[i].topLeft.x) << i;
-        EXPECT_EQ(button.y - heights[i], menus[i].topLeft.y) << i;
-    }
-    EXPECT_EQ("A&bout ZatStart", menus[2].items.back().label);
-    EXPECT_EQ(303, menus[2].items[4].id);
+TEST(NavigationMenu, OffersThePagesThatApply) {
+    LaunchSettings s = kStartupValues;
+    const auto ids = [&] {
+        std::vector<int> out;
+        for (const MenuItem& item : navigationMenuItems(s))
+            out.push_back(item.id);
+        return out;
+    };
+    EXPECT_EQ((std::vector<int>{IDM_WELCOME, IDM_GAME_TYPE, 0, IDM_GAME_OPTIONS, IDM_MAP_SELECT,
+                                IDM_OPTION_TEXT, 0, IDM_LOCATE_GAME, IDM_ABOUT}),
+              ids());
+    s.gameType = gameTypes::deathmatch;
+    s.multiplayerMode = multiplayerModes::startServer;
+    EXPECT_EQ((std::vector<int>{IDM_WELCOME, IDM_GAME_TYPE, 0, IDM_MULTIPLAYER, IDM_SERVER_OPTIONS,
+                                0, IDM_GAME_OPTIONS, IDM_MAP_SELECT, IDM_OPTION_TEXT, 0,
+                                IDM_LOCATE_GAME, IDM_ABOUT}),
+              ids());
 }

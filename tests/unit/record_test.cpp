@@ -4,15 +4,13 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-TEST(Record, StartupValuesLeaveTheGameLocationAndBindingsAlone) {
+TEST(Record, StartupValuesLeaveTheGameLocationAlone) {
     LaunchSettings s{};
     s.locateGamePending = 1;
     storeFieldText(s.gameDirectory, "C:\\GAMES\\ZAT\\");
-    storeFieldText(s.bindings[3], "SHIFT");
     applyStartupValues(s);
     EXPECT_EQ(1, s.locateGamePending);
     EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(s.gameDirectory));
-    EXPECT_EQ("SHIFT", fieldText(s.bindings[3]));
     EXPECT_EQ("", fieldText(s.mapName));
 }
 

@@ -1,49 +1,12 @@
-// The game type, game options and map select pages, and the binding table they rest on.
-#include "app/app_state.h"
-#include "pages/level_tables.h"
-#include "pages/pages.h"
-#include "settings/choices.h"
-#include "settings/text_field.h"
+// The game type, game options and map select pages, and the binding table they rest on; each
+// page opened by itself.
+#include "settings/name_tables.h"
 #include "walk.h"
 
 #include <algorithm>
 #include <climits>
-#include <filesystem>
-
-using namespace templates;
 
 namespace {
-
-ControlKind kindFor(FieldBinding::Kind kind) {
-    switch (kind) {
-    case FieldBinding::Kind::flag:
-        return ControlKind::checkBox;
-    case FieldBinding::Kind::choice:
-        return ControlKind::radioButton;
-    default:
-        return ControlKind::edit;
-    }
-}
-
-// A later start with the game located, past the splash, on the welcome page.
-struct SetupWalk : Walk {
-    SetupWalk() {
-        gameLocatedAt("C:\\GAMES\\ZAT\\");
-        passSplash();
-    }
-    // What the command line page shows once the pages were walked.
-    void expectOptions(const std::string& options) {
-        on(commandLine, [options](FakePage& page) { EXPECT_EQ(options, page.text(600)); });
-        closeOn(commandLine);
-        run();
-    }
-};
-
-LaunchSettings startupRecord() {
-    LaunchSettings s{};
-    applyStartupValues(s);
-    return s;
-}
 
 std::vector<std::string> sortedLevels(bool singlePlayer, bool deathmatch) {
     std::vector<std::string> names;
@@ -55,10 +18,21 @@ std::vector<std::string> sortedLevels(bool singlePlayer, bool deathmatch) {
     return names;
 }
 
+ControlKind kindFor(FieldBinding::Kind kind) {
+    switch (kind) {
+    case FieldBinding::Kind::choice:
+        return ControlKind::radioButton;
+    case FieldBinding::Kind::text:
+        return ControlKind::edit;
+    default:
+        return ControlKind::checkBox;
+    }
+}
+
 } // namespace
 
 TEST(PageBindings, EveryBoundControlIsInItsTemplateWithTheKindItsBindingExpects) {
-    for (const Page* page : everyPage()) {
+    for (const Page* page : zatStartPages().pages) {
         const auto& dialogs = programDialogs();
         const auto dialog = std::find_if(dialogs.begin(), dialogs.end(),
                                          [&](const auto& d) { return d.id == page->templateId; });
@@ -69,192 +43,126 @@ TEST(PageBindings, EveryBoundControlIsInItsTemplateWithTheKindItsBindingExpects)
                     std::find_if(dialog->controls.begin(), dialog->controls.end(),
                                  [&](const ControlTemplate& c) { return c.id == id; });
                 ASSERT_NE(dialog->controls.end(), control) << page->templateId << " " << id;
-                EXPECT_EQ(kindFor(binding.kind), control->kind) << page->templateId << " " << id;
+                const bool teamRadio = binding.kind == FieldBinding::Kind::maskBit &&
+                                       control->kind == ControlKind::radioButton;
+                EXPECT_TRUE(teamRadio || kindFor(binding.kind) == control->kind)
+                    << page->templateId << " " << id;
             }
     }
 }
 
 TEST(GameTypePage, TheGameTypeChoosesItsLevelListAndSkillAppliesToSinglePlayerOnly) {
-    SetupWalk walk;
-    walk.click(welcome, 100);
-    walk.on(gameType, [](FakePage& page) {
-        EXPECT_TRUE(page.checked(11) && page.checked(400));
-        page.click(401);
-        page.click(22);
-        EXPECT_FALSE(page.enabled(405) || page.enabled(400) || page.enabled(402));
-        EXPECT_TRUE(page.checked(401)) << "the skill keeps its mark while disabled";
-        page.click(11);
-        EXPECT_TRUE(page.enabled(405) && page.enabled(401) && page.checked(401));
-        page.click(100);
-    });
-    walk.click(gameOptions, 100);
-    walk.on(mapSelect, [](FakePage& page) {
-        page.click(801); // both lists, then single player chosen again: its list only
-        EXPECT_EQ(52, page.listCount(900));
-        page.command(301);
-    });
-    walk.click(gameType, 11);
-    walk.command(gameType, 305);
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_TRUE(page.checked(800));
-        EXPECT_FALSE(page.checked(801));
-        EXPECT_EQ(sortedLevels(true, false), page.entries(900));
-        page.command(301);
-    });
-    walk.click(gameType, 22);
-    walk.command(gameType, 305);
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_EQ(sortedLevels(false, true), page.entries(900));
-        page.command(307);
-    });
-    walk.expectOptions(" +set name Rook +set hand 0 +set model pl_rook +set skin  +set crosshair "
-                       "1 +set dialog 3 +set cl_run 1 +set m_filter 1 +set lookspring 1 +set "
-                       "lookstrafe 0 +set freelook 1");
+    Bench bench;
+    const LaunchSettings& s = bench.app.settings;
+    bench.app.settings.listDeathmatchLevels = 1;
+    EXPECT_EQ(IDD_GAME_OPTIONS, bench.open(gameTypePage, [&](FakePage& page) {
+        EXPECT_TRUE(page.checked(IDC_SINGLE_PLAYER) && page.checked(IDC_SKILL_ROOKIE));
+        page.click(IDC_SKILL_OFFICER);
+        page.click(IDC_DEATHMATCH);
+        EXPECT_EQ(0, s.listSinglePlayerLevels);
+        EXPECT_EQ(1, s.listDeathmatchLevels);
+        EXPECT_FALSE(page.enabled(IDC_SKILL_GROUP) || page.enabled(IDC_SKILL_IRONCLAD));
+        EXPECT_TRUE(page.checked(IDC_SKILL_OFFICER)) << "the skill keeps its mark while disabled";
+        page.click(IDC_SINGLE_PLAYER);
+        page.click(IDC_SINGLE_PLAYER); // chosen again: its list only, still
+        EXPECT_EQ(1, s.listSinglePlayerLevels);
+        EXPECT_EQ(0, s.listDeathmatchLevels);
+        EXPECT_TRUE(page.enabled(IDC_SKILL_GROUP) && page.enabled(IDC_SKILL_OFFICER));
+        page.click(IDC_NEXT);
+    }));
+    EXPECT_EQ(skillLevels::officer, s.skillLevel);
 }
 
 TEST(GameOptionsPage, BoxesAreKeptOnLeavingAndRadiosAtTheClick) {
-    SetupWalk walk;
-    walk.command(welcome, 304);
-    walk.on(gameOptions, [](FakePage& page) {
-        for (int id : {500, 502, 503, 505, 701, 800})
+    Bench bench;
+    const LaunchSettings& s = bench.app.settings;
+    bench.open(gameOptionsPage, [&](FakePage& page) {
+        for (int id : {IDC_ALWAYS_RUN, IDC_MOUSE_FILTER, IDC_LOOK_SPRING, IDC_FREE_LOOK,
+                       IDC_CROSSHAIR_CROSS, IDC_DIALOG_SPEECH_AND_TEXT})
             EXPECT_TRUE(page.checked(id)) << id;
-        EXPECT_FALSE(page.checked(504));
-        EXPECT_FALSE(page.visible(200) || page.visible(501));
-        page.click(500);
-        page.click(504);
-        page.click(702);
-        page.click(801);
-        page.command(304); // reopened from the record
+        EXPECT_FALSE(page.checked(IDC_LOOK_STRAFE));
+        EXPECT_FALSE(page.visible(IDC_CONTROL_SETUP) || page.visible(IDC_INVERT_MOUSE));
+        page.click(IDC_ALWAYS_RUN);
+        page.click(IDC_LOOK_STRAFE);
+        page.click(IDC_CROSSHAIR_TRIAD);
+        page.click(IDC_DIALOG_SPEECH_ONLY);
+        EXPECT_EQ(1, s.alwaysRun) << "a box is kept on leaving";
+        EXPECT_EQ(crosshairs::triad, s.crosshair) << "a radio at its click";
+        page.command(IDM_MAP_SELECT);
     });
-    walk.on(gameOptions, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(500));
-        EXPECT_TRUE(page.checked(504) && page.checked(702) && page.checked(801));
-        page.click(703);
-        page.click(802);
-        page.click(505);
-        page.click(100);
+    EXPECT_EQ(0, s.alwaysRun);
+    EXPECT_EQ(1, s.lookStrafe);
+    EXPECT_EQ(dialogModes::speechOnly, s.dialogMode);
+    bench.open(gameOptionsPage, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_ALWAYS_RUN));
+        EXPECT_TRUE(page.checked(IDC_CROSSHAIR_TRIAD) && page.checked(IDC_DIALOG_SPEECH_ONLY));
+        page.command(IDM_WELCOME);
     });
-    walk.on(mapSelect, [](FakePage& page) { page.command(307); });
-    walk.expectOptions(" +set skill 0 +set crosshair 3 +set dialog 1 +set cl_run 0 +set m_filter "
-                       "1 +set lookspring 1 +set lookstrafe 1 +set freelook 0 +map citadel1");
 }
 
 TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
-    SetupWalk walk;
-    walk.command(welcome, 305);
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_EQ(sortedLevels(true, false), page.entries(900));
-        EXPECT_EQ(0, page.listSelection(900));
-        EXPECT_FALSE(page.enabled(600));
-        page.click(801);
-        EXPECT_EQ(sortedLevels(true, true), page.entries(900));
-        page.listSelect(900, 51);
-        page.click(100);
+    Bench bench;
+    const LaunchSettings& s = bench.app.settings;
+    bench.open(mapSelectPage, [](FakePage& page) {
+        EXPECT_EQ(sortedLevels(true, false), page.entries(IDC_LEVEL_LIST));
+        EXPECT_EQ(0, page.listSelection(IDC_LEVEL_LIST));
+        EXPECT_FALSE(page.enabled(IDC_SELECT_MAP));
+        page.click(IDC_LIST_DEATHMATCH_LEVELS);
+        EXPECT_EQ(sortedLevels(true, true), page.entries(IDC_LEVEL_LIST));
+        page.listSelect(IDC_LEVEL_LIST, 51);
+        page.click(IDC_NEXT);
     });
-    walk.on(commandLine, [](FakePage& page) {
-        EXPECT_EQ(sortedLevels(true, true)[51],
-                  page.text(600).substr(page.text(600).rfind(' ') + 1));
-        page.click(101);
+    EXPECT_EQ(51, s.levelIndex);
+    EXPECT_EQ(sortedLevels(true, true)[51], fieldText(s.mapName));
+    bench.open(mapSelectPage, [](FakePage& page) {
+        EXPECT_EQ(51, page.listSelection(IDC_LEVEL_LIST));
+        page.click(IDC_LIST_SINGLE_PLAYER_LEVELS); // off and on: the list keeps no selection
+        page.click(IDC_LIST_SINGLE_PLAYER_LEVELS);
+        EXPECT_EQ(-1, page.listSelection(IDC_LEVEL_LIST));
+        page.click(IDC_NEXT);
     });
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_EQ(51, page.listSelection(900));
-        page.click(800); // off and on again: the list keeps no selection, so the first is taken
-        page.click(800);
-        EXPECT_EQ(-1, page.listSelection(900));
-        page.command(309);
+    EXPECT_EQ(0, s.levelIndex) << "nothing selected takes the first";
+    EXPECT_EQ(sortedLevels(true, true)[0], fieldText(s.mapName));
+    bench.open(mapSelectPage, [](FakePage& page) {
+        page.click(IDC_LIST_SINGLE_PLAYER_LEVELS);
+        page.click(IDC_LIST_DEATHMATCH_LEVELS);
+        EXPECT_EQ(0, page.listCount(IDC_LEVEL_LIST));
+        page.click(IDC_NEXT);
     });
-    walk.click(1, 100);
-    walk.on(mapSelect, [](FakePage& page) {
-        page.click(800);
-        page.click(801);
-        EXPECT_EQ(0, page.listCount(900));
-        page.command(305);
-    });
-    walk.on(mapSelect, [](FakePage& page) {
-        page.click(800); // both boxes were off when the page opened: the level was dropped
-        page.listSelect(900, 36);
-        page.command(304);
-    });
-    walk.click(gameOptions, 100);
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_EQ(36, page.listSelection(900));
-        page.command(307);
-    });
-    walk.on(commandLine, [](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(600).find(" +map " + sortedLevels(true, false)[36]));
-        page.command(305);
-    });
-    walk.on(mapSelect, [](FakePage& page) {
-        page.click(800);
-        page.click(100);
-    });
-    walk.on(commandLine, [](FakePage& page) {
-        EXPECT_EQ(std::string::npos, page.text(600).find("+map"));
-        page.command(305);
-    });
-    walk.on(mapSelect, [](FakePage& page) { EXPECT_EQ(-1, page.listSelection(900)); });
-    walk.closeOn(mapSelect);
-    walk.run();
+    EXPECT_EQ("", fieldText(s.mapName)) << "an empty list, no name";
+    storeFieldText(bench.app.settings.mapName, "dm_pit");
+    bench.open(mapSelectPage, [](FakePage& page) { page.command(IDM_WELCOME); });
+    EXPECT_EQ("", fieldText(s.mapName)) << "both boxes off when the page opened";
 }
 
-// A level file stays chosen on every later visit to the page, even with both list boxes off,
-// until another is chosen, and it is what the game is told to start.
+// A level file stays chosen on later visits, even with both list boxes off, until another is.
 TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspStaysChosenAndAnythingElseIsRefused) {
-    SetupWalk walk;
-    std::filesystem::create_directories(walk.folder.native("game\\base"));
-    walk.gameLocatedAt(walk.folder.path("game\\"));
-    walk.desktop.chosenFiles = {"D:\\levels\\arena2.bsp",
-                                "D:\\levels\\notes.txt",
-                                "D:\\levels\\.BSP",
-                                "D:\\levels\\" + std::string(80, 'x') + ".bsp",
-                                std::nullopt,
-                                "D:\\Levels\\Arena3.BSP"};
-    const auto endsInMap = [](FakePage& page, const std::string& level) {
-        EXPECT_EQ(" +map " + level, page.text(600).substr(page.text(600).rfind(" +map")));
-    };
-    walk.command(welcome, 305);
-    walk.on(mapSelect, [&](FakePage& page) {
-        page.click(800); // both list boxes off
-        page.click(501);
-        EXPECT_FALSE(page.enabled(900) || page.enabled(800) || page.enabled(801));
+    Bench bench;
+    bench.desktop.chosenFiles = {"D:\\levels\\arena2.bsp",
+                                 "D:\\levels\\notes.txt",
+                                 "D:\\levels\\.BSP",
+                                 "D:\\levels\\" + std::string(80, 'x') + ".bsp",
+                                 std::nullopt,
+                                 "D:\\Levels\\Arena3.BSP"};
+    bench.open(mapSelectPage, [&](FakePage& page) {
+        page.click(IDC_LIST_SINGLE_PLAYER_LEVELS); // both list boxes off
+        page.click(IDC_USER_LEVELS);
+        EXPECT_FALSE(page.enabled(IDC_LEVEL_LIST) || page.enabled(IDC_LIST_SINGLE_PLAYER_LEVELS));
         for (int i = 0; i < 5; ++i)
-            page.click(600);
-        page.click(100);
+            page.click(IDC_SELECT_MAP);
+        page.click(IDC_NEXT);
     });
-    walk.on(commandLine, [&](FakePage& page) {
-        endsInMap(page, "arena2");
-        page.click(101);
+    EXPECT_EQ("arena2", fieldText(bench.app.settings.mapName));
+    bench.open(mapSelectPage, [&](FakePage& page) { page.click(IDC_NEXT); });
+    EXPECT_EQ("arena2", fieldText(bench.app.settings.mapName));
+    bench.open(mapSelectPage, [&](FakePage& page) {
+        page.click(IDC_SELECT_MAP);
+        page.click(IDC_NEXT);
     });
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_TRUE(page.checked(501) && page.enabled(600) && !page.enabled(900));
-        page.click(100);
-    });
-    walk.on(commandLine, [&](FakePage& page) {
-        endsInMap(page, "arena2");
-        page.click(100);
-    });
-    walk.click(run, 100);
-    walk.command(run, 305);
-    walk.on(mapSelect, [](FakePage& page) {
-        page.click(600);
-        page.click(100);
-    });
-    walk.on(commandLine, [&](FakePage& page) { endsInMap(page, "Arena3"); });
-    walk.closeOn(commandLine);
-    walk.run();
-    const std::string config = walk.folder.read("game\\base\\ZatStart.cfg");
-    EXPECT_EQ("map arena2", config.substr(config.rfind("map "))) << config;
-    const FileDialogRequest& request = walk.desktop.fileDialogs.at(0).request;
-    EXPECT_EQ("Select User-Made Level", request.title);
-    ASSERT_EQ(1u, request.filters.size());
-    EXPECT_EQ("Zat Map File", request.filters[0].label);
-    EXPECT_EQ("*.bsp", request.filters[0].pattern);
-    EXPECT_EQ("*.bsp", request.initialName);
-    EXPECT_TRUE(request.fileMustExist && request.pathMustExist && !request.save);
+    EXPECT_EQ("Arena3", fieldText(bench.app.settings.mapName));
     std::vector<std::string> errors;
-    for (const MessageBoxShown& box : walk.desktop.messageBoxes)
-        if (box.caption == "Error")
-            errors.push_back(box.text);
+    for (const MessageBoxShown& box : bench.desktop.messageBoxes)
+        errors.push_back(box.text);
     EXPECT_EQ((std::vector<std::string>{std::string(levelMessages::notALevel),
                                         std::string(levelMessages::notALevel),
                                         std::string(levelMessages::nameTooLong)}),
@@ -262,54 +170,39 @@ TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspStaysChosenAndAnythingE
 }
 
 // Values a settings file from elsewhere may hold: each opens with nothing of its group
-// checked, never reads outside a table or a field, and the chain does not move on a game type
-// it does not know.
+// checked, never reads outside a table, and the chain does not move on a game type it does
+// not know.
 TEST(SetupPages, DamagedChoicesOpenWithNothingCheckedAndIndexNothingOutOfRange) {
-    SetupWalk walk;
-    LaunchSettings damaged = startupRecord();
-    damaged.gameType = 33;
-    damaged.multiplayerMode = multiplayerModes::startServer; // so the level is sent
-    damaged.skillLevel = 403;
-    damaged.crosshair = -700;
-    damaged.dialogMode = INT_MAX;
-    damaged.levelSource = 7;
-    damaged.levelIndex = INT_MIN;
-    std::memset(damaged.mapName, 'm', sizeof damaged.mapName);
-    walk.loadOnWelcome(damaged);
-    walk.click(welcome, 100);
-    walk.on(gameType, [](FakePage& page) {
-        for (int id : {11, 22, 400, 401, 402})
+    Bench bench;
+    LaunchSettings& s = bench.app.settings;
+    s.gameType = 33;
+    s.skillLevel = 403;
+    s.crosshair = -700;
+    s.dialogMode = INT_MAX;
+    s.levelSource = 7;
+    s.levelIndex = INT_MIN;
+    bench.desktop.answers.push_back(MessageAnswer::yes);
+    EXPECT_EQ(0, bench.open(gameTypePage, [](FakePage& page) {
+        for (int id : {IDC_SINGLE_PLAYER, IDC_DEATHMATCH, IDC_SKILL_ROOKIE, IDC_SKILL_IRONCLAD})
             EXPECT_FALSE(page.checked(id)) << id;
-        EXPECT_TRUE(page.enabled(405) && page.enabled(400));
-        page.click(100);
+        EXPECT_TRUE(page.enabled(IDC_SKILL_GROUP) && page.enabled(IDC_SKILL_ROOKIE));
+        page.click(IDC_NEXT);
         EXPECT_FALSE(page.ended()) << "Next waits for a game type";
-        page.command(304);
-    });
-    walk.on(gameOptions, [](FakePage& page) {
-        for (int id = 700; id <= 705; ++id)
+        page.click(IDC_CLOSE);
+    }));
+    bench.open(gameOptionsPage, [](FakePage& page) {
+        for (int id = IDC_CROSSHAIR_NONE; id <= IDC_CROSSHAIR_DOT; ++id)
             EXPECT_FALSE(page.checked(id)) << id;
-        for (int id = 800; id <= 803; ++id)
+        for (int id = IDC_DIALOG_SPEECH_AND_TEXT; id <= IDC_DIALOG_OFF; ++id)
             EXPECT_FALSE(page.checked(id)) << id;
-        page.command(305);
+        page.command(IDM_MAP_SELECT);
     });
-    walk.on(mapSelect, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(500) || page.checked(501));
-        EXPECT_FALSE(page.enabled(900)) << "an unknown source is a file of the player's own";
-        EXPECT_EQ(-1, page.listSelection(900));
-        page.command(307);
+    bench.open(mapSelectPage, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_RETAIL_LEVELS) || page.checked(IDC_USER_LEVELS));
+        EXPECT_FALSE(page.enabled(IDC_LEVEL_LIST)) << "an unknown source is a file of one's own";
+        EXPECT_EQ(-1, page.listSelection(IDC_LEVEL_LIST));
+        page.click(IDC_RETAIL_LEVELS);
+        page.click(IDC_NEXT); // a huge index selects nothing: the first level is taken
     });
-    walk.on(commandLine, [](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(600).find(" +map " + std::string(80, 'm')));
-        EXPECT_EQ(std::string::npos, page.text(600).find("crosshair"));
-        page.command(305);
-    });
-    walk.on(mapSelect, [](FakePage& page) {
-        page.click(500);
-        page.click(100); // a huge index selects nothing: the first level is taken
-    });
-    walk.on(commandLine, [](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(600).find(" +map citadel1"));
-    });
-    walk.closeOn(commandLine);
-    walk.run();
+    EXPECT_EQ("citadel1", fieldText(s.mapName));
 }

@@ -1,15 +1,10 @@
 // Settings files from elsewhere and a launch that leaves the launcher answering: the game
 // directory a file brings is confirmed, and Run starts only a game whose directory is known.
-#include "app/app_state.h"
-#include "settings/text_field.h"
 #include "walk.h"
 
 #include <cctype>
 
 namespace {
-
-constexpr int welcome = templates::welcome;
-constexpr int run = templates::run;
 
 std::string imageOf(const LaunchSettings& s) {
     return {reinterpret_cast<const char*>(&s), sizeof s};
@@ -25,8 +20,7 @@ std::string upperCase(std::string text) {
 // about it if one comes, and goes on to the run page to start the game.
 Walk& loadAndRun(Walk& walk, const std::string& fileDirectory, std::optional<MessageAnswer> trust) {
     walk.gameLocatedAt(walk.folder.path("game\\"));
-    LaunchSettings saved{};
-    applyStartupValues(saved);
+    LaunchSettings saved = kStartupValues;
     storeFieldText(saved.gameDirectory, fileDirectory);
     walk.folder.write("shared.ZTP", imageOf(saved));
     walk.desktop.chosenFiles.push_back(walk.folder.path("shared.ZTP"));
@@ -34,10 +28,10 @@ Walk& loadAndRun(Walk& walk, const std::string& fileDirectory, std::optional<Mes
         walk.desktop.answers.push_back(*trust);
     walk.desktop.answers.push_back(MessageAnswer::yes); // skip to the command line
     walk.passSplash();
-    walk.click(welcome, 222);
-    walk.click(templates::commandLine, 100);
-    walk.click(run, 100);
-    walk.closeOn(run);
+    walk.click(IDD_WELCOME, IDC_LOAD_SETTINGS);
+    walk.click(IDD_OPTION_TEXT, IDC_NEXT);
+    walk.click(IDD_RUN, IDC_NEXT);
+    walk.closeOn(IDD_RUN);
     walk.run();
     return walk;
 }
@@ -53,7 +47,7 @@ TEST(SharedSettingsFile, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
     EXPECT_EQ("Zat Start", question.caption);
     EXPECT_EQ(MessageIcon::question, question.icon);
     EXPECT_EQ(MessageButtons::yesNo, question.buttons);
-    EXPECT_EQ(welcome, question.ownerTemplate);
+    EXPECT_EQ(IDD_WELCOME, question.ownerTemplate);
     EXPECT_NE(std::string::npos, question.text.find(elsewhere + "\n"));
     EXPECT_NE(std::string::npos, question.text.find(located + "\n"));
     EXPECT_EQ("Skip to the Command Line dialog?", no.desktop.messageBoxes.at(1).text)
@@ -78,18 +72,18 @@ TEST(RunPage, AnEmptyOrRelativeGameDirectoryStartsNothingAndSaysHowToLocateTheGa
         Walk walk;
         walk.gameLocatedAt(directory);
         walk.passSplash();
-        walk.command(welcome, 307);
-        walk.click(templates::commandLine, 100);
-        walk.on(run, [](FakePage& page) {
-            page.click(500); // saving first would only delay the bad news
-            page.click(100);
+        walk.command(IDD_WELCOME, IDM_OPTION_TEXT);
+        walk.click(IDD_OPTION_TEXT, IDC_NEXT);
+        walk.on(IDD_RUN, [](FakePage& page) {
+            page.click(IDC_SAVE_SETTINGS); // saving first would only delay the bad news
+            page.click(IDC_NEXT);
             EXPECT_FALSE(page.ended());
         });
-        walk.closeOn(run);
+        walk.closeOn(IDD_RUN);
         walk.run();
         EXPECT_TRUE(walk.desktop.programRuns.empty()) << directory;
         EXPECT_TRUE(walk.desktop.fileDialogs.empty()) << directory;
-        // Before it, the command line page may have found no base folder to write into.
+        // Before it, the option text page may have found no base folder to write into.
         const MessageBoxShown& error = walk.desktop.messageBoxes.end()[-2];
         EXPECT_EQ("Error", error.caption);
         EXPECT_EQ(MessageIcon::error, error.icon);
@@ -104,23 +98,25 @@ TEST(RunPage, WhileTheGameRunsItsControlsRestAndTheWindowTakesNoCommand) {
     std::filesystem::create_directories(walk.folder.native("game\\base"));
     walk.gameLocatedAt(walk.folder.path("game\\"));
     walk.passSplash();
-    walk.command(welcome, 307);
-    walk.click(templates::commandLine, 100);
-    walk.on(run, [&](FakePage& page) {
-        const int controls[] = {100, 101, 2, 105, 500, 501};
+    walk.command(IDD_WELCOME, IDM_OPTION_TEXT);
+    walk.click(IDD_OPTION_TEXT, IDC_NEXT);
+    walk.on(IDD_RUN, [&](FakePage& page) {
+        const int controls[] = {IDC_NEXT,          IDC_BACK,
+                                IDC_CLOSE,         IDC_NAVIGATION_MENU,
+                                IDC_SAVE_SETTINGS, IDC_CLOSE_AFTER_START};
         walk.desktop.whileProgramRuns = [&] {
             for (const int id : controls)
                 EXPECT_FALSE(page.enabled(id)) << id;
-            page.command(100); // Enter, the close box, a menu choice still reach the window
+            page.command(IDC_NEXT); // Enter, the close box, a menu choice still reach the window
             page.pressEscape();
-            page.command(300);
+            page.command(IDM_WELCOME);
         };
-        page.click(100);
+        page.click(IDC_NEXT);
         for (const int id : controls)
             EXPECT_TRUE(page.enabled(id)) << id;
         EXPECT_FALSE(page.ended());
     });
-    walk.closeOn(run);
+    walk.closeOn(IDD_RUN);
     walk.run();
     EXPECT_EQ(1u, walk.desktop.programRuns.size());
     EXPECT_EQ(1u, walk.desktop.messageBoxes.size()) << "only the exit question at the end";

@@ -2,7 +2,10 @@
 // A player walking the real program through the in-memory desktop: each step acts on the
 // dialog that is open when its turn comes, and a dialog stays open until a step ends it.
 
+#include "app/page_frame.h"
 #include "app/startup.h"
+#include "pages/pages.h"
+#include "resources/resource_ids.h"
 #include "settings/launch_settings.h"
 #include "settings/text_field.h"
 #include "support/fake_desktop.h"
@@ -13,13 +16,14 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-struct Walk {
+// A player working the dialogs on the in-memory desktop: each step acts on the dialog that is
+// open when its turn comes.
+struct Player {
     FakeDesktop desktop;
     TempFolder folder; // stands in for the Windows directory
     std::deque<std::function<void(FakePage&)>> steps;
-    std::string located; // the game directory of the INI file
 
-    Walk() {
+    Player() {
         desktop.windowsFolder = folder.directory();
         desktop.player = [this](FakePage& page) {
             while (!page.ended()) {
@@ -31,25 +35,6 @@ struct Walk {
                 step(page);
             }
         };
-    }
-
-    // An INI file as a later start finds it: the game has been located before.
-    void gameLocatedAt(const std::string& directory) {
-        folder.write("ZatStart.ini", "0\r\n" + directory);
-        located = directory;
-    }
-
-    // Loads a settings file with these values, made where the game was located, on the
-    // welcome page and stays there.
-    void loadOnWelcome(LaunchSettings settings) {
-        storeFieldText(settings.gameDirectory, located);
-        on(10000, [this, settings](FakePage& page) {
-            folder.write("walk.ZTP",
-                         std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
-            desktop.chosenFiles.push_back(folder.path("walk.ZTP"));
-            desktop.answers.push_back(MessageAnswer::no);
-            page.click(222);
-        });
     }
 
     void on(int templateId, std::function<void(FakePage&)> act) {
@@ -64,22 +49,71 @@ struct Walk {
     void command(int templateId, int id) {
         on(templateId, [id](FakePage& page) { page.command(id); });
     }
-    void passSplash() {
-        on(12, [](FakePage& page) {
-            ASSERT_EQ(3000u, page.timers().at(1));
-            page.timer(1);
+};
+
+// One page opened by itself, as the page loop opens it, with the record the test sets.
+struct Bench : Player {
+    App app{desktop, zatStartPages()};
+
+    Bench() {
+        app.settings = kStartupValues;
+        storeFieldText(app.settings.gameDirectory, "C:\\GAMES\\ZAT\\");
+        app.locatedDirectory = "C:\\GAMES\\ZAT\\";
+    }
+    // Runs the steps on the page and the dialogs opened over it; returns the template the
+    // loop would open next (0: none).
+    int open(const Page& page) {
+        app.nextPage = 0;
+        desktop.runDialog(page.templateId, [this, &page](PageWindow& w, const PageEvent& e) {
+            return handlePageEvent(app, page, w, e);
         });
+        EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
+        return app.nextPage;
+    }
+    // Opens the page and acts on it alone.
+    int open(const Page& page, std::function<void(FakePage&)> act) {
+        on(page.templateId, std::move(act));
+        return open(page);
+    }
+};
+
+// The whole program from its start.
+struct Walk : Player {
+    std::string located; // the game directory of the INI file
+
+    // An INI file as a later start finds it: the game has been located before.
+    void gameLocatedAt(const std::string& directory) {
+        folder.write("ZatStart.ini", "0\r\n" + directory);
+        located = directory;
+    }
+
+    // Loads a settings file with these values, made where the game was located, on the
+    // welcome page and stays there.
+    void loadOnWelcome(LaunchSettings settings) {
+        storeFieldText(settings.gameDirectory, located);
+        on(IDD_WELCOME, [this, settings](FakePage& page) {
+            folder.write("walk.ZTP",
+                         std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
+            desktop.chosenFiles.push_back(folder.path("walk.ZTP"));
+            desktop.answers.push_back(MessageAnswer::no);
+            page.click(IDC_LOAD_SETTINGS);
+        });
+    }
+
+    // The splash's time is checked once, by the start-up test.
+    void passSplash() {
+        on(IDD_SPLASH, [](FakePage& page) { page.timer(IDT_SPLASH); });
     }
     // Close, answered Yes: the program ends.
     void closeOn(int templateId) {
         on(templateId, [this](FakePage& page) {
             desktop.answers.push_back(MessageAnswer::yes);
-            page.click(2);
+            page.click(IDC_CLOSE);
         });
     }
 
     int run() {
-        const int result = runZatStart(desktop);
+        const int result = runZatStart(desktop, zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }

@@ -2,27 +2,13 @@
 
 namespace e2e {
 
-void joinChoices(HWND page, Page kind) {
-    if (kind == Page::gameType) {
-        setButton(page, 22, true);
-    } else if (kind == Page::playerSetup) {
-        setButton(page, 501, true);    // Mira
-        selectListEntry(page, 701, 2); // Mira_Base3
-        setButton(page, 510, true);    // left hand
-        typeKeys(page, 600, "Mira Player With A Long Name");
-    } else if (kind == Page::multiplayer) {
-        setButton(page, 200, true);
-        typeKeys(page, 201, "192.168.1.20:27910");
-    }
-}
-
 void serverChoices(HWND page, Page kind) {
     if (kind == Page::gameType)
-        setButton(page, 22, true);
+        setButton(page, IDC_DEATHMATCH, true);
     else if (kind == Page::multiplayer)
-        setButton(page, 202, true);
+        setButton(page, IDC_START_SERVER, true);
     else if (kind == Page::serverOptions)
-        typeKeys(page, 603, "Zat Server");
+        typeKeys(page, IDC_HOST_NAME, "Zat Server");
 }
 
 void dedicatedServerChoices(HWND page, Page kind) {
@@ -30,14 +16,15 @@ void dedicatedServerChoices(HWND page, Page kind) {
         serverChoices(page, kind);
         return;
     }
-    for (int box : {514, 510, 511, 512, 900})
-        setButton(page, box, true); // dedicated, the three limits, team play
-    typeKeys(page, 600, "20");
-    typeKeys(page, 601, "1234567");
-    typeKeys(page, 602, "16");
-    setButton(page, 807, true);  // model teams
-    setButton(page, 500, false); // no falling damage
-    setButton(page, 501, true);  // weapons stay
+    for (int box :
+         {IDC_DEDICATED, IDC_TIME_LIMIT_ON, IDC_FRAG_LIMIT_ON, IDC_MAX_PLAYERS_ON, IDC_TEAM_PLAY})
+        setButton(page, box, true);
+    typeKeys(page, IDC_TIME_LIMIT, "20");
+    typeKeys(page, IDC_FRAG_LIMIT, "1234567");
+    typeKeys(page, IDC_MAX_PLAYERS, "16");
+    setButton(page, IDC_MODEL_TEAMS, true);
+    setButton(page, IDC_FALLING_DAMAGE, false);
+    setButton(page, IDC_WEAPONS_STAY, true);
 }
 
 } // namespace e2e

@@ -1,5 +1,8 @@
 #include "driver.h"
 
+#include <dlgs.h>
+
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -7,79 +10,20 @@ namespace e2e {
 
 namespace {
 
-constexpr UINT messageWait = 5000; // milliseconds for one cross-process message
-constexpr int messageBoxTextId = 0xFFFF;
-constexpr int fileNameCombo = 0x47c; // cmb13 of the explorer-style file dialog
-constexpr int fileNameEdit = 0x480;  // edt1 of the old-style one
+constexpr Duration messageWait = 5s;     // for one cross-process message
+constexpr char dialogClass[] = "#32770"; // the window class of every dialog box
 
 bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      DWORD_PTR* result = nullptr) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, messageWait,
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                               static_cast<UINT>(messageWait.count()),
                                result ? result : &ignored) != 0;
-}
-
-bool isMessageBox(HWND window) {
-    HWND text = GetDlgItem(window, messageBoxTextId);
-    return text && windowClass(text) == "Static" && !GetDlgItem(window, nextButton) &&
-           (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES));
-}
-
-// A page of the chain: the page title and the Navigation Menu button, which the mode list and
-// the advanced video page, titled alike, do not have.
-bool isPageWindow(HWND window) {
-    return windowClass(window) == "#32770" && windowTitle(window) == pageTitle &&
-           GetDlgItem(window, navigationMenuButton) && !isMessageBox(window);
-}
-
-struct Enumeration {
-    DWORD pid = 0;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
-    auto* enumeration = reinterpret_cast<Enumeration*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (enumeration->pid == 0 || owner == enumeration->pid)
-        enumeration->found.push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> topLevelWindows(DWORD pid) {
-    Enumeration enumeration;
-    enumeration.pid = pid;
-    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&enumeration));
-    return enumeration.found;
-}
-
-bool waitUntilGone(HWND window, Duration timeout) {
-    return waitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
-}
-
-} // namespace
-
-bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (condition())
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(50ms);
-    }
-}
-
-std::string windowTitle(HWND window) {
-    char buffer[512] = {};
-    const int length = GetWindowTextA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 std::string windowClass(HWND window) {
     char buffer[256] = {};
-    const int length = GetClassNameA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+    return std::string(buffer, std::max(GetClassNameA(window, buffer, sizeof buffer), 0));
 }
 
 std::string controlText(HWND control) {
@@ -97,12 +41,9 @@ std::string controlText(HWND control) {
     return text;
 }
 
-std::string itemText(HWND dialog, int id) {
-    return controlText(GetDlgItem(dialog, id));
-}
-
-bool hasItem(HWND dialog, int id) {
-    return GetDlgItem(dialog, id) != nullptr;
+std::string windowTitle(HWND window) {
+    char buffer[512] = {};
+    return std::string(buffer, std::max(GetWindowTextA(window, buffer, sizeof buffer), 0));
 }
 
 bool isChecked(HWND dialog, int id) {
@@ -111,76 +52,68 @@ bool isChecked(HWND dialog, int id) {
            state == BST_CHECKED;
 }
 
-bool isEnabled(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    return item && IsWindowEnabled(item);
+bool isMessageBox(HWND window) {
+    // Its text is a static without an id of its own: IDC_STATIC as a 16-bit id.
+    return GetDlgItem(window, LOWORD(IDC_STATIC)) && !GetDlgItem(window, IDC_NEXT) &&
+           (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES));
 }
 
-int listCount(HWND dialog, int id) {
-    DWORD_PTR count = 0;
-    if (!sendWithTimeout(GetDlgItem(dialog, id), LB_GETCOUNT, 0, 0, &count))
-        return -1;
-    return static_cast<int>(static_cast<LRESULT>(count));
+// A page of the chain: the page title and the Navigation Menu button, which the mode list and
+// the advanced video page, titled alike, do not have.
+bool isPageWindow(HWND window) {
+    return windowClass(window) == dialogClass && windowTitle(window) == pageTitle &&
+           GetDlgItem(window, IDC_NAVIGATION_MENU) && !isMessageBox(window);
 }
 
-int listSelection(HWND dialog, int id) {
-    DWORD_PTR selected = 0;
-    if (!sendWithTimeout(GetDlgItem(dialog, id), LB_GETCURSEL, 0, 0, &selected))
-        return -1;
-    return static_cast<int>(static_cast<LRESULT>(selected));
+// The top-level windows of a process, or of all with pid 0.
+std::vector<HWND> topLevelWindows(DWORD pid) {
+    std::pair<DWORD, std::vector<HWND>> found{pid, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& [wanted, windows] = *reinterpret_cast<decltype(found)*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (wanted == 0 || owner == wanted)
+                windows.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
 }
 
-bool isShown(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    return item && IsWindowVisible(item);
+} // namespace
+
+bool waitUntilGone(HWND window, Duration timeout) {
+    return waitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
 }
 
-void selectListEntry(HWND dialog, int id, int index) {
-    sendWithTimeout(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(50ms);
+    }
 }
 
-// Read as UTF-16: across processes Wine hands an ANSI caller the list's wide text.
-std::string listEntryText(HWND dialog, int id, int index) {
-    HWND list = GetDlgItem(dialog, id);
-    DWORD_PTR length = 0;
-    if (!list ||
-        !SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
-                             messageWait, &length) ||
-        static_cast<LRESULT>(length) == LB_ERR)
-        return {};
-    std::wstring wide(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                             reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG, messageWait,
-                             &copied) ||
-        static_cast<LRESULT>(copied) == LB_ERR)
-        return {};
-    wide.resize(copied < wide.size() ? copied : wide.size() - 1);
-    std::string text(wide.size() * 2, '\0');
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                            static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
-    return text;
+std::string itemText(HWND dialog, int id) {
+    return controlText(GetDlgItem(dialog, id));
 }
 
-bool answers(HWND window) {
+bool hasItem(HWND dialog, int id) {
+    return GetDlgItem(dialog, id) != nullptr;
+}
+
+bool answers(HWND window, Duration timeout) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, messageWait, &ignored) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                               static_cast<UINT>(timeout.count()), &ignored) != 0;
 }
 
 bool launchEnded(HWND run) {
-    return answers(run) && isEnabled(run, nextButton);
-}
-
-RECT windowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-void moveWindowTo(HWND window, int left, int top) {
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return answers(run) && IsWindowEnabled(GetDlgItem(run, IDC_NEXT));
 }
 
 void click(HWND dialog, int id) {
@@ -199,10 +132,6 @@ void command(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-void typeText(HWND dialog, int id, const std::string& text) {
-    sendWithTimeout(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 void typeKeys(HWND dialog, int id, const std::string& text) {
     HWND edit = GetDlgItem(dialog, id);
     sendWithTimeout(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
@@ -210,83 +139,53 @@ void typeKeys(HWND dialog, int id, const std::string& text) {
         sendWithTimeout(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
 }
 
-void pressEscape(HWND dialog, int focusedItem) {
-    HWND target = GetDlgItem(dialog, focusedItem);
-    if (!target)
-        target = dialog;
-    const UINT scan = MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
-    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 1 | (static_cast<LPARAM>(scan) << 16));
-    PostMessageA(target, WM_KEYUP, VK_ESCAPE,
-                 1 | (static_cast<LPARAM>(scan) << 16) | (LPARAM{3} << 30));
-}
-
 // Through the keyboard's own input queue: the help request is made from real key input only.
-void pressF1(HWND dialog, int focusedItem) {
+void pressKey(HWND dialog, int focusedItem, WORD key) {
     SetForegroundWindow(dialog);
     if (HWND target = GetDlgItem(dialog, focusedItem))
         SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE,
-                            SMTO_ABORTIFHUNG, messageWait, nullptr);
-    INPUT keys[2]{};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = VK_F1;
+                            SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), nullptr);
+    INPUT presses[2]{};
+    for (INPUT& press : presses) {
+        press.type = INPUT_KEYBOARD;
+        press.ki.wVk = key;
     }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, presses, sizeof(INPUT));
 }
 
 const char* pageName(Page page) {
-    switch (page) {
-    case Page::welcome:
-        return "welcome";
-    case Page::gameType:
-        return "game-type";
-    case Page::playerSetup:
-        return "player-setup";
-    case Page::multiplayer:
-        return "multiplayer";
-    case Page::serverOptions:
-        return "server-options";
-    case Page::gameOptions:
-        return "game-options";
-    case Page::mapSelect:
-        return "map-select";
-    case Page::commandLine:
-        return "command-line";
-    case Page::run:
-        return "run";
-    case Page::videoOptions:
-        return "video-options";
-    case Page::unknown:
-        break;
-    }
-    return "unknown";
+    constexpr const char* names[] = {"unknown",      "welcome",      "game-type",
+                                     "player-setup", "multiplayer",  "server-options",
+                                     "game-options", "map-select",   "option-text",
+                                     "run",          "video-options"};
+    return names[static_cast<int>(page)];
 }
 
 Page pageOf(HWND page) {
     auto has = [page](int id) { return hasItem(page, id); };
     // Ids repeat across pages, so each page is told by a combination only it has, and the
     // pages with the most controls are asked first.
-    if (has(222))
+    if (has(IDC_LOAD_SETTINGS))
         return Page::welcome;
-    if (has(400) && has(401) && has(151))
+    if (has(IDC_CHANGE_DRIVER) && has(IDC_CHANGE_MODE) && has(IDC_ADVANCED_VIDEO))
         return Page::videoOptions;
-    if (has(11) && has(22))
+    if (has(IDC_SINGLE_PLAYER) && has(IDC_DEATHMATCH))
         return Page::gameType;
-    if (has(603) && has(900))
+    if (has(IDC_HOST_NAME) && has(IDC_TEAM_PLAY))
         return Page::serverOptions;
-    if (has(201) && has(202))
+    if (has(IDC_SERVER_ADDRESS) && has(IDC_START_SERVER))
         return Page::multiplayer;
-    if (has(510) && has(512) && has(702))
+    if (has(IDC_HAND_LEFT) && has(IDC_HAND_RIGHT) && has(IDC_SKINS_TOV))
         return Page::playerSetup;
-    if (has(705) && has(803))
+    if (has(IDC_CROSSHAIR_DOT) && has(IDC_DIALOG_OFF))
         return Page::gameOptions;
-    if (has(801) && has(900))
+    if (has(IDC_LIST_DEATHMATCH_LEVELS) && has(IDC_LEVEL_LIST))
         return Page::mapSelect;
-    HWND edit = GetDlgItem(page, 600);
+    HWND edit = GetDlgItem(page, IDC_OPTION_TEXT);
     if (edit && windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
-        return Page::commandLine;
-    if (has(501) && itemText(page, nextButton) == "&Run")
+        return Page::optionText;
+    if (has(IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
         return Page::run;
     return Page::unknown;
 }
@@ -298,9 +197,9 @@ void answer(const MessageBoxWindow& box, int button) {
 }
 
 bool chooseFile(HWND fileDialog, const std::string& path) {
-    HWND name = GetDlgItem(fileDialog, fileNameCombo);
+    HWND name = GetDlgItem(fileDialog, cmb13);
     if (!name)
-        name = GetDlgItem(fileDialog, fileNameEdit);
+        name = GetDlgItem(fileDialog, edt1);
     if (!name)
         return false;
     // The dialog fills its controls while it settles; typing too early is overwritten.
@@ -316,13 +215,6 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
     PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
     return waitUntilGone(fileDialog, 10s);
-}
-
-bool cancelDialog(HWND dialog) {
-    std::this_thread::sleep_for(300ms);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-    return waitUntilGone(dialog, 10s);
 }
 
 ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory,
@@ -419,30 +311,21 @@ HWND ZatStart::waitForPage(Page page, Duration timeout) {
 
 HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
     return waitForWindow(
-        [&title](HWND w) { return windowClass(w) == "#32770" && windowTitle(w) == title; },
+        [&title](HWND w) { return windowClass(w) == dialogClass && windowTitle(w) == title; },
         timeout);
-}
-
-std::optional<MessageBoxWindow> ZatStart::findMessageBox() const {
-    HWND box = findWindow([](HWND w) { return windowClass(w) == "#32770" && isMessageBox(w); });
-    if (!box)
-        return std::nullopt;
-    return MessageBoxWindow{box, windowTitle(box), itemText(box, messageBoxTextId)};
 }
 
 std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
-    std::optional<MessageBoxWindow> box;
-    waitUntil(
-        [&] {
-            box = findMessageBox();
-            return box.has_value() || !running();
-        },
-        timeout);
-    return box;
+    HWND box = waitForWindow(
+        [](HWND w) { return windowClass(w) == dialogClass && isMessageBox(w); }, timeout);
+    if (!box)
+        return std::nullopt;
+    return MessageBoxWindow{box, windowTitle(box)};
 }
 
 HWND ZatStart::findSplash() const {
-    return findWindow([](HWND w) { return windowClass(w) == "#32770" && windowTitle(w).empty(); });
+    return findWindow(
+        [](HWND w) { return windowClass(w) == dialogClass && windowTitle(w).empty(); });
 }
 
 bool anyPageShowing() {
@@ -453,25 +336,9 @@ bool anyPageShowing() {
 }
 
 std::string programPath(const std::string& buildPath) {
-    if (!buildPath.empty() && buildPath.front() == '/') {
-        // Wine maps host paths to drive letters; ask it how (absent on Windows itself).
-        using ToDos = WCHAR*(CDECL*)(const char*);
-        const auto proc =
-            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
-        if (proc) {
-            const auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void (*)()>(proc));
-            if (WCHAR* dos = toDos(buildPath.c_str())) {
-                char buffer[MAX_PATH * 4] = {};
-                WideCharToMultiByte(CP_ACP, 0, dos, -1, buffer, sizeof buffer, nullptr, nullptr);
-                HeapFree(GetProcessHeap(), 0, dos);
-                return buffer;
-            }
-        }
-    }
-    std::string path = buildPath;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
+    // Wine shows the host's root directory as drive Z:.
+    std::string path = buildPath.starts_with('/') ? "Z:" + buildPath : buildPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 

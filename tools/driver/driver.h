@@ -3,6 +3,8 @@
 // title and by the controls they hold, clicks, reads texts, answers message boxes and fills
 // file dialogs. Every wait polls with a timeout, because under Wine windows come slowly.
 
+#include "resources/resource_ids.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -24,38 +26,22 @@ inline constexpr char aboutTitle[] = "About Zat Start Version 1.5";
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
 inline constexpr char loadTitle[] = "Load ZatStart Settings File";
 inline constexpr char saveTitle[] = "Save ZatStart Settings File";
-
-// Shared buttons of every page.
-inline constexpr int nextButton = 100; // "&Run" on the run page
-inline constexpr int backButton = 101;
-inline constexpr int closeButton = 2;
-inline constexpr int navigationMenuButton = 105;
+inline constexpr char helpTitle[] = "Zat Start Help";
+inline constexpr char gameTitle[] = "Zat (stand-in)";
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
+bool waitUntilGone(HWND window, Duration timeout = 10s);
 
-std::string windowTitle(HWND window);
-std::string windowClass(HWND window);
-// The text of a control or of a dialog's item, read through the control itself (works across
-// processes, unlike GetWindowText).
-std::string controlText(HWND control);
+// The text of a dialog's item, read through the control itself (works across processes,
+// unlike GetWindowText).
 std::string itemText(HWND dialog, int id);
 bool hasItem(HWND dialog, int id);
-bool isChecked(HWND dialog, int id);
-bool isEnabled(HWND dialog, int id);
-int listCount(HWND dialog, int id); // entries of a list box, -1 when it cannot be read
-// Selects an entry of a list box as a click on it would (no notification is sent).
-void selectListEntry(HWND dialog, int id, int index);
-std::string listEntryText(HWND dialog, int id, int index); // empty when there is none
-int listSelection(HWND dialog, int id);                    // -1 when nothing is selected
-bool isShown(HWND dialog, int id);
-// Whether the window's thread answers a message within a few seconds.
-bool answers(HWND window);
+// Whether the window's thread answers a message within the time.
+bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
 // the game has ended does Run work again.
 bool launchEnded(HWND run);
-RECT windowRect(HWND window);
-void moveWindowTo(HWND window, int left, int top);
 
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
@@ -65,13 +51,11 @@ void click(HWND dialog, int id);
 bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
-// Sets an item's text as typing would.
-void typeText(HWND dialog, int id, const std::string& text);
 // Empties an edit box and types the text key by key, so that the box's own limits apply.
 void typeKeys(HWND dialog, int id, const std::string& text);
-void pressEscape(HWND dialog, int focusedItem);
-// Presses F1 with the keyboard on one of the dialog's items, as a player asking for help.
-void pressF1(HWND dialog, int focusedItem);
+// Presses a key with the keyboard's own input queue on one of the dialog's items, as a
+// player does (VK_ESCAPE, VK_F1).
+void pressKey(HWND dialog, int focusedItem, WORD key);
 
 enum class Page {
     unknown,
@@ -82,9 +66,9 @@ enum class Page {
     serverOptions,
     gameOptions,
     mapSelect,
-    commandLine,
+    optionText,
     run,
-    videoOptions,
+    videoOptions
 };
 const char* pageName(Page page);
 // Tells the pages apart by controls only that page has.
@@ -93,7 +77,6 @@ Page pageOf(HWND page);
 struct MessageBoxWindow {
     HWND window = nullptr;
     std::string caption;
-    std::string text;
 };
 // Presses one of a message box's buttons (IDOK, IDYES, IDNO).
 void answer(const MessageBoxWindow& box, int button);
@@ -101,7 +84,6 @@ void answer(const MessageBoxWindow& box, int button);
 // Types a path into an open or save dialog and presses its OK button; false if the dialog
 // did not close.
 bool chooseFile(HWND fileDialog, const std::string& path);
-bool cancelDialog(HWND dialog);
 
 // A zatstart.exe started by the test; ended when the object goes.
 class ZatStart {
@@ -114,15 +96,13 @@ class ZatStart {
     ZatStart(const ZatStart&) = delete;
     ZatStart& operator=(const ZatStart&) = delete;
 
-    DWORD pid() const { return pid_; }
     bool running() const;
     // Waits until the process has ended; its exit code, or nothing when it still runs.
     std::optional<DWORD> waitForExit(Duration timeout = windowWait);
     // Everything written to the standard output until the program closed it.
     std::string readOutput();
 
-    std::vector<HWND> windows() const;                            // its top-level windows
-    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+    std::vector<HWND> windows() const; // its top-level windows
     HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
 
     // The visible page (a dialog titled like every page), whatever it is.
@@ -130,12 +110,13 @@ class ZatStart {
     HWND waitForPage(Page page, Duration timeout = windowWait);
     // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
-    std::optional<MessageBoxWindow> findMessageBox() const;
     std::optional<MessageBoxWindow> waitForMessageBox(Duration timeout = windowWait);
     // The splash: a visible dialog without a title.
     HWND findSplash() const;
 
   private:
+    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr; // the pipe's reading end
     DWORD pid_ = 0;

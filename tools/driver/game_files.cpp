@@ -1,51 +1,26 @@
 #include "game_files.h"
 
 #include "driver.h"
+#include "settings/settings_file.h"
+#include "settings/text_field.h"
 
 #include <windows.h>
 
-#include <shlobj.h>
-
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
-
-#ifndef ZAT_E2E_ZATSTART
-#error "ZAT_E2E_ZATSTART must name the launcher built for the tests"
-#endif
-#ifndef ZAT_E2E_DEMO_GAME
-#error "ZAT_E2E_DEMO_GAME must name the demo game directory"
-#endif
+#include <utility>
 
 namespace e2e {
 
 namespace {
 
-std::string withTrailingBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\')
-        path += '\\';
-    return path;
-}
-
-std::string fromHex(std::string_view hex) {
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        throw std::runtime_error("bad hex digit in the stand-in's log");
-    };
+std::string fromHex(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(digit(hex[i]) * 16 + digit(hex[i + 1]));
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     return bytes;
 }
 
@@ -56,7 +31,7 @@ std::string zatStartExe() {
 }
 
 std::string demoGameDirectory() {
-    return withTrailingBackslash(programPath(ZAT_E2E_DEMO_GAME));
+    return programPath(ZAT_E2E_DEMO_GAME) + "\\"; // the build's path has no trailing slash
 }
 
 std::optional<std::string> readFile(const std::string& path) {
@@ -77,25 +52,10 @@ bool fileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void removeFile(const std::string& path) {
-    DeleteFileA(path.c_str());
-}
-
 std::string shortPathOf(const std::string& path) {
     char buffer[MAX_PATH * 4] = {};
     const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
-}
-
-std::string samePathKey(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetLongPathNameA(path.c_str(), buffer, sizeof buffer);
-    std::string key = length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
-    while (key.size() > 3 && (key.back() == '\\' || key.back() == '/'))
-        key.pop_back();
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return key;
 }
 
 std::string windowsIniPath() {
@@ -104,28 +64,18 @@ std::string windowsIniPath() {
     return std::string(buffer) + "\\ZatStart.ini";
 }
 
-std::string appDataIniPath() {
-    char buffer[MAX_PATH + 1] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
-        return {};
-    return std::string(buffer) + "\\ZatStart.ini";
-}
-
 void removeIniFiles() {
-    removeFile(windowsIniPath());
-    if (!appDataIniPath().empty())
-        removeFile(appDataIniPath());
+    DeleteFileA(windowsIniPath().c_str());
 }
 
 void writeIni(const std::string& gameDirectory) {
-    removeIniFiles();
     writeFile(windowsIniPath(), "0\r\n" + gameDirectory);
 }
 
 TestFolder::TestFolder(const std::string& name) {
     char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    dir_ = withTrailingBackslash(temp) + "zat-e2e\\" + name + "\\";
+    GetTempPathA(sizeof temp, temp); // ends with a backslash
+    dir_ = std::string(temp) + "zat-e2e\\" + name + "\\";
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
     std::filesystem::create_directories(dir_);
@@ -146,31 +96,23 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
     if (!log)
         return starts;
     std::istringstream lines(*log);
-    std::string line;
-    std::optional<GameStart> current;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
+    std::optional<GameStart> current; // a block whose [end] is not written yet is no start
+    for (std::string line; std::getline(lines, line);) {
+        if (line.ends_with('\r'))
             line.pop_back();
-        if (line == "[zat-standin]") {
+        if (line == "[zat-standin]")
             current = GameStart{};
-            continue;
-        }
+        else if (line == "[end]" && current)
+            starts.push_back(*std::exchange(current, std::nullopt));
         if (!current)
             continue;
-        if (line == "[end]") {
-            starts.push_back(*current);
-            current.reset();
-            continue;
-        }
         const std::size_t colon = line.find(": ");
         const std::string key = line.substr(0, colon);
         const std::string value = colon == std::string::npos ? "" : line.substr(colon + 2);
         if (key == "command-line")
-            current->commandLine = value;
+            current->launchCommand = value;
         else if (key == "current-directory")
             current->currentDirectory = value;
-        else if (key == "exec-path")
-            current->execPath = value;
         else if (key == "config-path")
             current->configPath = value;
         else if (key == "config-bytes")
@@ -179,56 +121,22 @@ std::vector<GameStart> gameStarts(const std::string& logPath) {
     return starts;
 }
 
-SettingsImage::SettingsImage() : bytes_(size, '\0') {
-    // The launcher's start-up values, with the game location already known.
-    const std::pair<std::size_t, std::int32_t> startup[] = {
-        {0, 500},   {4, 11},   {8, 400},  {12, 200}, {16, 0},     {20, 500},
-        {24, 512},  {28, 1},   {32, 0},   {40, 0},   {44, 0},     {968, 1},
-        {972, 0},   {976, 1},  {980, 1},  {984, 0},  {988, 1},    {992, 701},
-        {996, 800}, {1000, 1}, {1004, 1}, {1008, 1}, {1044, 1},   {1056, 1},
-        {1088, 1},  {1092, 1}, {1632, 1}, {1636, 4}, {1640, 210}, {1644, 200},
-    };
-    for (const auto& [offset, value] : startup)
-        setInt(offset, value);
-    const float version = 1.5f;
-    std::memcpy(bytes_.data() + 36, &version, sizeof version);
-    setText(playerName, nameWidth, "Rook");
+LaunchSettings startupRecordFor(std::string_view gameDirectory) {
+    LaunchSettings record = kStartupValues;
+    storeFieldText(record.gameDirectory, gameDirectory);
+    return record;
 }
 
-void SettingsImage::setInt(std::size_t offset, std::int32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes_[offset + i] =
-            static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xff);
+void saveRecord(const std::string& path, LaunchSettings record) {
+    if (!storeFieldText(record.savePath, path) || writeSettingsFile(record))
+        throw std::runtime_error("cannot write the settings file " + path);
 }
 
-void SettingsImage::setText(std::size_t offset, std::size_t width, std::string_view text) {
-    if (text.size() >= width)
-        throw std::runtime_error("text too long for its field");
-    std::memcpy(bytes_.data() + offset, text.data(), text.size());
-    bytes_[offset + text.size()] = '\0';
-}
-
-std::string visible(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c < 0x20 || c >= 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            out += hex;
-        } else
-            out += static_cast<char>(c);
-    }
-    return out;
-}
-
-std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count) {
-    std::vector<GameStart> starts;
-    waitUntil([&] { return (starts = gameStarts(logPath)).size() >= count; });
-    return starts;
+std::optional<LaunchSettings> loadRecord(const std::string& path) {
+    LaunchSettings record{};
+    if (!storeFieldText(record.loadPath, path) || readSettingsFile(record))
+        return std::nullopt;
+    return record;
 }
 
 } // namespace e2e

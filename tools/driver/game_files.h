@@ -2,7 +2,8 @@
 // What the launcher leaves on disk and what the stand-in game recorded: a fresh folder per
 // test with a copy of the demo game, the INI file, settings files and the stand-in's log.
 
-#include <cstdint>
+#include "settings/launch_settings.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,16 +18,12 @@ std::string demoGameDirectory(); // with a trailing backslash
 std::optional<std::string> readFile(const std::string& path);
 void writeFile(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
-void removeFile(const std::string& path);
 // The 8.3 form of an existing path as the volume gives it (the path itself if it gives none).
 std::string shortPathOf(const std::string& path);
-// Both forms brought to one for comparison: the long form, in upper case.
-std::string samePathKey(const std::string& path);
 
-// The INI file in the Windows directory, and the one in the user's application data that the
-// launcher may fall back to when the Windows directory is not writable.
+// The INI file in the Windows directory (writable under Wine, so the launcher never falls back
+// to the one in application data).
 std::string windowsIniPath();
-std::string appDataIniPath();
 void removeIniFiles();
 // The game location as the launcher writes it: "0", a line break, the directory.
 void writeIni(const std::string& gameDirectory);
@@ -41,7 +38,6 @@ class TestFolder {
     const std::string& gameDirectory() const { return game_; } // trailing backslash
     std::string gameShortDirectory() const { return shortPathOf(game_); }
     std::string gameExe() const { return game_ + "zat.exe"; }
-    std::string configFile() const { return game_ + "base\\ZatStart.cfg"; }
     std::string standinLog() const { return game_ + "zat-standin.log"; }
     // Another copy of the game, for moving the game location.
     std::string copyGame(std::string_view folderName) const;
@@ -53,37 +49,17 @@ class TestFolder {
 
 // One start of the stand-in game as its log recorded it.
 struct GameStart {
-    std::string commandLine;
+    std::string launchCommand; // the command line the game was started with
     std::string currentDirectory;
-    std::string execPath;                  // "none" when there was no +exec
     std::optional<std::string> configPath; // as resolved by the game
     std::optional<std::string> config;     // the bytes, or nothing when the file was missing
 };
 std::vector<GameStart> gameStarts(const std::string& logPath);
-// Waits until the log holds at least count starts; the starts it holds by then.
-std::vector<GameStart> waitForGameStarts(const std::string& logPath, std::size_t count);
 
-// A settings file image: the 1648-byte record with the launcher's start-up values, to be
-// changed field by field.
-class SettingsImage {
-  public:
-    static constexpr std::size_t size = 1648;
-    // Offsets of the fields the tests change.
-    static constexpr std::size_t gameType = 4, multiplayerMode = 12, gameDirectory = 48,
-                                 savePath = 448, serverAddress = 648, mapName = 728,
-                                 playerName = 808, skinName = 888;
-    static constexpr std::size_t directoryWidth = 200, nameWidth = 80;
-
-    SettingsImage();
-    void setInt(std::size_t offset, std::int32_t value);
-    void setText(std::size_t offset, std::size_t width, std::string_view text);
-    const std::string& bytes() const { return bytes_; }
-
-  private:
-    std::string bytes_;
-};
-
-// A text with its control characters spelled out, for readable failure messages.
-std::string visible(std::string_view text);
+// Settings files through the program's own record: the start-up record with the game
+// directory, written and read as the launcher writes and reads them.
+LaunchSettings startupRecordFor(std::string_view gameDirectory);
+void saveRecord(const std::string& path, LaunchSettings record);
+std::optional<LaunchSettings> loadRecord(const std::string& path);
 
 } // namespace e2e

@@ -97,8 +97,8 @@ double residentMegabytes(const ZatStart& zat) {
 // again, and prints the launcher's resident memory every hundred switches. Ends on the
 // welcome page.
 void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
-    const Page chain[] = {Page::welcome,   Page::gameType,    Page::gameOptions,
-                          Page::mapSelect, Page::commandLine, Page::run};
+    const Page chain[] = {Page::welcome,   Page::gameType,   Page::gameOptions,
+                          Page::mapSelect, Page::optionText, Page::run};
     const int last = static_cast<int>(std::size(chain)) - 1;
     int switches = 0;
     const auto count = [&] {
@@ -108,15 +108,15 @@ void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
     };
     while (switches < kMemorySwitches) {
         for (int i = 1; i <= last; ++i, count())
-            switchPage(zat, page, nextButton, chain[i]);
+            switchPage(zat, page, IDC_NEXT, chain[i]);
         for (int i = last - 1; i >= 0; --i, count())
-            switchPage(zat, page, backButton, chain[i]);
+            switchPage(zat, page, IDC_BACK, chain[i]);
     }
 }
 
-// Starts the stand-in game as the launcher does, with the command line it was given.
-void startGameDirectly(const std::string& commandLine, const std::string& gameDirectory) {
-    std::string line = commandLine;
+// Starts the stand-in game as the launcher does, with the launch command it was given.
+void startGameDirectly(const std::string& launchCommand, const std::string& gameDirectory) {
+    std::string line = launchCommand;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -151,8 +151,8 @@ void probe() {
     HWND page = zat->waitForPage(Page::welcome);
     std::vector<double> nexts, backs;
     for (int i = 0; i < kSwitchesEachWay; ++i) {
-        nexts.push_back(switchPage(*zat, page, nextButton, Page::gameType));
-        backs.push_back(switchPage(*zat, page, backButton, Page::welcome));
+        nexts.push_back(switchPage(*zat, page, IDC_NEXT, Page::gameType));
+        backs.push_back(switchPage(*zat, page, IDC_BACK, Page::welcome));
     }
     report("page switch, Next (welcome to game type)", nexts);
     report("page switch, Back (game type to welcome)", backs);
@@ -161,20 +161,20 @@ void probe() {
     report("page switch, Next and Back", both);
     memoryOverPageSwitches(*zat, page);
 
-    command(page, 307);
-    HWND commandLine = zat->waitForPage(Page::commandLine);
-    if (!commandLine)
-        throw ProbeFailed{"no command line page"};
-    switchPage(*zat, commandLine, nextButton, Page::run);
-    const HWND run = commandLine;
+    command(page, IDM_OPTION_TEXT);
+    HWND optionText = zat->waitForPage(Page::optionText);
+    if (!optionText)
+        throw ProbeFailed{"no option text page"};
+    switchPage(*zat, optionText, IDC_NEXT, Page::run);
+    const HWND run = optionText;
 
-    // One start via Run first, to learn the command line the launcher gives the game; then
+    // One start via Run first, to learn the launch command the launcher gives the game; then
     // the two ways take turns, so that the machine's ups and downs fall on both alike.
     const std::string log = folder.standinLog();
     const auto startViaRun = [&] {
         const long long before = fileSize(log);
         const auto pressed = Clock::now();
-        click(run, nextButton);
+        click(run, IDC_NEXT);
         const double took = millisecondsUntil(
             pressed, [&] { return fileSize(log) > before; }, "Run did not start the game");
         if (!waitUntil([&] { return launchEnded(run); }))
@@ -182,7 +182,7 @@ void probe() {
         return took;
     };
     startViaRun();
-    const std::string gameCommand = gameStarts(log).back().commandLine;
+    const std::string gameCommand = gameStarts(log).back().launchCommand;
     std::vector<double> viaRun, direct;
     for (int i = 0; i < kGameStarts; ++i) {
         viaRun.push_back(startViaRun());

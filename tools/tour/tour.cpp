@@ -4,7 +4,7 @@
 // player's choices made (joining a server; a server started from a loaded settings file; a
 // dedicated server), asks for a screenshot of each page and presses Run at the end of every
 // walk. Last, the server's settings file opens the launcher as a double-click on it does, at
-// its command line page. Prints what the stand-in game received.
+// its option text page. Prints what the stand-in game received.
 //
 // Usage: tour <folder for screenshots>
 // For every screenshot it prints a line "shot <name>" and waits until <folder>\<name>.png
@@ -14,6 +14,8 @@
 #include "deathmatch_choices.h"
 #include "driver.h"
 #include "game_files.h"
+#include "settings/choices.h"
+#include "settings/text_field.h"
 
 #include <cstdio>
 #include <exception>
@@ -54,7 +56,7 @@ HWND expectPage(ZatStart& zat, Page page) {
 }
 
 void runGame(HWND run, const std::string& shot) {
-    click(run, nextButton);
+    click(run, IDC_NEXT);
     // The stand-in shows what it received for a moment.
     if (waitUntil([] { return FindWindowA(nullptr, "Zat (stand-in)") != nullptr; }, 20s)) {
         std::this_thread::sleep_for(300ms);
@@ -71,17 +73,16 @@ std::string serverSettingsFile() {
 
 // A deathmatch server as a player would have saved it, loaded on the welcome page.
 void loadServerSettings(ZatStart& zat, HWND welcome) {
-    SettingsImage image;
-    image.setInt(SettingsImage::gameType, 22);
-    image.setInt(SettingsImage::multiplayerMode, 202);
-    image.setText(SettingsImage::gameDirectory, SettingsImage::directoryWidth, demoGameDirectory());
-    image.setText(SettingsImage::mapName, SettingsImage::nameWidth, "dm_forge");
-    image.setInt(40, 5); // dm_forge's place in the sorted deathmatch list
-    image.setText(SettingsImage::skinName, SettingsImage::nameWidth, "Rook_Base2");
-    image.setInt(44, 1); // Rook_Base2's place in Rook's skins
+    LaunchSettings server = startupRecordFor(demoGameDirectory());
+    server.gameType = gameTypes::deathmatch;
+    server.multiplayerMode = multiplayerModes::startServer;
+    storeFieldText(server.mapName, "dm_forge");
+    server.levelIndex = 5; // dm_forge's place in the sorted deathmatch list
+    storeFieldText(server.skinName, "Rook_Base2");
+    server.skinIndex = 1; // Rook_Base2's place in Rook's skins
     const std::string file = serverSettingsFile();
-    writeFile(file, image.bytes());
-    click(welcome, 222);
+    saveRecord(file, server);
+    click(welcome, IDC_LOAD_SETTINGS);
     HWND dialog = zat.waitForDialog(loadTitle);
     if (!dialog || !chooseFile(dialog, file))
         throw TourStopped{"the settings file could not be loaded"};
@@ -91,22 +92,61 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     answer(*question, IDNO);
 }
 
+// A text with its control characters spelled out.
+std::string visible(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c < 0x20 || c >= 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        } else
+            out += static_cast<char>(c);
+    }
+    return out;
+}
+
+// Selects an entry of a list box as a click on it would (no notification is sent).
+void selectListEntry(HWND dialog, int id, int index) {
+    SendMessageA(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 // The choices a player makes on a page before its picture is taken.
 using Choices = void (*)(HWND page, Page kind);
 
 void noChoices(HWND, Page) {}
 
+// Mira, her third skin, left hand, a long name; joins a server by its address.
+void joinChoices(HWND page, Page kind) {
+    if (kind == Page::gameType) {
+        setButton(page, IDC_DEATHMATCH, true);
+    } else if (kind == Page::playerSetup) {
+        setButton(page, IDC_MODEL_MIRA, true);
+        selectListEntry(page, IDC_SKINS_MIRA, 2); // Mira_Base3
+        setButton(page, IDC_HAND_LEFT, true);
+        typeKeys(page, IDC_PLAYER_NAME, "Mira Player With A Long Name");
+    } else if (kind == Page::multiplayer) {
+        setButton(page, IDC_JOIN_SERVER, true);
+        typeKeys(page, IDC_SERVER_ADDRESS, "192.168.1.20:27910");
+    }
+}
+
 // A single-player game: skill "Officer", "Always Run" off, crosshair "Triad", dialog "Speech
 // Only", the last level of the list.
 void singlePlayerChoices(HWND page, Page kind) {
     if (kind == Page::gameType) {
-        setButton(page, 401, true);
+        setButton(page, IDC_SKILL_OFFICER, true);
     } else if (kind == Page::gameOptions) {
-        setButton(page, 500, false);
-        setButton(page, 702, true);
-        setButton(page, 801, true);
+        setButton(page, IDC_ALWAYS_RUN, false);
+        setButton(page, IDC_CROSSHAIR_TRIAD, true);
+        setButton(page, IDC_DIALOG_SPEECH_ONLY, true);
     } else if (kind == Page::mapSelect) {
-        selectListEntry(page, 900, listCount(page, 900) - 1);
+        const auto entries = SendMessageA(GetDlgItem(page, IDC_LEVEL_LIST), LB_GETCOUNT, 0, 0);
+        selectListEntry(page, IDC_LEVEL_LIST, static_cast<int>(entries) - 1);
     }
 }
 
@@ -124,7 +164,7 @@ HWND walk(ZatStart& zat, HWND page, const char* suffix, Choices choose = noChoic
             runGame(page, std::string("game") + suffix);
             return page;
         }
-        click(page, nextButton);
+        click(page, IDC_NEXT);
         HWND reached = nullptr;
         waitUntil([&] {
             reached = zat.visiblePage();
@@ -149,7 +189,8 @@ HWND expectDialog(ZatStart& zat, const char* title) {
 
 // The mode list and the advanced page share the pages' title: found by a control of theirs.
 HWND expectWindowWith(ZatStart& zat, int id, const char* what) {
-    HWND found = zat.waitForWindow([id](HWND w) { return hasItem(w, id) && !hasItem(w, 105); });
+    HWND found = zat.waitForWindow(
+        [id](HWND w) { return hasItem(w, id) && !hasItem(w, IDC_NAVIGATION_MENU); });
     if (!found)
         throw TourStopped{std::string("no ") + what};
     std::this_thread::sleep_for(400ms);
@@ -164,40 +205,40 @@ void closeDialog(HWND dialog, int button) {
 // The dialogs that open on top of a page: the control setup page with the keys of a config
 // file, the video page with a list and its advanced page, and help. Returns the video page.
 HWND dialogsOnTop(ZatStart& zat, HWND page) {
-    command(page, 304);
+    command(page, IDM_GAME_OPTIONS);
     page = expectPage(zat, Page::gameOptions);
-    command(page, 200);
+    command(page, IDC_CONTROL_SETUP);
     HWND controls = expectDialog(zat, "Zat Start");
     const std::string keys = shotFolder + "tour-keys.cfg";
     writeFile(keys, "bind MOUSE1 +attack\r\nbind W +forward\r\nbind S +back\r\n"
                     "bind A +moveleft\r\nbind D +moveright\r\nbind SPACE +moveup\r\n");
-    click(controls, 110);
+    click(controls, IDC_LOAD_CONFIG);
     HWND load = expectDialog(zat, "Load Zat Config File");
     if (!chooseFile(load, keys))
         throw TourStopped{"the config file could not be loaded"};
-    waitUntil([&] { return itemText(controls, 500) == "MOUSE1"; }, 10s);
+    waitUntil([&] { return itemText(controls, IDC_BIND_ATTACK) == "MOUSE1"; }, 10s);
     screenshot("control-setup");
-    closeDialog(controls, closeButton);
+    closeDialog(controls, IDC_CLOSE);
 
-    command(page, 306);
+    command(page, IDM_VIDEO_OPTIONS);
     HWND video = expectPage(zat, Page::videoOptions);
-    click(video, 401);
-    HWND modes = expectWindowWith(zat, 900, "mode list");
-    selectListEntry(modes, 900, 5);
+    click(video, IDC_CHANGE_MODE);
+    HWND modes = expectWindowWith(zat, IDC_VIDEO_LIST, "mode list");
+    selectListEntry(modes, IDC_VIDEO_LIST, 5);
     screenshot("mode-list");
-    closeDialog(modes, nextButton);
-    setButton(video, 212, true);
+    closeDialog(modes, IDC_NEXT);
+    setButton(video, IDC_TEXTURE_16BIT, true);
     screenshot("video-options");
-    click(video, 151);
-    HWND advanced = expectWindowWith(zat, 1055, "advanced video page");
-    setButton(advanced, 1055, true);
-    setButton(advanced, 1058, true);
+    click(video, IDC_ADVANCED_VIDEO);
+    HWND advanced = expectWindowWith(zat, IDC_SHADOWS_ON, "advanced video page");
+    setButton(advanced, IDC_SHADOWS_ON, true);
+    setButton(advanced, IDC_DETAIL_HIGH, true);
     screenshot("advanced-video");
-    closeDialog(advanced, nextButton);
-    pressF1(video, 151);
+    closeDialog(advanced, IDC_NEXT);
+    pressKey(video, IDC_ADVANCED_VIDEO, VK_F1);
     HWND help = expectDialog(zat, "Zat Start Help");
     screenshot("help");
-    closeDialog(help, closeButton);
+    closeDialog(help, IDC_CLOSE);
     return video;
 }
 
@@ -210,24 +251,24 @@ void tour(ZatStart& zat) {
 
     // A single-player game, then the deathmatch chains.
     HWND run = walk(zat, page, "", singlePlayerChoices);
-    command(run, 309);
+    command(run, IDM_ABOUT);
     if (HWND about = zat.waitForDialog(aboutTitle)) {
         std::this_thread::sleep_for(400ms);
         screenshot("about");
-        click(about, 100);
+        click(about, IDC_OK);
         waitUntil([&] { return !IsWindowVisible(about); }, 10s);
     }
     HWND video = dialogsOnTop(zat, run);
-    command(video, 300);
+    command(video, IDM_WELCOME);
     run = walk(zat, expectPage(zat, Page::welcome), "-join", joinChoices);
-    command(run, 300);
+    command(run, IDM_WELCOME);
     page = expectPage(zat, Page::welcome);
     loadServerSettings(zat, page);
     run = walk(zat, page, "-server", serverChoices);
-    command(run, 300);
+    command(run, IDM_WELCOME);
     run = walk(zat, expectPage(zat, Page::welcome), "-dedicated", dedicatedServerChoices);
 
-    click(run, closeButton);
+    click(run, IDC_CLOSE);
     if (auto question = zat.waitForMessageBox()) {
         screenshot("close-question");
         answer(*question, IDYES);
@@ -236,15 +277,15 @@ void tour(ZatStart& zat) {
         throw TourStopped{"the launcher did not end after Close and Yes"};
 }
 
-// The server's settings file named on the command line: the launcher loads it and opens its
-// command line page.
+// The server's settings file as the launcher's argument: the launcher loads it and opens its
+// option text page.
 void openedWithAFile() {
     std::string quoted = "\"";
     quoted.append(serverSettingsFile()).push_back('"');
     ZatStart zat(zatStartExe(), demoGameDirectory(), quoted);
-    HWND commandLine = expectPage(zat, Page::commandLine);
-    screenshot("command-line-of-a-file");
-    click(commandLine, closeButton);
+    HWND optionText = expectPage(zat, Page::optionText);
+    screenshot("option-text-of-a-file");
+    click(optionText, IDC_CLOSE);
     if (auto question = zat.waitForMessageBox())
         answer(*question, IDYES);
     if (!zat.waitForExit())
@@ -282,7 +323,7 @@ int main(int argc, char** argv) {
     std::printf("\nWhat the stand-in game received (%s):\n", log.c_str());
     for (std::size_t i = startsBefore; i < starts.size(); ++i) {
         const GameStart& start = starts[i];
-        std::printf("\n  command line:      %s\n", start.commandLine.c_str());
+        std::printf("\n  launch command:    %s\n", start.launchCommand.c_str());
         std::printf("  current directory: %s\n", start.currentDirectory.c_str());
         std::printf("  config file:       %s\n", start.configPath.value_or("(none)").c_str());
         if (start.config)

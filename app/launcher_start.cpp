@@ -1,8 +1,8 @@
-#include "app/command_line_forms.h"
+#include "app/launcher_start.h"
 
-#include "app/command_line_args.h"
 #include "app/launch_from_file.h"
 #include "app/startup.h"
+#include "launch/launcher_arguments.h"
 
 #include <string>
 
@@ -36,13 +36,13 @@ int refuse(Desktop& desktop, const std::string& problem) {
 
 } // namespace
 
-int runFromCommandLine(Desktop& desktop, std::string_view commandLine) {
+int runWithLauncherArguments(Desktop& desktop, std::string_view commandLine, PageSet pages) {
     const StartRequest request = startRequestOf(argumentsOf(commandLine));
     switch (request.form) {
     case StartForm::pages:
-        return runZatStart(desktop);
+        return runZatStart(desktop, pages);
     case StartForm::openFile:
-        return runZatStart(desktop, request.file);
+        return runZatStart(desktop, pages, request.file);
     case StartForm::run:
         return runSettingsFile(desktop, request.file);
     case StartForm::print:

@@ -1,10 +1,10 @@
 // The program's command line: how it is split and read, and the forms that open a settings
 // file on the pages, launch it without them, print its launch, or explain themselves.
 #include "app/app_state.h"
-#include "app/command_line_args.h"
-#include "app/command_line_forms.h"
-#include "app/game_start.h"
+#include "app/launcher_start.h"
 #include "controls/game_config.h"
+#include "launch/launch_command.h"
+#include "launch/launcher_arguments.h"
 #include "settings/settings_file.h"
 #include "walk.h"
 
@@ -33,10 +33,9 @@ struct FileWalk : Walk {
         std::filesystem::create_directories(folder.native("game\\base"));
         std::filesystem::create_directories(folder.native("my files"));
         gameLocatedAt(folder.path("game\\"));
-        LaunchSettings saved{};
-        applyStartupValues(saved);
-        saved.gameType = 22;
-        saved.multiplayerMode = 202;
+        LaunchSettings saved = kStartupValues;
+        saved.gameType = gameTypes::deathmatch;
+        saved.multiplayerMode = multiplayerModes::startServer;
         saved.dedicated = 1;
         storeFieldText(saved.gameDirectory, folder.path("elsewhere\\"));
         storeFieldText(saved.mapName, "dm_forge");
@@ -44,8 +43,8 @@ struct FileWalk : Walk {
         folder.write("my files\\server.ZTP", imageOf(saved));
     }
     int start(const std::string& arguments) {
-        const int result =
-            runFromCommandLine(desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments);
+        const int result = runWithLauncherArguments(
+            desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments, zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }
@@ -53,7 +52,7 @@ struct FileWalk : Walk {
 
 } // namespace
 
-TEST(CommandLineArguments, AreSplitAsWindowsSplitsThem) {
+TEST(LauncherArguments, AreSplitAsWindowsSplitsThem) {
     const std::pair<const char*, Arguments> cases[] = {
         {"zatstart.exe", {}},
         {"\"C:\\Zat Start\\zatstart.exe\"   \t", {}},
@@ -70,7 +69,7 @@ TEST(CommandLineArguments, AreSplitAsWindowsSplitsThem) {
         EXPECT_EQ(expected, argumentsOf(line)) << line;
 }
 
-TEST(CommandLineArguments, NameOneFormOrSayWhatIsWrong) {
+TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
     struct Case {
         Arguments arguments;
         StartForm form;
@@ -97,36 +96,36 @@ TEST(CommandLineArguments, NameOneFormOrSayWhatIsWrong) {
     }
 }
 
-TEST(CommandLineForms, AFileOpensOnTheWelcomePageAndGoesOnToItsCommandLine) {
+TEST(LauncherArguments, AFileOpensOnTheWelcomePageAndGoesOnToItsOptionText) {
     FileWalk walk;
     walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
     walk.passSplash();
-    walk.on(templates::welcome, [](FakePage& page) { page.timer(2); });
-    walk.on(templates::commandLine, [](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(600).find(" +map dm_forge"));
+    walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
+    walk.on(IDD_OPTION_TEXT, [](FakePage& page) {
+        EXPECT_NE(std::string::npos, page.text(IDC_OPTION_TEXT).find(" +map dm_forge"));
     });
-    walk.click(templates::commandLine, 100);
-    walk.click(templates::run, 100);
-    walk.closeOn(templates::run);
+    walk.click(IDD_OPTION_TEXT, IDC_NEXT);
+    walk.click(IDD_RUN, IDC_NEXT);
+    walk.closeOn(IDD_RUN);
     EXPECT_EQ(0, walk.start("\"" + walk.file + "\""));
     EXPECT_TRUE(walk.desktop.claimedAfterDialogs.has_value());
     EXPECT_TRUE(walk.desktop.fileDialogs.empty());
     ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question, the exit question";
-    EXPECT_EQ(templates::welcome, walk.desktop.messageBoxes[0].ownerTemplate);
+    EXPECT_EQ(IDD_WELCOME, walk.desktop.messageBoxes[0].ownerTemplate);
     EXPECT_NE(std::string::npos, walk.desktop.messageBoxes[0].text.find("elsewhere"));
     EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
 }
 
-TEST(CommandLineForms, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
+TEST(LauncherArguments, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
     FileWalk walk;
     walk.folder.write("short.ZTP", "short");
     walk.passSplash();
-    walk.on(templates::welcome, [](FakePage& page) {
-        page.timer(2);
+    walk.on(IDD_WELCOME, [](FakePage& page) {
+        page.timer(IDT_AFTER_OPENING);
         EXPECT_FALSE(page.ended());
         EXPECT_TRUE(page.timers().empty());
     });
-    walk.closeOn(templates::welcome);
+    walk.closeOn(IDD_WELCOME);
     EXPECT_EQ(0, walk.start(backslashed(walk.folder.path("short.ZTP"))));
     EXPECT_EQ("Couldn't Read from File", walk.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Error", walk.desktop.messageBoxes.at(0).caption);
@@ -134,7 +133,7 @@ TEST(CommandLineForms, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
 
 // No page, no claim of the single instance and no look for another launcher: /run starts
 // beside a launcher that shows its pages, and a launcher can start beside it.
-TEST(CommandLineForms, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCode) {
+TEST(LauncherArguments, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCode) {
     FileWalk walk;
     walk.desktop.claimedElsewhere = true;
     walk.desktop.existingDialogTitles.insert(kPageTitle);
@@ -153,7 +152,7 @@ TEST(CommandLineForms, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCod
     EXPECT_NE(std::string::npos, config.find("\r\nmap dm_forge")) << config;
 }
 
-TEST(CommandLineForms, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
+TEST(LauncherArguments, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
     struct Case {
         std::string what;
         std::function<std::string(FileWalk&)> arrange; // returns the file to run
@@ -195,7 +194,7 @@ TEST(CommandLineForms, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
     }
 }
 
-TEST(CommandLineForms, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
+TEST(LauncherArguments, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
     // The same text in a message box when there is no standard output (double-clicked, say).
     for (const bool console : {true, false}) {
         FileWalk walk;
@@ -215,22 +214,23 @@ TEST(CommandLineForms, PrintWritesTheLaunchAndTheConfigTextAndStartsNothing) {
     }
 }
 
-TEST(CommandLineForms, UsageAndWrongUse) {
+TEST(LauncherArguments, UsageAndWrongUse) {
     Walk console;
     console.desktop.standardOutput = "";
-    EXPECT_EQ(0, runFromCommandLine(console.desktop, "zatstart.exe /?"));
+    EXPECT_EQ(0, runWithLauncherArguments(console.desktop, "zatstart.exe /?", zatStartPages()));
     EXPECT_NE(std::string::npos,
               console.desktop.standardOutput->find("zatstart.exe /run file.ZTP"));
     EXPECT_TRUE(console.desktop.messageBoxes.empty());
 
     Walk none;
-    EXPECT_EQ(0, runFromCommandLine(none.desktop, "zatstart.exe /?"));
+    EXPECT_EQ(0, runWithLauncherArguments(none.desktop, "zatstart.exe /?", zatStartPages()));
     EXPECT_EQ(*console.desktop.standardOutput, none.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Zat Start", none.desktop.messageBoxes.at(0).caption);
 
     Walk wrong;
     wrong.desktop.standardOutput = "";
-    EXPECT_EQ(2, runFromCommandLine(wrong.desktop, "zatstart.exe /launch x.ZTP"));
+    EXPECT_EQ(
+        2, runWithLauncherArguments(wrong.desktop, "zatstart.exe /launch x.ZTP", zatStartPages()));
     const MessageBoxShown& error = wrong.desktop.messageBoxes.at(0);
     EXPECT_EQ(0u, error.text.find("Unknown switch \"/launch\".\r\n\r\nUsage:"));
     EXPECT_EQ("Error", error.caption);

@@ -1,4 +1,4 @@
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 
 #include "settings/choices.h"
 #include "settings/text_field.h"
@@ -47,7 +47,7 @@ void appendPlayer(std::string& options, const LaunchSettings& s) {
     options += " +set skin " + valueOf(s.skinName);
 }
 
-void appendServer(CommandLine& line, const LaunchSettings& s) {
+void appendServer(GameLaunch& line, const LaunchSettings& s) {
     std::string& options = line.optionText;
     if (s.multiplayerMode == multiplayerModes::joinServer) {
         if (const std::string address = valueOf(s.serverAddress); !address.empty())
@@ -77,8 +77,8 @@ std::string asOneWord(std::string path) {
 
 } // namespace
 
-CommandLine composeCommandLine(const LaunchSettings& s) {
-    CommandLine line;
+GameLaunch composeGameLaunch(const LaunchSettings& s) {
+    GameLaunch line;
     std::string& options = line.optionText;
     const std::string_view directory = fieldText(s.gameDirectory);
     line.launchCommand = asOneWord(std::string(directory) + "zat.exe");
@@ -113,4 +113,10 @@ CommandLine composeCommandLine(const LaunchSettings& s) {
 
     line.launchCommand += " +exec " + asOneWord(std::string(directory) + "base\\zatstart.cfg");
     return line;
+}
+
+std::optional<std::uint32_t> startGame(Desktop& desktop, const std::string& directory,
+                                       const GameLaunch& line,
+                                       const std::function<void()>& started) {
+    return desktop.runProgram(directory + "zat.exe", line.launchCommand, directory, started);
 }

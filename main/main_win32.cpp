@@ -1,6 +1,7 @@
 // Entry point of the launcher: no main window of its own, only modal pages, or none at all
-// when the command line asks for a launch without them.
-#include "app/command_line_forms.h"
+// when the command line asks for a launch without them. It hands the pages to the program.
+#include "app/launcher_start.h"
+#include "pages/pages.h"
 #include "platform/win32/win32_desktop.h"
 
 #include <windows.h>
@@ -16,5 +17,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     Win32Desktop desktop(instance);
-    return runFromCommandLine(desktop, GetCommandLineA());
+    return runWithLauncherArguments(desktop, GetCommandLineA(), zatStartPages());
 }

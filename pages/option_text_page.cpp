@@ -7,35 +7,38 @@
 
 namespace {
 
-constexpr int kOptionBox = 600;
-
 const std::string kOptionTextTooLong = "The command line is too long.\nAt most " +
                                        std::to_string(kOptionTextLimit) +
                                        " characters can be sent to Zat; please shorten it.";
 
 void open(App& app, PageWindow& window) {
-    app.commandLine = composeCommandLine(app.settings);
-    window.setItemText(kOptionBox, app.commandLine.optionText);
+    app.gameLaunch = composeGameLaunch(app.settings);
+    window.setItemText(IDC_OPTION_TEXT, app.gameLaunch.optionText);
 }
 
 // Next: what the player sees goes into the game config file, then on to the run page. A text
 // too long to send whole is refused rather than cut.
 bool command(App& app, PageWindow& window, int id) {
-    if (id != frameIds::next)
+    if (id != IDC_NEXT)
         return false;
     recordPagePosition(app, window);
-    if (window.itemTextLength(kOptionBox) > kOptionTextLimit) {
+    if (window.itemTextLength(IDC_OPTION_TEXT) > kOptionTextLimit) {
         showError(app, &window, kOptionTextTooLong);
         return true;
     }
-    app.commandLine.optionText = window.itemText(kOptionBox, kOptionTextLimit + 1);
+    app.gameLaunch.optionText = window.itemText(IDC_OPTION_TEXT, kOptionTextLimit + 1);
     if (const Failure failure =
-            writeGameConfig(fieldText(app.settings.gameDirectory), app.commandLine.optionText))
+            writeGameConfig(fieldText(app.settings.gameDirectory), app.gameLaunch.optionText))
         showError(app, &window, *failure);
-    goToPage(app, window, templates::run);
+    goToPage(app, window, IDD_RUN);
     return true;
 }
 
 } // namespace
 
-const Page commandLinePage{.templateId = templates::commandLine, .open = open, .command = command};
+// Its Next writes the game config file first, in its own command.
+const Page optionTextPage{.templateId = IDD_OPTION_TEXT,
+                          .next = {},
+                          .back = to(IDD_MAP_SELECT),
+                          .open = open,
+                          .command = command};

@@ -1,4 +1,4 @@
-#include "launch/command_line.h"
+#include "launch/launch_command.h"
 #include "settings/text_field.h"
 
 #include <cstring>
@@ -18,7 +18,7 @@ LaunchSettings startup() {
 
 LaunchSettings deathmatch(int32_t mode) {
     LaunchSettings s = startup();
-    s.gameType = 22;
+    s.gameType = gameTypes::deathmatch;
     s.multiplayerMode = mode;
     storeFieldText(s.skinName, "Rook_Base");
     return s;
@@ -29,17 +29,17 @@ LaunchSettings deathmatch(int32_t mode) {
 TEST(Composition, SinglePlayerStartupRecordWithALevel) {
     LaunchSettings s = startup();
     storeFieldText(s.mapName, "intake1");
-    const CommandLine line = composeCommandLine(s);
+    const GameLaunch line = composeGameLaunch(s);
     EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 0 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
               line.launchCommand);
     EXPECT_EQ(" +set skill 0" + kGameFlags + " +map intake1", line.optionText);
 }
 
 TEST(Composition, DeathmatchJoiningAServer) {
-    LaunchSettings s = deathmatch(200);
+    LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.serverAddress, "192.168.1.20");
     storeFieldText(s.mapName, "dm_pit");
-    const CommandLine line = composeCommandLine(s);
+    const GameLaunch line = composeGameLaunch(s);
     EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
               line.launchCommand);
     EXPECT_EQ(" +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base"
@@ -50,7 +50,7 @@ TEST(Composition, DeathmatchJoiningAServer) {
 }
 
 TEST(Composition, DeathmatchStartingADedicatedServer) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.dedicated = 1;
     s.dmflags = 0x4 | 0x40;
     s.timeLimitOn = 1;
@@ -58,7 +58,7 @@ TEST(Composition, DeathmatchStartingADedicatedServer) {
     storeFieldText(s.fragLimit, "50"); // not switched on: not sent
     storeFieldText(s.hostName, "Rook's Den");
     storeFieldText(s.mapName, "dm_forge");
-    const CommandLine line = composeCommandLine(s);
+    const GameLaunch line = composeGameLaunch(s);
     EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +dedicated 1"
               " +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
               line.launchCommand);
@@ -70,18 +70,18 @@ TEST(Composition, DeathmatchStartingADedicatedServer) {
 }
 
 TEST(Composition, SinglePlayerSendsNothingOfDeathmatchWhateverTheFieldsHold) {
-    LaunchSettings s = deathmatch(202);
-    s.gameType = 11;
-    s.skillLevel = 402;
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
+    s.gameType = gameTypes::singlePlayer;
+    s.skillLevel = skillLevels::ironclad;
     s.dedicated = 1;
     storeFieldText(s.serverAddress, "10.0.0.1");
-    const CommandLine line = composeCommandLine(s);
+    const GameLaunch line = composeGameLaunch(s);
     EXPECT_EQ(" +set skill 2" + kGameFlags, line.optionText);
     EXPECT_EQ(std::string::npos, line.launchCommand.find("dedicated"));
 }
 
 TEST(Composition, EmptyValuesAndUnknownChoices) {
-    LaunchSettings s = deathmatch(200);
+    LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.playerName, "");
     storeFieldText(s.skinName, "");
     s.handedness = 0;
@@ -91,46 +91,46 @@ TEST(Composition, EmptyValuesAndUnknownChoices) {
     s.alwaysRun = 2; // only exactly 1 counts
     EXPECT_EQ(" +set skin  +set cl_run 0 +set m_filter 1 +set lookspring 1 +set lookstrafe 0"
               " +set freelook 1",
-              composeCommandLine(s).optionText);
+              composeGameLaunch(s).optionText);
 
     s.multiplayerMode = 201; // neither joining nor starting: no server part, no map
     storeFieldText(s.mapName, "dm_pit");
-    EXPECT_EQ(std::string::npos, composeCommandLine(s).optionText.find("+map"));
+    EXPECT_EQ(std::string::npos, composeGameLaunch(s).optionText.find("+map"));
 }
 
 TEST(Composition, ServerWithEverythingOffStillSendsItsFourSettings) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.allowDownloads = 0;
     s.dmflags = INT32_MIN;
-    const std::string options = composeCommandLine(s).optionText;
+    const std::string options = composeGameLaunch(s).optionText;
     EXPECT_NE(std::string::npos, options.find(" +set dmflags -2147483648 +set allow_download 0"
                                               " +set cheats 0 +set hostname  +set crosshair 1"));
 }
 
 TEST(Composition, ChoiceValuesMapAsTheGameExpects) {
     LaunchSettings s = startup();
-    s.crosshair = 703;
-    s.dialogMode = 801;
-    const std::string options = composeCommandLine(s).optionText;
+    s.crosshair = crosshairs::circle;
+    s.dialogMode = dialogModes::speechOnly;
+    const std::string options = composeGameLaunch(s).optionText;
     EXPECT_NE(std::string::npos, options.find(" +set crosshair 3 +set dialog 2"));
-    s.dialogMode = 803;
-    EXPECT_NE(std::string::npos, composeCommandLine(s).optionText.find(" +set dialog 0"));
-    s.handedness = 510;
-    s.gameType = 22;
-    s.playerModel = 502;
+    s.dialogMode = dialogModes::off;
+    EXPECT_NE(std::string::npos, composeGameLaunch(s).optionText.find(" +set dialog 0"));
+    s.handedness = handedness::left;
+    s.gameType = gameTypes::deathmatch;
+    s.playerModel = playerModels::tov;
     EXPECT_NE(std::string::npos,
-              composeCommandLine(s).optionText.find(" +set hand 1 +set model pl_tov"));
+              composeGameLaunch(s).optionText.find(" +set hand 1 +set model pl_tov"));
 }
 
 TEST(Composition, AnEmptyGameDirectoryStartsWithTheExecutable) {
     LaunchSettings s = startup();
     storeFieldText(s.gameDirectory, "");
     EXPECT_EQ("zat.exe +set deathmatch 0 +exec base\\zatstart.cfg",
-              composeCommandLine(s).launchCommand);
+              composeGameLaunch(s).launchCommand);
 }
 
 TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAField) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
     // No terminators anywhere: each field must still be read only to its edge.
     std::memset(s.gameDirectory, 'g', sizeof s.gameDirectory);
@@ -142,7 +142,7 @@ TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAFiel
     std::memset(s.fragLimit, 'f', sizeof s.fragLimit);
     std::memset(s.maxPlayers, 'x', sizeof s.maxPlayers);
     std::memset(s.hostName, 'h', sizeof s.hostName);
-    const CommandLine line = composeCommandLine(s);
+    const GameLaunch line = composeGameLaunch(s);
     EXPECT_NE(std::string::npos, line.optionText.find(" +set name " + std::string(80, 'n') + " "));
     EXPECT_NE(std::string::npos,
               line.optionText.find(" +set hostname " + std::string(82, 'h') + " "));
@@ -158,11 +158,11 @@ TEST(Composition, ALongFormDirectoryWithBlanksIsQuotedSoTheGameSeesWholePaths) {
     storeFieldText(s.gameDirectory, "C:\\Program Files\\Zat\\");
     EXPECT_EQ("\"C:\\Program Files\\Zat\\zat.exe\" +set deathmatch 0"
               " +exec \"C:\\Program Files\\Zat\\base\\zatstart.cfg\"",
-              composeCommandLine(s).launchCommand);
+              composeGameLaunch(s).launchCommand);
 }
 
 TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
-    LaunchSettings s = deathmatch(202);
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
     const char* hostile = "a+exec evil\r\nquit\n+";
     for (char* field : {s.playerName, s.skinName, s.hostName, s.mapName})
@@ -174,12 +174,12 @@ TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
               " +set dmflags 0 +set allow_download 1 +set cheats 0 +set hostname aexec evilquit"
               " +set timelimit 1quit +set fraglimit 23 +set maxclients " +
                   kGameFlags + " +map aexec evilquit",
-              composeCommandLine(s).optionText);
+              composeGameLaunch(s).optionText);
 
-    s.multiplayerMode = 200;
+    s.multiplayerMode = multiplayerModes::joinServer;
     storeFieldText(s.serverAddress, "10.0.0.1+connect 6.6.6.6");
     storeFieldText(s.playerName, "++");
-    const std::string joining = composeCommandLine(s).optionText;
+    const std::string joining = composeGameLaunch(s).optionText;
     EXPECT_EQ(0u, joining.find(" +set hand 0")) << "a name of plus signs only sends no name";
     EXPECT_NE(std::string::npos, joining.find(" +connect 10.0.0.1connect 6.6.6.6 +set"));
 }

@@ -2,11 +2,11 @@
 // The program as its command line asks: the pages (with a settings file to open, or none),
 // a settings file launched or printed without them, or the usage text.
 
-#include "platform/port.h"
+#include "app/app_state.h"
 
 #include <string_view>
 
 // Given the whole command line, the program's own name first. Returns the process's exit
 // code: 0; the game's under /run; 1 when a settings file could not be used; 2 when the
 // command line itself was wrong.
-int runFromCommandLine(Desktop& desktop, std::string_view commandLine);
+int runWithLauncherArguments(Desktop& desktop, std::string_view commandLine, PageSet pages);

@@ -1,4 +1,4 @@
-#include "app/command_line_args.h"
+#include "launch/launcher_arguments.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
 // A command line from anywhere (a shortcut, a script, a double-click): split and read without
 // fault, and its arguments come back whole when quoted as Windows programs quote them.
-#include "app/command_line_args.h"
 #include "fuzz_check.h"
+#include "launch/launcher_arguments.h"
 
 #include <string>
 

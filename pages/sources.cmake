@@ -1,0 +1,17 @@
+set(ZAT_PAGES_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_topics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/welcome_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_type_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/player_setup_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/multiplayer_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/server_options_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_options_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/map_select_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/option_text_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/run_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/video_options_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/video_list_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/advanced_video_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/control_setup_page.cpp
+)
