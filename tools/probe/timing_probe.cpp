@@ -82,8 +82,11 @@ double switchPage(ZatStart& zat, HWND& page, int button, Page expected) {
     return took;
 }
 
-double residentMegabytes(const ZatStart& zat) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, zat.pid());
+// The resident size of the process that shows the window.
+double residentMegabytes(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
     PROCESS_MEMORY_COUNTERS counters{};
     const bool read = process && GetProcessMemoryInfo(process, &counters, sizeof counters);
     if (process)
@@ -104,7 +107,7 @@ void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
     const auto count = [&] {
         if (++switches % 100 == 0)
             std::printf("resident memory after %4d page switches %20.1f MB\n", switches,
-                        residentMegabytes(zat));
+                        residentMegabytes(page));
     };
     while (switches < kMemorySwitches) {
         for (int i = 1; i <= last; ++i, count())
