@@ -32,9 +32,11 @@ void fillLevelList(const LaunchSettings& s, PageWindow& window) {
 void open(App& app, PageWindow& window) {
     LaunchSettings& s = app.settings;
     fillLevelList(s, window);
+    // An empty list in list mode chooses no level; a level file of the player's own stays
+    // chosen until another is.
     if (s.listSinglePlayerLevels != 0 || s.listDeathmatchLevels != 0)
         window.listSelect(IDC_LEVEL_LIST, s.levelIndex);
-    else
+    else if (s.levelSource == levelSources::retail)
         storeFieldText(s.mapName, "");
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the launcher (not a test, not run by tools/test-all.sh): the logic natively,
 # optimised and without sanitizers (build/benchmark), then the real zatstart.exe of the windows
-# preset under Wine on a virtual display. docs/performance.md holds the figures of one run.
+# preset under Wine on a virtual display: its times, and its resident memory over 1,000 page
+# switches. docs/performance.md holds the figures of one run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)

@@ -4,6 +4,9 @@
 # Without one it runs a scripted tour on a virtual display: every page is walked, a
 # screenshot of each lands in build/tour/, Run is pressed, and what the stand-in game received
 # is printed.
+#
+# ZAT_DPI=144 tools/run.sh runs it at another DPI (120 is 125 %, 144 is 150 %, 192 is 200 %);
+# without it, at 96 DPI (100 %).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -39,6 +42,12 @@ if [ "${1:-}" = "--tour-on-this-display" ]; then
     exit "$status"
 fi
 
+dpi=${ZAT_DPI:-96}
+if ! [[ $dpi =~ ^[0-9]+$ ]] || ((dpi < 96 || dpi > 480)); then
+    echo "ZAT_DPI must be a DPI from 96 to 480, such as 144" >&2
+    exit 2
+fi
+
 tools/install-deps.sh
 cmake --preset windows
 cmake --build --preset windows
@@ -71,6 +80,8 @@ echo "No display: touring the pages on a virtual one; screenshots go to build/to
 # A Wine server left running serves another display (or none).
 timeout 60 wineserver -w || wineserver -k
 status=0
-tools/with-xvfb.sh "$0" --tour-on-this-display || status=$?
+# The virtual screen grows with the DPI as a real one's resolution would.
+ZAT_XVFB_SCREEN=${ZAT_XVFB_SCREEN:-$((1024 * dpi / 96))x$((768 * dpi / 96))x24} \
+    tools/with-xvfb.sh "$0" --tour-on-this-display || status=$?
 echo "Screenshots: $(find "$shots" -name '*.png' | wc -l) in build/tour/"
 exit "$status"

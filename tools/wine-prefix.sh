@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the build's own Wine prefix once: initialised, crash dialogs off, settled. Then, on
 # every call, the windows of the virtual display are left unmanaged: without a window manager
-# Wine otherwise waits up to 2 s for each hidden window, which is every page switch.
+# Wine otherwise waits up to 2 s for each hidden window, which is every page switch. The
+# prefix's DPI is ZAT_DPI (96 without it), set on every call so that none stays for the next.
 set -e
 : "${WINEPREFIX:?WINEPREFIX must name the build's own Wine prefix}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -19,4 +20,6 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/
 # The pages are laid out for Times New Roman; Liberation Serif has the same metrics.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
   /d 'Liberation Serif' /f >/dev/null
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${ZAT_DPI:-96}" \
+  /f >/dev/null
 wineserver -w

@@ -3,6 +3,7 @@
 #include "platform/win32/win32_dialog.h"
 
 #include "platform/win32/win32_page_window.h"
+#include "platform/win32/win32_pictures.h"
 
 #include <shellapi.h>
 
@@ -12,10 +13,15 @@
 
 namespace {
 
+// Posted on a change of DPI, so that the pictures are drawn anew once the dialog manager has
+// laid the dialog out at the new DPI.
+constexpr UINT kRedrawPictures = WM_APP + 1;
+
 // Lives on runModalDialog's stack for as long as the dialog exists.
 struct DialogSession {
     PageHandler handler;
     Win32PageWindow window{nullptr};
+    DialogPictures pictures;
     // A handler's exception must not unwind through the system's frames; it is carried out
     // and rethrown once the modal loop has returned.
     std::exception_ptr failure;
@@ -59,6 +65,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         auto* session = reinterpret_cast<DialogSession*>(lParam);
         session->window = Win32PageWindow(dialog);
         SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
+        session->pictures.adopt(dialog);
         deliver(*session, dialog, {PageEvent::Kind::init, 0, {}});
         // The keyboard starts on the default button, so Enter goes on to the next page;
         // without one the dialog manager picks the first tab stop.
@@ -100,6 +107,15 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         deliver(*session, dialog, event);
         return TRUE; // handled: the dialog answers zero, as a processed drop should
     }
+    case WM_DPICHANGED:
+        PostMessageA(dialog, kRedrawPictures, 0, 0);
+        return FALSE;
+    case kRedrawPictures:
+        session->pictures.rescale(dialog);
+        return TRUE;
+    case WM_DESTROY:
+        session->pictures.release();
+        return FALSE;
     case WM_NCDESTROY:
         SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
         return FALSE;
@@ -111,7 +127,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
-    DialogSession session{handler, Win32PageWindow(nullptr), nullptr};
+    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr};
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr,
                                            pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)

@@ -104,7 +104,8 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
     EXPECT_EQ("", fieldText(s.mapName)) << "both boxes off when the page opened";
 }
 
-TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspAndAnythingElseIsRefused) {
+// A level file stays chosen on later visits, even with both list boxes off, until another is.
+TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspStaysChosenAndAnythingElseIsRefused) {
     Bench bench;
     bench.desktop.chosenFiles = {"D:\\levels\\arena2.bsp",
                                  "D:\\levels\\notes.txt",
@@ -113,11 +114,17 @@ TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspAndAnythingElseIsRefuse
                                  std::nullopt,
                                  "D:\\Levels\\Arena3.BSP"};
     bench.open(mapSelectPage, [&](FakePage& page) {
+        page.click(IDC_LIST_SINGLE_PLAYER_LEVELS); // both list boxes off
         page.click(IDC_USER_LEVELS);
         EXPECT_FALSE(page.enabled(IDC_LEVEL_LIST) || page.enabled(IDC_LIST_SINGLE_PLAYER_LEVELS));
         for (int i = 0; i < 5; ++i)
             page.click(IDC_SELECT_MAP);
-        EXPECT_EQ("arena2", fieldText(bench.app.settings.mapName));
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ("arena2", fieldText(bench.app.settings.mapName));
+    bench.open(mapSelectPage, [&](FakePage& page) { page.click(IDC_NEXT); });
+    EXPECT_EQ("arena2", fieldText(bench.app.settings.mapName));
+    bench.open(mapSelectPage, [&](FakePage& page) {
         page.click(IDC_SELECT_MAP);
         page.click(IDC_NEXT);
     });

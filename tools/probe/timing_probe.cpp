@@ -1,6 +1,7 @@
 // Times the real zatstart.exe under Wine from outside, as a player sees it: start to the first
 // window, page switches (Next and Back), and Run to the game's start against starting the
-// stand-in game directly. Prints medians (and the 95th percentile of the page switches).
+// stand-in game directly. Prints medians (and the 95th percentile of the page switches), and
+// the launcher's resident memory over many page switches.
 // Not a test: tools/benchmark.sh runs it on a virtual display.
 //
 // Every wait here polls every millisecond; the driver's waits poll every 50 ms, too coarse
@@ -8,6 +9,10 @@
 
 #include "driver.h"
 #include "game_files.h"
+
+#include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +31,7 @@ using Milliseconds = std::chrono::duration<double, std::milli>;
 constexpr int kStarts = 5;
 constexpr int kSwitchesEachWay = 60;
 constexpr int kGameStarts = 30;
+constexpr int kMemorySwitches = 1000;
 
 struct ProbeFailed {
     std::string why;
@@ -76,6 +82,41 @@ double switchPage(ZatStart& zat, HWND& page, int button, Page expected) {
     return took;
 }
 
+// The resident size of the process that shows the window.
+double residentMegabytes(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    PROCESS_MEMORY_COUNTERS counters{};
+    const bool read = process && GetProcessMemoryInfo(process, &counters, sizeof counters);
+    if (process)
+        CloseHandle(process);
+    if (!read)
+        throw ProbeFailed{"the launcher's memory could not be read"};
+    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// Walks the single-player chain from the welcome page to the run page and back, again and
+// again, and prints the launcher's resident memory every hundred switches. Ends on the
+// welcome page.
+void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
+    const Page chain[] = {Page::welcome,   Page::gameType,   Page::gameOptions,
+                          Page::mapSelect, Page::optionText, Page::run};
+    const int last = static_cast<int>(std::size(chain)) - 1;
+    int switches = 0;
+    const auto count = [&] {
+        if (++switches % 100 == 0)
+            std::printf("resident memory after %4d page switches %20.1f MB\n", switches,
+                        residentMegabytes(page));
+    };
+    while (switches < kMemorySwitches) {
+        for (int i = 1; i <= last; ++i, count())
+            switchPage(zat, page, IDC_NEXT, chain[i]);
+        for (int i = last - 1; i >= 0; --i, count())
+            switchPage(zat, page, IDC_BACK, chain[i]);
+    }
+}
+
 // Starts the stand-in game as the launcher does, with the launch command it was given.
 void startGameDirectly(const std::string& launchCommand, const std::string& gameDirectory) {
     std::string line = launchCommand;
@@ -121,6 +162,7 @@ void probe() {
     std::vector<double> both = nexts;
     both.insert(both.end(), backs.begin(), backs.end());
     report("page switch, Next and Back", both);
+    memoryOverPageSwitches(*zat, page);
 
     command(page, IDM_OPTION_TEXT);
     HWND optionText = zat->waitForPage(Page::optionText);
