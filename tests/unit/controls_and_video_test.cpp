@@ -1,7 +1,6 @@
 // The control setup page over the game options page, the video options page with its lists
 // and advanced page, and help.
 #include "controls/bindings.h"
-#include "settings/name_tables.h"
 #include "walk.h"
 
 #include <algorithm>
@@ -68,8 +67,6 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
         page.click(IDC_CHANGE_DRIVER);
     });
     bench.on(IDD_DRIVER_LIST, [](FakePage& page) {
-        EXPECT_EQ(std::vector<std::string>(videoDriverNames.begin(), videoDriverNames.end()),
-                  page.entries(IDC_VIDEO_LIST));
         EXPECT_EQ(0, page.listSelection(IDC_VIDEO_LIST));
         page.chooseListEntry(IDC_VIDEO_LIST, 2);
         page.click(IDC_OK);
