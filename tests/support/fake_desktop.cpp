@@ -26,9 +26,10 @@ const std::vector<DialogTemplate>& programDialogs() {
 bool FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
     if (dialogsThatFail.count(templateId))
         return false;
-    const auto dialog = std::find_if(dialogs_.begin(), dialogs_.end(),
+    const auto& dialogs = programDialogs();
+    const auto dialog = std::find_if(dialogs.begin(), dialogs.end(),
                                      [&](const DialogTemplate& d) { return d.id == templateId; });
-    if (dialog == dialogs_.end())
+    if (dialog == dialogs.end())
         throw std::invalid_argument("the resource script has no dialog " +
                                     std::to_string(templateId));
     FakePage page(*dialog, handler);

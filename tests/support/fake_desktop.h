@@ -34,9 +34,6 @@ struct ProgramRun {
 
 class FakeDesktop : public Desktop {
   public:
-    FakeDesktop() : FakeDesktop(programDialogs()) {}
-    explicit FakeDesktop(std::vector<DialogTemplate> dialogs) : dialogs_(std::move(dialogs)) {}
-
     // --- Scripted by the test.
     // Works every dialog that opens and must leave it ended; a dialog left open throws.
     std::function<void(FakePage&)> player;
@@ -115,6 +112,5 @@ class FakeDesktop : public Desktop {
     bool interactive() override { return interactiveDesktop; }
 
   private:
-    std::vector<DialogTemplate> dialogs_;
     std::size_t depth_ = 0;
 };
