@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-// How the INI file is written, and that a missing one means a first run, the start-up tests
-// show with the bytes on disk.
+// How the INI file is written, that a missing one means a first run, and which directory a
+// chosen zat.exe gives, the start-up and locate tests show with the bytes on disk.
 TEST(IniFile, ReadsTheNumberAndTheDirectoryWhateverTheLineBreaksAndDropsOneTooLong) {
     const struct {
         std::string ini;
@@ -53,11 +53,4 @@ TEST(IniFile, PrefersTheWindowsDirectoryAndGoesToApplicationDataWhenItIsClosed) 
     LaunchSettings next{};
     readGameLocation(next, where);
     EXPECT_EQ("D:\\ZAT\\", fieldText(next.gameDirectory));
-}
-
-// A directory too long for its field is refused by the locate command's test.
-TEST(LocateGame, TakesTheDirectoryOfTheChosenFileWhateverItsName) {
-    EXPECT_EQ("C:\\GAMES\\ZAT\\", directoryOfFile("C:\\GAMES\\ZAT\\ZAT.EXE"));
-    EXPECT_EQ("C:\\GAMES\\ZAT\\", directoryOfFile("C:\\GAMES\\ZAT\\zat_launcher.exe"));
-    EXPECT_EQ("", directoryOfFile("zat.exe"));
 }

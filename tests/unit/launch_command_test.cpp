@@ -122,13 +122,6 @@ TEST(Composition, ChoiceValuesMapAsTheGameExpects) {
               composeGameLaunch(s).optionText.find(" +set hand 1 +set model pl_tov"));
 }
 
-TEST(Composition, AnEmptyGameDirectoryStartsWithTheExecutable) {
-    LaunchSettings s = startup();
-    storeFieldText(s.gameDirectory, "");
-    EXPECT_EQ("zat.exe +set deathmatch 0 +exec base\\zatstart.cfg",
-              composeGameLaunch(s).launchCommand);
-}
-
 TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAField) {
     LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
