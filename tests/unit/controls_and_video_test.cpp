@@ -44,7 +44,13 @@ TEST(ControlSetupPage, ShowsTheDefaultKeysAndKeepsTheKeysOfALoadedFile) {
     });
     bench.on(IDD_CONTROL_SETUP, [&](FakePage& page) {
         expectDefaultKeys(page);
+        page.pressF1();
         page.pressEscape();
+    });
+    bench.on(IDD_HELP, [](FakePage& page) {
+        EXPECT_EQ("Control Setup",
+                  page.entries(IDC_HELP_TOPICS).at(page.listSelection(IDC_HELP_TOPICS)));
+        page.click(IDC_CLOSE);
     });
     bench.open(gameOptionsPage);
     EXPECT_EQ("SPACE, MOUSE1", fieldText(bench.app.settings.bindings[0]));
