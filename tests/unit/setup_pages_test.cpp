@@ -1,5 +1,5 @@
-// The game type, game options and map select pages, each opened by itself. A binding that
-// names a control its page lacks fails any test that opens the page.
+// The game type, game options and map select pages, each opened by itself, and the binding
+// table they rest on.
 #include "settings/name_tables.h"
 #include "walk.h"
 
@@ -18,7 +18,38 @@ std::vector<std::string> sortedLevels(bool singlePlayer, bool deathmatch) {
     return names;
 }
 
+ControlKind kindFor(FieldBinding::Kind kind) {
+    switch (kind) {
+    case FieldBinding::Kind::choice:
+        return ControlKind::radioButton;
+    case FieldBinding::Kind::text:
+        return ControlKind::edit;
+    default:
+        return ControlKind::checkBox;
+    }
+}
+
 } // namespace
+
+TEST(PageBindings, EveryBoundControlIsInItsTemplateWithTheKindItsBindingExpects) {
+    for (const Page* page : zatStartPages().pages) {
+        const auto& dialogs = programDialogs();
+        const auto dialog = std::find_if(dialogs.begin(), dialogs.end(),
+                                         [&](const auto& d) { return d.id == page->templateId; });
+        ASSERT_NE(dialogs.end(), dialog) << page->templateId;
+        for (const FieldBinding& binding : page->fields)
+            for (int id : binding.controls()) {
+                const auto control =
+                    std::find_if(dialog->controls.begin(), dialog->controls.end(),
+                                 [&](const ControlTemplate& c) { return c.id == id; });
+                ASSERT_NE(dialog->controls.end(), control) << page->templateId << " " << id;
+                const bool teamRadio = binding.kind == FieldBinding::Kind::maskBit &&
+                                       control->kind == ControlKind::radioButton;
+                EXPECT_TRUE(teamRadio || kindFor(binding.kind) == control->kind)
+                    << page->templateId << " " << id;
+            }
+    }
+}
 
 TEST(GameTypePage, TheGameTypeChoosesItsLevelListAndSkillAppliesToSinglePlayerOnly) {
     Bench bench;
