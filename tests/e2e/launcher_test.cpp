@@ -81,10 +81,6 @@ void LauncherTest::SetUp() {
     ASSERT_NE(welcome_, nullptr) << "the shared launcher does not come back to its welcome page";
 }
 
-void LauncherTest::TearDown() {
-    others_.clear();
-}
-
 ZatStart& LauncherTest::startZatStart(const std::string& arguments,
                                       const std::string& currentDirectory, bool captureOutput) {
     others_.push_back(

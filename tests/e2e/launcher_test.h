@@ -33,7 +33,6 @@ class LauncherTest : public ::testing::Test {
   protected:
     // Starts the shared launcher the first time; brings it to its welcome page.
     void SetUp() override;
-    void TearDown() override;
 
     static const TestFolder& folder();
     static ZatStart& zat();
@@ -48,7 +47,7 @@ class LauncherTest : public ::testing::Test {
 
   private:
     HWND welcome_ = nullptr;
-    std::vector<std::unique_ptr<ZatStart>> others_;
+    std::vector<std::unique_ptr<ZatStart>> others_; // ended with the test's fixture
 };
 
 // Environment for the stand-in game the launchers start from now on: quick (no window), and
