@@ -92,85 +92,70 @@ TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
     }
 }
 
+// Loaded as Load does once the welcome page shows; a file that cannot be loaded leaves the
+// player there.
 TEST(LauncherArguments, AFileOpensOnTheWelcomePageAndGoesOnToItsOptionText) {
-    FileWalk walk;
-    walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
-    walk.passSplash();
-    walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
-    walk.on(IDD_OPTION_TEXT, [](FakePage& page) {
-        EXPECT_NE(std::string::npos, page.text(IDC_OPTION_TEXT).find(" +map dm_forge"));
-    });
-    walk.click(IDD_OPTION_TEXT, IDC_NEXT);
-    walk.click(IDD_RUN, IDC_NEXT);
-    walk.closeOn(IDD_RUN);
-    EXPECT_EQ(0, walk.start("\"" + walk.file + "\""));
-    EXPECT_TRUE(walk.desktop.claimedAfterDialogs.has_value());
-    EXPECT_TRUE(walk.desktop.fileDialogs.empty());
-    EXPECT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question, the exit question";
-    EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
+    for (const bool loads : {true, false}) {
+        FileWalk walk;
+        walk.folder.write("short.ZTP", "short");
+        if (loads)
+            walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
+        walk.passSplash();
+        walk.on(IDD_WELCOME, [](FakePage& page) {
+            page.timer(IDT_AFTER_OPENING);
+            EXPECT_TRUE(page.timers().empty());
+        });
+        walk.closeOn(loads ? IDD_OPTION_TEXT : IDD_WELCOME);
+        EXPECT_EQ(0, walk.start(loads ? "\"" + walk.file + "\""
+                                      : backslashed(walk.folder.path("short.ZTP"))));
+        EXPECT_TRUE(walk.desktop.claimedAfterDialogs.has_value());
+        EXPECT_TRUE(walk.desktop.fileDialogs.empty());
+        ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question or the error";
+        EXPECT_EQ(loads ? MessageIcon::question : MessageIcon::error,
+                  walk.desktop.messageBoxes[0].icon);
+    }
 }
 
-TEST(LauncherArguments, AFileThatCannotBeLoadedLeavesThePlayerOnTheWelcomePage) {
-    FileWalk walk;
-    walk.folder.write("short.ZTP", "short");
-    walk.passSplash();
-    walk.on(IDD_WELCOME, [](FakePage& page) {
-        page.timer(IDT_AFTER_OPENING);
-        EXPECT_FALSE(page.ended());
-        EXPECT_TRUE(page.timers().empty());
-    });
-    walk.closeOn(IDD_WELCOME);
-    EXPECT_EQ(0, walk.start(backslashed(walk.folder.path("short.ZTP"))));
-    EXPECT_EQ("Couldn't Read from File", walk.desktop.messageBoxes.at(0).text);
-    EXPECT_EQ("Error", walk.desktop.messageBoxes.at(0).caption);
-}
-
-// No page, no claim of the single instance and no look for another launcher: /run starts
-// beside a launcher that shows its pages, and a launcher can start beside it.
-TEST(LauncherArguments, RunLaunchesTheLocatedGameWithoutPagesAndReturnsItsExitCode) {
+// No page, no claim of the single instance and no look for another launcher: /run and /print
+// start beside a launcher that shows its pages, and a launcher can start beside them.
+TEST(LauncherArguments, PrintShowsTheLaunchAndRunStartsTheLocatedGameWithoutPages) {
     FileWalk walk;
     walk.desktop.claimedElsewhere = true;
     walk.desktop.existingDialogTitles.insert(kPageTitle);
     walk.desktop.programExitCode = 0xC0000005u;
+    // Without a standard output (double-clicked, say) /print shows its text in a box.
+    EXPECT_EQ(0, walk.start("/print \"" + walk.file + "\""));
+    const std::string printed = walk.desktop.messageBoxes.at(0).text;
+    EXPECT_EQ(0u, printed.find(walk.folder.path("game\\zat.exe +set deathmatch 1 +dedicated 1")));
+    EXPECT_EQ("\r\nmap dm_forge\r\n", printed.substr(printed.size() - 16));
+    EXPECT_TRUE(walk.desktop.programRuns.empty());
+    EXPECT_FALSE(walk.folder.exists("game\\base\\ZatStart.cfg"));
+
     EXPECT_EQ(static_cast<int>(0xC0000005u), walk.start("/run \"" + walk.file + "\""));
-    EXPECT_TRUE(walk.desktop.openedTemplates.empty());
-    EXPECT_TRUE(walk.desktop.messageBoxes.empty());
+    EXPECT_EQ(1u, walk.desktop.messageBoxes.size());
     EXPECT_FALSE(walk.desktop.claimedAfterDialogs.has_value());
-    const std::string game = walk.folder.path("game\\");
-    const ProgramRun& run = walk.desktop.programRuns.at(0);
-    EXPECT_EQ(game + "zat.exe", run.executable);
-    EXPECT_EQ(game, run.directory);
-    const std::string config = walk.folder.read("game\\base\\ZatStart.cfg");
-    EXPECT_NE(std::string::npos, config.find("\r\nmap dm_forge")) << config;
+    EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
+    EXPECT_NE(std::string::npos,
+              walk.folder.read("game\\base\\ZatStart.cfg").find("\r\nmap dm_forge"));
 }
 
 TEST(LauncherArguments, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
     struct Case {
         std::string what;
-        std::function<std::string(FileWalk&)> arrange; // returns the file to run
-        std::string message;
+        std::string file; // in the test's folder; empty: the settings file
+        std::function<void(FileWalk&)> arrange;
+        std::string_view message;
     };
+    const auto nothing = [](FileWalk&) {};
     const Case cases[] = {
-        {"absent", [](FileWalk& w) { return w.folder.path("absent.ZTP"); }, "Can't load file!"},
-        {"a folder", [](FileWalk& w) { return w.folder.path("my files"); }, "Can't load file!"},
-        {"not located",
-         [](FileWalk& w) {
-             w.gameLocatedAt("GAMES\\ZAT\\");
-             return w.file;
-         },
-         std::string(kGameDirectoryUnknown)},
-        {"no base folder",
-         [](FileWalk& w) {
-             std::filesystem::remove_all(w.folder.native("game\\base"));
-             return w.file;
-         },
-         std::string(configMessages::cantWrite)},
-        {"game missing",
-         [](FileWalk& w) {
-             w.desktop.programStarts = false;
-             return w.file;
-         },
-         std::string(kGameNotStarted)},
+        {"absent", "absent.ZTP", nothing, "Can't load file!"},
+        {"a folder", "my files", nothing, "Can't load file!"},
+        {"not located", "", [](FileWalk& w) { w.gameLocatedAt("GAMES\\ZAT\\"); },
+         kGameDirectoryUnknown},
+        {"no base folder", "",
+         [](FileWalk& w) { std::filesystem::remove_all(w.folder.native("game\\base")); },
+         configMessages::cantWrite},
+        {"game missing", "", [](FileWalk& w) { w.desktop.programStarts = false; }, kGameNotStarted},
     };
     // Each error on the standard error too; no box where no one could answer it (a service,
     // an unattended task).
@@ -178,65 +163,44 @@ TEST(LauncherArguments, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
         for (const Case& c : cases) {
             FileWalk walk;
             walk.desktop.interactiveDesktop = interactive;
-            EXPECT_EQ(1, walk.start("/run \"" + backslashed(c.arrange(walk)) + "\"")) << c.what;
-            EXPECT_EQ(c.message + "\r\n", walk.desktop.standardError) << c.what;
+            c.arrange(walk);
+            const std::string file = c.file.empty() ? walk.file : walk.folder.path(c.file);
+            EXPECT_EQ(1, walk.start("/run \"" + backslashed(file) + "\"")) << c.what;
+            EXPECT_EQ(std::string(c.message) + "\r\n", walk.desktop.standardError) << c.what;
             EXPECT_EQ(c.what == "game missing" ? 1u : 0u, walk.desktop.programRuns.size())
                 << c.what;
             ASSERT_EQ(interactive ? 1u : 0u, walk.desktop.messageBoxes.size()) << c.what;
-            if (!interactive)
-                continue;
-            const MessageBoxShown& error = walk.desktop.messageBoxes[0];
-            EXPECT_EQ(c.message, error.text) << c.what;
-            EXPECT_EQ("Error", error.caption);
-            EXPECT_EQ(MessageIcon::error, error.icon);
+            if (interactive) {
+                EXPECT_EQ(c.message, walk.desktop.messageBoxes[0].text) << c.what;
+            }
         }
     }
 }
 
-// What /print writes into a pipe the end-to-end test reads; without a standard output
-// (double-clicked, say) the same text shows in a message box.
-TEST(LauncherArguments, PrintShowsTheLaunchAndTheConfigTextAndStartsNothing) {
-    FileWalk walk;
-    EXPECT_EQ(0, walk.start("/print \"" + walk.file + "\""));
-    const std::string printed = walk.desktop.messageBoxes.at(0).text;
-    const std::string game = walk.folder.path("game\\");
-    const std::string launch =
-        game + "zat.exe +set deathmatch 1 +dedicated 1 +exec " + game + "base\\zatstart.cfg\r\n";
-    EXPECT_EQ(launch, printed.substr(0, launch.size()));
-    EXPECT_EQ(" \r\nset name Rook \r\n", printed.substr(launch.size(), 19));
-    EXPECT_EQ("\r\nmap dm_forge\r\n", printed.substr(printed.size() - 16));
-    EXPECT_TRUE(walk.desktop.programRuns.empty());
-    EXPECT_FALSE(walk.folder.exists("game\\base\\ZatStart.cfg"));
-}
-
 TEST(LauncherArguments, UsageAndWrongUse) {
-    Walk console;
+    FileWalk console, none;
     console.desktop.standardOutput = "";
-    EXPECT_EQ(0, runWithLauncherArguments(console.desktop, "zatstart.exe /?", zatStartPages()));
+    EXPECT_EQ(0, console.start("/?"));
     EXPECT_NE(std::string::npos,
               console.desktop.standardOutput->find("zatstart.exe /run file.ZTP"));
     EXPECT_TRUE(console.desktop.messageBoxes.empty());
-
-    Walk none;
-    EXPECT_EQ(0, runWithLauncherArguments(none.desktop, "zatstart.exe /?", zatStartPages()));
+    EXPECT_EQ(0, none.start("/?"));
     EXPECT_EQ(*console.desktop.standardOutput, none.desktop.messageBoxes.at(0).text);
     EXPECT_EQ("Zat Start", none.desktop.messageBoxes.at(0).caption);
 
-    Walk wrong;
-    wrong.desktop.standardOutput = "";
-    EXPECT_EQ(
-        2, runWithLauncherArguments(wrong.desktop, "zatstart.exe /launch x.ZTP", zatStartPages()));
-    const MessageBoxShown& error = wrong.desktop.messageBoxes.at(0);
-    EXPECT_EQ(0u, error.text.find("Unknown switch \"/launch\".\r\n\r\nUsage:"));
-    EXPECT_EQ("Error", error.caption);
-    EXPECT_EQ(MessageIcon::error, error.icon);
-    EXPECT_TRUE(wrong.desktop.openedTemplates.empty());
-    EXPECT_EQ(error.text, wrong.desktop.standardError);
-
-    Walk unattended;
-    unattended.desktop.interactiveDesktop = false;
-    EXPECT_EQ(2,
-              runWithLauncherArguments(unattended.desktop, "zatstart.exe /run", zatStartPages()));
-    EXPECT_TRUE(unattended.desktop.messageBoxes.empty());
-    EXPECT_EQ(0u, unattended.desktop.standardError.find("\"/run\" needs a settings file."));
+    // Said as /run says its errors.
+    for (const bool interactive : {true, false}) {
+        FileWalk wrong;
+        wrong.desktop.interactiveDesktop = interactive;
+        EXPECT_EQ(2, wrong.start("/launch x.ZTP"));
+        EXPECT_EQ(0u,
+                  wrong.desktop.standardError.find("Unknown switch \"/launch\".\r\n\r\nUsage:"));
+        ASSERT_EQ(interactive ? 1u : 0u, wrong.desktop.messageBoxes.size());
+        if (!interactive)
+            continue;
+        const MessageBoxShown& error = wrong.desktop.messageBoxes[0];
+        EXPECT_EQ(wrong.desktop.standardError, error.text);
+        EXPECT_EQ("Error", error.caption);
+        EXPECT_EQ(MessageIcon::error, error.icon);
+    }
 }
