@@ -35,16 +35,15 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     LaunchSettings after = bench.app.settings;
     std::copy_n(before.loadPath, sizeof after.loadPath, after.loadPath); // the path last tried
     EXPECT_EQ(imageOf(before), imageOf(after));
-    const std::vector<MessageBoxShown>& boxes = bench.desktop.messageBoxes;
-    ASSERT_EQ(3u, boxes.size()) << "two questions, one error";
-    EXPECT_EQ("Couldn't Read from File", boxes[1].text);
+    ASSERT_EQ(3u, bench.desktop.messageBoxes.size()) << "two questions, one error";
+    EXPECT_EQ("Couldn't Read from File", bench.desktop.messageBoxes[1].text);
 }
 
 TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
     const std::string located = "C:\\GAMES\\ZAT\\", elsewhere = "D:\\ELSEWHERE\\";
-    // No answer: the located directory in another letter case asks nothing.
-    for (const auto answer : {std::optional(MessageAnswer::no), std::optional(MessageAnswer::yes),
-                              std::optional<MessageAnswer>()}) {
+    // No answer: the located directory in another letter case asks nothing. The answer No is
+    // the drop's below.
+    for (const auto answer : {std::optional(MessageAnswer::yes), std::optional<MessageAnswer>()}) {
         Bench bench;
         LaunchSettings saved = kStartupValues;
         storeFieldText(saved.gameDirectory, answer ? elsewhere : "c:\\games\\zat\\");
@@ -55,8 +54,7 @@ TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
         bench.desktop.answers.push_back(MessageAnswer::yes); // skip to the option text
         EXPECT_EQ(IDD_OPTION_TEXT,
                   bench.open(welcomePage, [](FakePage& page) { page.click(IDC_LOAD_SETTINGS); }));
-        EXPECT_EQ(answer == MessageAnswer::no ? located : fieldText(saved.gameDirectory),
-                  fieldText(bench.app.settings.gameDirectory));
+        EXPECT_EQ(fieldText(saved.gameDirectory), fieldText(bench.app.settings.gameDirectory));
         EXPECT_EQ("Skip to the Command Line dialog?", bench.desktop.messageBoxes.back().text)
             << "the question comes before anything else";
         ASSERT_EQ(answer ? 2u : 1u, bench.desktop.messageBoxes.size());
@@ -130,7 +128,6 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterThe
     bench.toRunPage();
     bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("before-run.ZTP")};
     EXPECT_EQ(0, bench.open(runPage, [&](FakePage& page) {
-        EXPECT_FALSE(page.checked(IDC_SAVE_SETTINGS) || page.checked(IDC_CLOSE_AFTER_START));
         const int controls[] = {IDC_NEXT,          IDC_BACK,
                                 IDC_CLOSE,         IDC_NAVIGATION_MENU,
                                 IDC_SAVE_SETTINGS, IDC_CLOSE_AFTER_START};
@@ -184,7 +181,5 @@ TEST(RunPage, AnUnknownGameDirectoryOrAGameThatCannotStartIsReportedAndThePageSt
         const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
         EXPECT_EQ(known ? "There was an error executing ZAT!" : kGameDirectoryUnknown, error.text)
             << directory;
-        EXPECT_EQ("Error", error.caption);
-        EXPECT_EQ(MessageIcon::error, error.icon);
     }
 }
