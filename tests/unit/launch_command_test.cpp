@@ -48,13 +48,10 @@ TEST(Composition, DeathmatchJoiningAServer) {
     LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.serverAddress, "192.168.1.20");
     storeFieldText(s.mapName, "dm_pit");
-    const GameLaunch line = composeGameLaunch(s);
-    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
-              line.launchCommand);
     EXPECT_EQ(" +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base"
               " +connect 192.168.1.20" +
                   kGameFlags,
-              line.optionText)
+              composeGameLaunch(s).optionText)
         << "a player who joins sends no map";
 }
 
@@ -71,15 +68,11 @@ TEST(Composition, DeathmatchStartingADedicatedServer) {
     storeFieldText(s.fragLimit, "50"); // not switched on: not sent
     storeFieldText(s.hostName, "Rook's Den");
     storeFieldText(s.mapName, "dm_forge");
-    const GameLaunch line = composeGameLaunch(s);
-    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +dedicated 1"
-              " +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
-              line.launchCommand);
     EXPECT_EQ(" +set name Rook +set hand 1 +set model pl_tov +set skin Rook_Base"
               " +set dmflags 68 +set allow_download 1 +set cheats 0 +set hostname Rook's Den"
               " +set timelimit 20 +set crosshair 3 +set dialog 2 +set cl_run 1 +set m_filter 1"
               " +set lookspring 1 +set lookstrafe 0 +set freelook 1 +map dm_forge",
-              line.optionText);
+              composeGameLaunch(s).optionText);
 }
 
 TEST(Composition, EmptyValuesAndUnknownChoices) {
