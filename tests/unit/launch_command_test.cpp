@@ -26,26 +26,32 @@ LaunchSettings deathmatch(int32_t mode) {
 
 } // namespace
 
-TEST(Composition, SinglePlayerStartupRecordWithALevel) {
-    LaunchSettings s = startup();
+// A single player game sends its skill and map, and nothing of deathmatch whatever those
+// fields hold.
+TEST(Composition, SinglePlayerWithALevel) {
+    LaunchSettings s = deathmatch(multiplayerModes::startServer);
+    s.gameType = gameTypes::singlePlayer;
+    s.dedicated = 1;
+    storeFieldText(s.serverAddress, "10.0.0.1");
     storeFieldText(s.mapName, "intake1");
     const GameLaunch line = composeGameLaunch(s);
     EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 0 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
               line.launchCommand);
     EXPECT_EQ(" +set skill 0" + kGameFlags + " +map intake1", line.optionText);
+    s.skillLevel = skillLevels::ironclad;
+    s.dialogMode = dialogModes::off;
+    EXPECT_EQ(
+        0u, composeGameLaunch(s).optionText.find(" +set skill 2 +set crosshair 1 +set dialog 0 "));
 }
 
 TEST(Composition, DeathmatchJoiningAServer) {
     LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.serverAddress, "192.168.1.20");
     storeFieldText(s.mapName, "dm_pit");
-    const GameLaunch line = composeGameLaunch(s);
-    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
-              line.launchCommand);
     EXPECT_EQ(" +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base"
               " +connect 192.168.1.20" +
                   kGameFlags,
-              line.optionText)
+              composeGameLaunch(s).optionText)
         << "a player who joins sends no map";
 }
 
@@ -53,31 +59,20 @@ TEST(Composition, DeathmatchStartingADedicatedServer) {
     LaunchSettings s = deathmatch(multiplayerModes::startServer);
     s.dedicated = 1;
     s.dmflags = 0x4 | 0x40;
+    s.handedness = handedness::left;
+    s.playerModel = playerModels::tov;
+    s.crosshair = crosshairs::circle;
+    s.dialogMode = dialogModes::speechOnly;
     s.timeLimitOn = 1;
     storeFieldText(s.timeLimit, "20");
     storeFieldText(s.fragLimit, "50"); // not switched on: not sent
     storeFieldText(s.hostName, "Rook's Den");
     storeFieldText(s.mapName, "dm_forge");
-    const GameLaunch line = composeGameLaunch(s);
-    EXPECT_EQ("C:\\GAMES\\ZAT\\zat.exe +set deathmatch 1 +dedicated 1"
-              " +exec C:\\GAMES\\ZAT\\base\\zatstart.cfg",
-              line.launchCommand);
-    EXPECT_EQ(" +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base"
+    EXPECT_EQ(" +set name Rook +set hand 1 +set model pl_tov +set skin Rook_Base"
               " +set dmflags 68 +set allow_download 1 +set cheats 0 +set hostname Rook's Den"
-              " +set timelimit 20" +
-                  kGameFlags + " +map dm_forge",
-              line.optionText);
-}
-
-TEST(Composition, SinglePlayerSendsNothingOfDeathmatchWhateverTheFieldsHold) {
-    LaunchSettings s = deathmatch(multiplayerModes::startServer);
-    s.gameType = gameTypes::singlePlayer;
-    s.skillLevel = skillLevels::ironclad;
-    s.dedicated = 1;
-    storeFieldText(s.serverAddress, "10.0.0.1");
-    const GameLaunch line = composeGameLaunch(s);
-    EXPECT_EQ(" +set skill 2" + kGameFlags, line.optionText);
-    EXPECT_EQ(std::string::npos, line.launchCommand.find("dedicated"));
+              " +set timelimit 20 +set crosshair 3 +set dialog 2 +set cl_run 1 +set m_filter 1"
+              " +set lookspring 1 +set lookstrafe 0 +set freelook 1 +map dm_forge",
+              composeGameLaunch(s).optionText);
 }
 
 TEST(Composition, EmptyValuesAndUnknownChoices) {
@@ -96,30 +91,14 @@ TEST(Composition, EmptyValuesAndUnknownChoices) {
     s.multiplayerMode = 201; // neither joining nor starting: no server part, no map
     storeFieldText(s.mapName, "dm_pit");
     EXPECT_EQ(std::string::npos, composeGameLaunch(s).optionText.find("+map"));
-}
 
-TEST(Composition, ServerWithEverythingOffStillSendsItsFourSettings) {
-    LaunchSettings s = deathmatch(multiplayerModes::startServer);
+    // A server with everything off still sends its four settings.
+    s.multiplayerMode = multiplayerModes::startServer;
     s.allowDownloads = 0;
     s.dmflags = INT32_MIN;
-    const std::string options = composeGameLaunch(s).optionText;
-    EXPECT_NE(std::string::npos, options.find(" +set dmflags -2147483648 +set allow_download 0"
-                                              " +set cheats 0 +set hostname  +set crosshair 1"));
-}
-
-TEST(Composition, ChoiceValuesMapAsTheGameExpects) {
-    LaunchSettings s = startup();
-    s.crosshair = crosshairs::circle;
-    s.dialogMode = dialogModes::speechOnly;
-    const std::string options = composeGameLaunch(s).optionText;
-    EXPECT_NE(std::string::npos, options.find(" +set crosshair 3 +set dialog 2"));
-    s.dialogMode = dialogModes::off;
-    EXPECT_NE(std::string::npos, composeGameLaunch(s).optionText.find(" +set dialog 0"));
-    s.handedness = handedness::left;
-    s.gameType = gameTypes::deathmatch;
-    s.playerModel = playerModels::tov;
     EXPECT_NE(std::string::npos,
-              composeGameLaunch(s).optionText.find(" +set hand 1 +set model pl_tov"));
+              composeGameLaunch(s).optionText.find(" +set dmflags -2147483648 +set allow_download 0"
+                                                   " +set cheats 0 +set hostname  +set cl_run 0"));
 }
 
 TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAField) {

@@ -18,17 +18,6 @@ std::vector<std::string> sortedLevels(bool singlePlayer, bool deathmatch) {
     return names;
 }
 
-ControlKind kindFor(FieldBinding::Kind kind) {
-    switch (kind) {
-    case FieldBinding::Kind::choice:
-        return ControlKind::radioButton;
-    case FieldBinding::Kind::text:
-        return ControlKind::edit;
-    default:
-        return ControlKind::checkBox;
-    }
-}
-
 } // namespace
 
 TEST(PageBindings, EveryBoundControlIsInItsTemplateWithTheKindItsBindingExpects) {
@@ -43,10 +32,13 @@ TEST(PageBindings, EveryBoundControlIsInItsTemplateWithTheKindItsBindingExpects)
                     std::find_if(dialog->controls.begin(), dialog->controls.end(),
                                  [&](const ControlTemplate& c) { return c.id == id; });
                 ASSERT_NE(dialog->controls.end(), control) << page->templateId << " " << id;
-                const bool teamRadio = binding.kind == FieldBinding::Kind::maskBit &&
-                                       control->kind == ControlKind::radioButton;
-                EXPECT_TRUE(teamRadio || kindFor(binding.kind) == control->kind)
-                    << page->templateId << " " << id;
+                using enum FieldBinding::Kind;
+                const ControlKind kind = binding.kind == choice ? ControlKind::radioButton
+                                         : binding.kind == text ? ControlKind::edit
+                                                                : ControlKind::checkBox;
+                const bool teamRadio =
+                    binding.kind == maskBit && control->kind == ControlKind::radioButton;
+                EXPECT_TRUE(teamRadio || kind == control->kind) << page->templateId << " " << id;
             }
     }
 }
@@ -56,7 +48,6 @@ TEST(GameTypePage, TheGameTypeChoosesItsLevelListAndSkillAppliesToSinglePlayerOn
     const LaunchSettings& s = bench.app.settings;
     bench.app.settings.listDeathmatchLevels = 1;
     EXPECT_EQ(IDD_GAME_OPTIONS, bench.open(gameTypePage, [&](FakePage& page) {
-        EXPECT_TRUE(page.checked(IDC_SINGLE_PLAYER) && page.checked(IDC_SKILL_ROOKIE));
         page.click(IDC_SKILL_OFFICER);
         page.click(IDC_DEATHMATCH);
         EXPECT_EQ(0, s.listSinglePlayerLevels);
@@ -77,8 +68,6 @@ TEST(GameOptionsPage, BoxesAreKeptOnLeavingAndRadiosAtTheClick) {
     Bench bench;
     const LaunchSettings& s = bench.app.settings;
     bench.open(gameOptionsPage, [&](FakePage& page) {
-        EXPECT_TRUE(page.checked(IDC_ALWAYS_RUN) && !page.checked(IDC_LOOK_STRAFE));
-        EXPECT_FALSE(page.visible(IDC_CONTROL_SETUP) || page.visible(IDC_INVERT_MOUSE));
         page.click(IDC_ALWAYS_RUN);
         page.click(IDC_LOOK_STRAFE);
         page.click(IDC_CROSSHAIR_TRIAD);
@@ -102,7 +91,6 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
     const LaunchSettings& s = bench.app.settings;
     bench.open(mapSelectPage, [](FakePage& page) {
         EXPECT_EQ(sortedLevels(true, false), page.entries(IDC_LEVEL_LIST));
-        EXPECT_EQ(0, page.listSelection(IDC_LEVEL_LIST));
         EXPECT_FALSE(page.enabled(IDC_SELECT_MAP));
         page.click(IDC_LIST_DEATHMATCH_LEVELS);
         EXPECT_EQ(sortedLevels(true, true), page.entries(IDC_LEVEL_LIST));
@@ -124,12 +112,9 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
         page.click(IDC_LIST_SINGLE_PLAYER_LEVELS);
         page.click(IDC_LIST_DEATHMATCH_LEVELS);
         EXPECT_EQ(0, page.listCount(IDC_LEVEL_LIST));
-        page.click(IDC_NEXT);
+        page.command(IDM_WELCOME);
     });
     EXPECT_EQ("", fieldText(s.mapName)) << "an empty list, no name";
-    storeFieldText(bench.app.settings.mapName, "dm_pit");
-    bench.open(mapSelectPage, [](FakePage& page) { page.command(IDM_WELCOME); });
-    EXPECT_EQ("", fieldText(s.mapName)) << "both boxes off when the page opened";
 }
 
 // A level file stays chosen on later visits, even with both list boxes off, until another is.
