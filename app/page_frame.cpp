@@ -47,8 +47,6 @@ bool navigate(App& app, const Page& page, PageWindow& window, int id) {
 
 // The page is stored first, as for a navigation command, so the help leaves nothing unkept.
 bool help(App& app, const Page& page, PageWindow& window) {
-    if (!page.offersHelp)
-        return false;
     recordPagePosition(app, window);
     storeFields(app, page, window);
     showHelp(app, window, page.templateId);

@@ -41,7 +41,6 @@ struct Page {
     // Timers and mouse moves.
     bool (*other)(App&, PageWindow&, const PageEvent&) = nullptr;
     bool positionOnlyWhenRecorded = false; // the welcome page stays centred at start-up
-    bool offersHelp = true;                // F1 opens the help on the page's topic
 };
 
 bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageEvent& event);

@@ -1,17 +1,11 @@
 #include "pages/pages.h"
 
 #include "resources/resource_ids.h"
-#include "settings/name_tables.h"
 
 namespace {
 
-// The video topic names the start-up values that Set Defaults brings back.
-static_assert(videoDriverNames[kStartupValues.videoDriver - 1] == "Software" &&
-                  videoModeNames[kStartupValues.videoMode - 1] == "640 X 480" &&
-                  kStartupValues.textureMode == textureModes::automatic &&
-                  kStartupValues.fullscreen == fullscreenModes::yes,
-              "the video topic's Set Defaults must name the start-up values");
-
+// Only what a player can reach from the pages: the control setup and video pages have no way
+// in, so they have no topic.
 constexpr HelpTopic topics[] = {
     {IDD_WELCOME, "Welcome",
      "Zat Start sets up a game of Zat page by page and then starts it.\r\n\r\n"
@@ -79,18 +73,6 @@ constexpr HelpTopic topics[] = {
      "Save Zat Start Settings File: saves every choice to a file first, to load it another "
      "time.\r\n"
      "Close Zat Start upon starting Zat: ends Zat Start once the game has started."},
-    {IDD_VIDEO_OPTIONS, "Video Options",
-     "Video Driver, Video Mode: change them with the buttons beside them.\r\n"
-     "Texture Mode: the colour depth of the textures.\r\n"
-     "Fullscreen: whether Zat fills the screen or runs in a window.\r\n"
-     "Advanced: more video options.\r\n"
-     "Set Defaults: Software, 640 X 480, Auto and full screen."},
-    {IDD_CONTROL_SETUP, "Control Setup",
-     "Shows the keys bound to each action.\r\n"
-     "Set Defaults: shows the game's own keys.\r\n"
-     "Load .cfg: takes the key bindings of a Zat config file; they are kept with your "
-     "settings.\r\n"
-     "Ok, Close: back to the game options."},
 };
 
 } // namespace

@@ -93,5 +93,4 @@ const Page serverOptionsPage{.templateId = IDD_SERVER_OPTIONS,
                              .back = to(IDD_MULTIPLAYER),
                              .fields = fields,
                              .command = command,
-                             .refresh = refresh,
-                             .offersHelp = false};
+                             .refresh = refresh};

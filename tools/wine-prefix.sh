@@ -20,6 +20,13 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/
 # The pages are laid out for Times New Roman; Liberation Serif has the same metrics.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
   /d 'Liberation Serif' /f >/dev/null
+# Title bar buttons are letters of the Marlett symbol font, which Debian's Wine ships
+# (fonts-wine) where Wine itself does not look: without it they show as "0 1 r".
+marlett=/usr/share/wine/fonts/marlett.ttf
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  mkdir -p "$fonts" && cp "$marlett" "$fonts/"
+fi
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${ZAT_DPI:-96}" \
   /f >/dev/null
 wineserver -w

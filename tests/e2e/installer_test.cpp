@@ -1,5 +1,6 @@
-// The installer in a fresh prefix of its own: installed silently twice, the settings file
-// type's verbs run as Windows runs them, and uninstalled silently, leaving the player's files.
+// The installer in a fresh prefix of its own, into the game's folder as players do it: refused
+// while the launcher runs, installed silently twice, the settings file type's verbs run as
+// Windows runs them, and uninstalled silently, leaving the game's and the player's files.
 #include "driver.h"
 #include "game_files.h"
 #include "resources/resource_ids.h"
@@ -11,6 +12,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,6 +71,21 @@ std::string knownFolder(int folder) {
     return path;
 }
 
+// The files directly in a folder, by name, with their bytes.
+std::map<std::string, std::string> filesIn(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return files;
+    do
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[found.cFileName] = readFile(folder + found.cFileName).value_or("(unreadable)");
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return files;
+}
+
 // A command line as the registry holds it: the program in quotes, then its arguments.
 struct Command {
     std::string program;
@@ -90,7 +107,7 @@ std::string verbCommand(const std::string& verb) {
         .value_or("(none)");
 }
 
-TEST(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
+TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnlyItsOwn) {
     const TestFolder folder("Installer");
     const std::string located = folder.gameShortDirectory();
     writeIni(located);
@@ -99,16 +116,34 @@ TEST(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
     const std::string file = folder.path("my server.ZTP");
     saveRecord(file, record);
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1");
+    // The game's folder with files of the names an installer most likely takes.
+    const std::string directory = folder.gameDirectory();
+    writeFile(directory + "ReadMe.txt", "The game's own read-me.\r\n");
+    writeFile(directory + "Uninstall.exe", "The game's own uninstaller.");
+    const auto gameFiles = filesIn(directory);
+    const std::string intoTheGame = "/S /D=" + directory.substr(0, directory.size() - 1);
+
+    {
+        ZatStart running(zatStartExe(), folder.directory());
+        ASSERT_NE(running.waitForPage(Page::welcome), nullptr);
+        ZatStart setup(installer(), folder.directory(), intoTheGame);
+        const auto refused = setup.waitForExit(60s);
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_NE(*refused, 0u) << "installed while the launcher runs";
+        EXPECT_EQ(filesIn(directory), gameFiles);
+        EXPECT_TRUE(uninstallEntries().empty());
+    }
 
     // Twice, as an upgrade over the same version does it.
     for (int i = 0; i < 2; ++i) {
-        ZatStart setup(installer(), folder.directory(), "/S");
+        ZatStart setup(installer(), folder.directory(), intoTheGame);
         ASSERT_EQ(setup.waitForExit(60s), 0u) << "install " << i + 1;
     }
-    const std::string directory = knownFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Zat Start";
-    const std::string exe = directory + "\\zatstart.exe";
-    EXPECT_TRUE(fileExists(exe));
-    EXPECT_TRUE(fileExists(directory + "\\ReadMe.txt"));
+    const std::string exe = directory + "zatstart.exe";
+    auto installed = filesIn(directory);
+    for (const char* own : {"zatstart.exe", "Zat Start ReadMe.txt", "Uninstall Zat Start.exe"})
+        EXPECT_EQ(installed.erase(own), 1u) << own;
+    EXPECT_EQ(installed, gameFiles) << "the game's files changed";
     const std::string shortcut = knownFolder(CSIDL_PROGRAMS) + "\\Zat Start.lnk";
     EXPECT_TRUE(fileExists(shortcut));
 
@@ -150,29 +185,20 @@ TEST(Installer, InstallsTwiceRunsTheVerbsAndUninstallsLeavingThePlayersFiles) {
     EXPECT_EQ(played.waitForExit(), 0u) << "the launcher did not end with the game";
     EXPECT_EQ(gameStarts(folder.standinLog()).size(), 1u);
 
-    // A file Play cannot load: its error on the standard error as well, and exit code 1.
-    const std::string broken = folder.path("broken.ZTP");
-    writeFile(broken, "short");
-    const Command playBroken = commandOf(verbCommand("play"), broken);
-    ZatStart failed(playBroken.program, folder.directory(), playBroken.arguments, true);
-    const auto box = failed.waitForMessageBox(); // a player's desktop: the box as well
-    ASSERT_TRUE(box.has_value());
-    answer(*box, IDOK);
-    EXPECT_EQ(failed.readOutput(), "Couldn't Read from File\r\n");
-    EXPECT_EQ(failed.waitForExit(), 1u);
-
     // The uninstaller hands over to a copy of itself and returns at once: wait for the copy.
     const Command uninstall = commandOf(*quietUninstall);
     ZatStart uninstaller(uninstall.program, folder.directory(), uninstall.arguments);
     EXPECT_EQ(uninstaller.waitForExit(), 0u);
-    EXPECT_TRUE(waitUntil([&] { return !fileExists(directory) && uninstallEntries().empty(); }))
+    EXPECT_TRUE(waitUntil([&] { return !fileExists(exe) && uninstallEntries().empty(); }))
         << "the uninstaller did not finish";
+    auto left = filesIn(directory);
+    left.erase("zat-standin.log"); // the game's, from Play
+    EXPECT_EQ(left, gameFiles) << "the uninstaller took the game's files or left its own";
     EXPECT_FALSE(fileExists(shortcut));
     EXPECT_FALSE(keyExists(type));
     EXPECT_FALSE(keyExists(std::string(classes) + ".ZTP"));
     EXPECT_TRUE(fileExists(file)) << "the player's settings file went";
     EXPECT_TRUE(fileExists(windowsIniPath())) << "the game's location went";
-    EXPECT_TRUE(fileExists(folder.gameExe()));
 }
 
 } // namespace
