@@ -12,6 +12,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -71,16 +72,17 @@ std::string knownFolder(int folder) {
     return path;
 }
 
-// The files directly in a folder, by name, with their bytes.
-std::map<std::string, std::string> filesIn(const std::string& folder) {
-    std::map<std::string, std::string> files;
+// The files directly in a folder, by name, each with a hash of its bytes.
+std::map<std::string, std::size_t> filesIn(const std::string& folder) {
+    std::map<std::string, std::size_t> files;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return files;
     do
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files[found.cFileName] = readFile(folder + found.cFileName).value_or("(unreadable)");
+            files[found.cFileName] = std::hash<std::string>{}(
+                readFile(folder + found.cFileName).value_or("(unreadable)"));
     while (FindNextFileA(search, &found));
     FindClose(search);
     return files;
