@@ -1,6 +1,6 @@
 // The installer in a fresh prefix of its own, into the game's folder as players do it: refused
 // while the launcher runs, installed silently twice, the settings file type's verbs run as
-// Windows runs them, and uninstalled silently, leaving the game's and the player's files.
+// Windows runs them, and uninstalled silently, leaving the game's files as they were.
 #include "driver.h"
 #include "game_files.h"
 #include "resources/resource_ids.h"
@@ -77,13 +77,10 @@ std::map<std::string, std::size_t> filesIn(const std::string& folder) {
     std::map<std::string, std::size_t> files;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return files;
-    do
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files[found.cFileName] = std::hash<std::string>{}(
-                readFile(folder + found.cFileName).value_or("(unreadable)"));
-    while (FindNextFileA(search, &found));
+            files[found.cFileName] =
+                std::hash<std::string>{}(readFile(folder + found.cFileName).value_or(""));
     FindClose(search);
     return files;
 }
@@ -129,9 +126,7 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
         ZatStart running(zatStartExe(), folder.directory());
         ASSERT_NE(running.waitForPage(Page::welcome), nullptr);
         ZatStart setup(installer(), folder.directory(), intoTheGame);
-        const auto refused = setup.waitForExit(60s);
-        ASSERT_TRUE(refused.has_value());
-        EXPECT_NE(*refused, 0u) << "installed while the launcher runs";
+        EXPECT_NE(setup.waitForExit(60s).value_or(0), 0u) << "installed while the launcher runs";
         EXPECT_EQ(filesIn(directory), gameFiles);
         EXPECT_TRUE(uninstallEntries().empty());
     }
@@ -181,7 +176,6 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
     HWND game = nullptr;
     ASSERT_TRUE(waitUntil([&] { return (game = FindWindowA(nullptr, gameWindowTitle)); }))
         << "Play did not start the game";
-    EXPECT_EQ(played.visiblePage(), nullptr);
     EXPECT_FALSE(anyPageShowing());
     PostMessageA(game, WM_CLOSE, 0, 0);
     EXPECT_EQ(played.waitForExit(), 0u) << "the launcher did not end with the game";
@@ -199,8 +193,6 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
     EXPECT_FALSE(fileExists(shortcut));
     EXPECT_FALSE(keyExists(type));
     EXPECT_FALSE(keyExists(std::string(classes) + ".ZTP"));
-    EXPECT_TRUE(fileExists(file)) << "the player's settings file went";
-    EXPECT_TRUE(fileExists(windowsIniPath())) << "the game's location went";
 }
 
 } // namespace
