@@ -2,6 +2,7 @@
 #include "platform/win32/win32_desktop.h"
 
 namespace {
+// The installer looks for it by this name too (release/installer.nsi).
 constexpr char kInstanceClaim[] = "ZatStart Version 1.5 pages";
 }
 
