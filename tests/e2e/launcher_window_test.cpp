@@ -1,7 +1,7 @@
 // The shared launcher's window with the real window manager and keyboard: on a first run the
 // splash alone for three seconds, then a centred welcome page that owns the dialog asking where
-// the game is; Escape is Cancel and asks before closing, F1 opens help, the About box stays on
-// top.
+// the game is; Escape is Cancel and asks before closing, the About box stays on top. F1's help
+// is opened by the caption test.
 #include "launcher_test.h"
 
 #include <windows.h>
@@ -43,14 +43,6 @@ TEST_F(PageFrame, EscapeAsksBeforeClosingAndNoKeepsThePage) {
     answer(*question, IDNO);
     EXPECT_TRUE(answers(welcome()));
     EXPECT_EQ(zat().visiblePage(), welcome()) << "the page did not stay after No";
-}
-
-TEST_F(PageFrame, F1OpensHelp) {
-    pressKey(welcome(), IDC_NEXT, VK_F1);
-    HWND help = zat().waitForDialog(helpTitle);
-    ASSERT_NE(help, nullptr) << "F1 opened no help";
-    click(help, IDC_CLOSE);
-    EXPECT_TRUE(waitUntilGone(help));
 }
 
 TEST_F(PageFrame, TheAboutBoxStaysOnTopWithoutASystemMenu) {

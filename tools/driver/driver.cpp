@@ -298,6 +298,11 @@ HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
         timeout);
 }
 
+HWND ZatStart::waitForOtherDialog(HWND besides, Duration timeout) {
+    return waitForWindow(
+        [besides](HWND w) { return w != besides && windowClass(w) == dialogClass; }, timeout);
+}
+
 std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
     HWND box = waitForWindow(
         [](HWND w) { return windowClass(w) == dialogClass && isMessageBox(w); }, timeout);

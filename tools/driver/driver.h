@@ -110,6 +110,8 @@ class ZatStart {
     // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
     std::optional<MessageBoxWindow> waitForMessageBox(Duration timeout = windowWait);
+    // Any visible dialog but the given one: the page a command led to, or a dialog it opened.
+    HWND waitForOtherDialog(HWND besides, Duration timeout = windowWait);
     // The splash: a visible dialog without a title.
     HWND findSplash() const;
 
