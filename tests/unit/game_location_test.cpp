@@ -1,5 +1,4 @@
 #include "settings/game_location.h"
-#include "settings/settings_file.h"
 #include "settings/text_field.h"
 #include "temp_folder.h"
 
@@ -9,8 +8,7 @@
 // chosen zat.exe gives, the start-up and locate tests show with the bytes on disk.
 
 // A directory as a person or another tool writes it gets its backslash; one that no Windows
-// path is, or that no longer fits, is asked for again. A settings file's directory is read the
-// same way, without the question.
+// path is, or that no longer fits, is asked for again.
 TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCannotUse) {
     const struct {
         std::string ini;
@@ -34,20 +32,6 @@ TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCanno
         parseGameLocation(s, c.ini);
         EXPECT_EQ(c.pending, s.locateGamePending) << c.ini;
         EXPECT_EQ(c.directory, fieldText(s.gameDirectory)) << c.ini;
-    }
-
-    const std::pair<std::string, std::string> fromFile[] = {
-        {"D:\\ZAT", "D:\\ZAT\\"},
-        {"D:\\ZAT\"\\", ""},
-        {"D:\\Z\x7f\\", ""},
-        {std::string(199, 'd'), ""},
-    };
-    for (const auto& [inFile, taken] : fromFile) {
-        LaunchSettings record{};
-        storeFieldText(record.gameDirectory, inFile);
-        LaunchSettings s{};
-        ASSERT_EQ(std::nullopt, settingsFromBytes(s, imageOf(record)));
-        EXPECT_EQ(taken, fieldText(s.gameDirectory)) << inFile;
     }
 }
 

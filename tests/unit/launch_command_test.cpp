@@ -147,25 +147,21 @@ TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
     LaunchSettings s = deathmatch(multiplayerModes::joinServer);
     storeFieldText(s.serverAddress, "host;exec evil.cfg+connect 6.6.6.6");
     storeFieldText(s.playerName, "++");
-    storeFieldText(s.skinName, "Rook\t_\x7f"
-                               "Base\x01");
     const std::string joining = composeGameLaunch(s).optionText;
     EXPECT_EQ(0u, joining.find(" +set hand 0")) << "a name of plus signs only sends no name";
-    EXPECT_NE(std::string::npos,
-              joining.find(" +set skin Rook_Base +connect hostexec evil.cfgconnect 6.6.6.6 +set"));
+    EXPECT_NE(std::string::npos, joining.find(" +connect hostexec evil.cfgconnect 6.6.6.6 +set"));
 
     s.multiplayerMode = multiplayerModes::startServer;
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
-    storeFieldText(s.playerName, "Rook;quit");
+    storeFieldText(s.playerName, "Rook;quit\t");
     storeFieldText(s.hostName, "Den\";set password x;\"");
-    storeFieldText(s.timeLimit, "20;quit");
+    storeFieldText(s.timeLimit, "20;\x7f");
     storeFieldText(s.fragLimit, "\"5\"");
-    storeFieldText(s.maxPlayers, "8\r\nquit");
+    storeFieldText(s.maxPlayers, "8\r\n\x01");
     storeFieldText(s.mapName, "dm_pit;exec x");
     const std::string serving = composeGameLaunch(s).optionText;
     EXPECT_EQ(0u, serving.find(" +set name Rookquit +set hand 0"));
-    EXPECT_NE(std::string::npos,
-              serving.find(" +set hostname Denset password x +set timelimit "
-                           "20quit +set fraglimit 5 +set maxclients 8quit +set"));
+    EXPECT_NE(std::string::npos, serving.find(" +set hostname Denset password x +set timelimit 20"
+                                              " +set fraglimit 5 +set maxclients 8 +set"));
     EXPECT_NE(std::string::npos, serving.find(" +map dm_pitexec x"));
 }
