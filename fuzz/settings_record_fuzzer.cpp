@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // too short: refused, nothing taken
 
     const GameLaunch line = composeGameLaunch(settings);
-    // Two directories (a damaged field gives all its bytes), each quoted when it holds a
-    // blank or a semicolon, and the fixed fragments.
+    // Two directories (at most a field's width each), each quoted when it holds a blank or a
+    // semicolon, and the fixed fragments.
     constexpr std::string_view fixedFragments = "zat.exe +set deathmatch 1 +dedicated 1 +exec "
                                                 "base\\zatstart.cfg";
     constexpr std::size_t longestLaunchCommand =

@@ -59,12 +59,10 @@ std::optional<std::string> gameDirectoryAsRead(std::string_view directory) {
     return asRead;
 }
 
-bool keepGameDirectoryAsRead(LaunchSettings& settings) {
+void keepGameDirectoryAsRead(LaunchSettings& settings) {
     const auto asRead = gameDirectoryAsRead(fieldText(settings.gameDirectory));
-    if (asRead && storeFieldText(settings.gameDirectory, *asRead))
-        return true;
-    storeFieldText(settings.gameDirectory, "");
-    return false;
+    if (!asRead || !storeFieldText(settings.gameDirectory, *asRead))
+        storeFieldText(settings.gameDirectory, "");
 }
 
 void parseGameLocation(LaunchSettings& settings, std::string_view text) {

@@ -30,9 +30,9 @@ struct IniLocations {
 // line: that directory is unknown, and the player locates the game.
 std::optional<std::string> gameDirectoryAsRead(std::string_view directory);
 
-// Keeps gameDirectory as gameDirectoryAsRead gives it; empties it and returns false when it is
-// unknown or, with its backslash, no longer fits.
-bool keepGameDirectoryAsRead(LaunchSettings& settings);
+// Keeps gameDirectory as gameDirectoryAsRead gives it; empties it when it is unknown or, with
+// its backslash, no longer fits.
+void keepGameDirectoryAsRead(LaunchSettings& settings);
 
 // Sets locateGamePending and gameDirectory from the INI file's text. A directory that is
 // unknown as read, or does not fit its field, is dropped and the player is asked again.
