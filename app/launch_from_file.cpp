@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/locate_game.h"
-#include "app/page_frame.h"
+#include "app/starter_output.h"
 #include "controls/game_config.h"
 #include "launch/launch_command.h"
 #include "platform/files.h"
@@ -19,12 +19,8 @@ struct Launch {
     GameLaunch line;
 };
 
-// Started by a script or a scheduled task, maybe with no one there: the error goes to the
-// standard error too, and a box only where someone can answer it.
 int failWith(App& app, std::string_view message) {
-    app.desktop.writeStandardError(std::string(message) + "\r\n");
-    if (app.desktop.interactive())
-        showError(app, nullptr, message);
+    tellStarter(app.desktop, StarterStream::error, std::string(message) + "\r\n");
     return 1;
 }
 
@@ -69,7 +65,6 @@ int printSettingsFile(Desktop& desktop, std::string_view file) {
         return 1;
     const std::string text =
         launch->line.launchCommand + "\r\n" + gameConfigText(launch->line.optionText) + "\r\n";
-    if (!desktop.writeStandardOutput(text))
-        desktop.messageBox(nullptr, text, "Zat Start", MessageIcon::none, MessageButtons::ok);
+    tellStarter(desktop, StarterStream::output, text);
     return 0;
 }

@@ -10,7 +10,7 @@
 // 1 after an error message.
 int runSettingsFile(Desktop& desktop, std::string_view file);
 
-// Writes what runSettingsFile would start and write, to the standard output (or a message
-// box when there is none): the launch command on the first line, then the config file's
-// text. Returns 0, or 1 after an error message.
+// Writes what runSettingsFile would start and write, as tellStarter says its output: the
+// launch command on the first line, then the config file's text. Returns 0, or 1 after an
+// error message.
 int printSettingsFile(Desktop& desktop, std::string_view file);

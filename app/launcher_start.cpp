@@ -1,6 +1,7 @@
 #include "app/launcher_start.h"
 
 #include "app/launch_from_file.h"
+#include "app/starter_output.h"
 #include "app/startup.h"
 #include "launch/launcher_arguments.h"
 
@@ -23,17 +24,12 @@ constexpr std::string_view kUsage =
     "    Shows this text.\r\n";
 
 int showUsage(Desktop& desktop) {
-    if (!desktop.writeStandardOutput(kUsage))
-        desktop.messageBox(nullptr, kUsage, "Zat Start", MessageIcon::none, MessageButtons::ok);
+    tellStarter(desktop, StarterStream::output, kUsage);
     return 0;
 }
 
-// A wrong command line in a script or a scheduled task: said as /run says its errors.
 int refuse(Desktop& desktop, const std::string& problem) {
-    const std::string text = problem + "\r\n\r\n" + std::string(kUsage);
-    desktop.writeStandardError(text);
-    if (desktop.interactive())
-        desktop.messageBox(nullptr, text, "Error", MessageIcon::error, MessageButtons::ok);
+    tellStarter(desktop, StarterStream::error, problem + "\r\n\r\n" + std::string(kUsage));
     return 2;
 }
 

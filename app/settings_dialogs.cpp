@@ -36,9 +36,12 @@ void report(App& app, PageWindow& window, const Failure& failure) {
 
 // A settings file may come from someone else: its game directory decides which program Run
 // starts, so a directory other than the located one is taken only when the player says so.
+// A file without a usable directory keeps the located one without asking.
 void confirmGameDirectory(App& app, PageWindow& window) {
     const std::string fromFile(fieldText(app.settings.gameDirectory));
-    if (sameDirectory(fromFile, app.locatedDirectory))
+    if (fromFile.empty())
+        storeFieldText(app.settings.gameDirectory, app.locatedDirectory);
+    if (fromFile.empty() || sameDirectory(fromFile, app.locatedDirectory))
         return;
     const std::string located =
         app.locatedDirectory.empty() ? "(not located yet)" : app.locatedDirectory;

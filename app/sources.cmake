@@ -2,6 +2,7 @@ set(ZAT_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_start.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launch_from_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/starter_output.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_bindings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation_menu.cpp

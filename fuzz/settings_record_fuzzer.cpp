@@ -1,6 +1,8 @@
 // A settings file from anywhere: loaded, composed into the launch command and the option
 // text, and written out as the game config file's text. No value of the file may start a
-// console command of its own, and nothing may be read or written outside a field.
+// console command of its own, end one or open a quoted argument: every line of the config
+// text is exactly one command the launcher wrote. Nothing may be read or written outside a
+// field.
 #include "controls/game_config.h"
 #include "fuzz_check.h"
 #include "launch/launch_command.h"
@@ -8,6 +10,7 @@
 #include "settings/settings_file.h"
 #include "settings/text_field.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -20,6 +23,16 @@ bool startsOwnFragment(std::string_view rest) {
     return false;
 }
 
+bool isControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f;
+}
+
+// What would end a console command inside a line, open a quoted argument, or break a line.
+bool endsOrQuotesACommand(char c) {
+    return c == ';' || c == '"' || isControl(c);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -29,17 +42,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // too short: refused, nothing taken
 
     const GameLaunch line = composeGameLaunch(settings);
-    // Two directories (a damaged field gives all its bytes), each quoted when it holds a
-    // blank, and the fixed fragments.
+    // Two directories (at most a field's width each), each quoted when it holds a blank or a
+    // semicolon, and the fixed fragments.
     constexpr std::string_view fixedFragments = "zat.exe +set deathmatch 1 +dedicated 1 +exec "
                                                 "base\\zatstart.cfg";
     constexpr std::size_t longestLaunchCommand =
         2 * (sizeof settings.gameDirectory + 2) + fixedFragments.size();
     fuzzCheck(line.launchCommand.size() <= longestLaunchCommand,
               "the launch command holds two directories and the fixed fragments");
+    const std::string_view launch = line.launchCommand;
+    const auto marks = std::count(launch.begin(), launch.end(), '"');
+    fuzzCheck((marks == 0 || (marks == 4 && launch.front() == '"')) &&
+                  std::none_of(launch.begin(), launch.end(), isControl),
+              "the directory brings no control character and quotation marks only around paths");
     const std::string& options = line.optionText;
     fuzzCheck(options.size() <= kOptionTextLimit, "the option text fits what the page takes back");
-    fuzzCheck(options.find_first_of("\r\n") == std::string::npos, "no line break in the options");
+    fuzzCheck(std::none_of(options.begin(), options.end(), endsOrQuotesACommand),
+              "no semicolon, quotation mark, line break or other control character in the options");
     for (std::size_t at = options.find('+'); at != std::string::npos;
          at = options.find('+', at + 1))
         fuzzCheck(at > 0 && options[at - 1] == ' ' && startsOwnFragment(options.substr(at + 1)),

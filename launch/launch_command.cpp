@@ -7,13 +7,19 @@
 
 namespace {
 
-// A value taken from the record, without the characters that would start a console command
-// of its own in the game config file: a plus sign, or a line break.
+// A value taken from the record, without the characters that would make it a console command
+// of its own in the game config file (a plus sign, a semicolon, a line break) or open a quoted
+// argument (a quotation mark), nor any other control character.
+bool endsOrQuotesACommand(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '+' || c == ';' || c == '"' || byte < 0x20 || byte == 0x7f;
+}
+
 std::string withoutCommandStarts(std::string_view field) {
     std::string value;
     value.reserve(field.size());
     for (const char c : field)
-        if (c != '+' && c != '\r' && c != '\n')
+        if (!endsOrQuotesACommand(c))
             value += c;
     return value;
 }
@@ -70,9 +76,10 @@ void appendServer(GameLaunch& line, const LaunchSettings& s) {
         options += " +set maxclients " + valueOf(s.maxPlayers);
 }
 
-// A long-form directory may hold blanks; the game then needs the path quoted to see it whole.
+// A long-form directory may hold blanks or semicolons; the game then needs the path quoted to
+// see it whole and as one command.
 std::string asOneWord(std::string path) {
-    return path.find(' ') == std::string::npos ? path : '"' + path + '"';
+    return path.find_first_of(" ;") == std::string::npos ? path : '"' + path + '"';
 }
 
 } // namespace

@@ -47,6 +47,24 @@ std::string iniPathIn(std::string_view folder) {
     return path + "\\ZatStart.ini";
 }
 
+std::optional<std::string> gameDirectoryAsRead(std::string_view directory) {
+    for (const char c : directory) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || byte < 0x20 || byte == 0x7f)
+            return std::nullopt;
+    }
+    std::string asRead(directory);
+    if (!asRead.empty() && asRead.back() != '\\' && asRead.back() != '/')
+        asRead += '\\';
+    return asRead;
+}
+
+void keepGameDirectoryAsRead(LaunchSettings& settings) {
+    const auto asRead = gameDirectoryAsRead(fieldText(settings.gameDirectory));
+    if (!asRead || !storeFieldText(settings.gameDirectory, *asRead))
+        storeFieldText(settings.gameDirectory, "");
+}
+
 void parseGameLocation(LaunchSettings& settings, std::string_view text) {
     std::size_t at = 0;
     readNumber(text, at, settings.locateGamePending);
@@ -56,10 +74,11 @@ void parseGameLocation(LaunchSettings& settings, std::string_view text) {
     const std::size_t lineBreak = line.find('\n');
     line = line.substr(0, lineBreak);
     // A carriage return belongs to the line break it stands before; a lone one is the
-    // directory's own, as a text-mode read keeps it.
+    // directory's own, as a text-mode read keeps it, and makes it unknown.
     if (lineBreak != std::string_view::npos && !line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    if (!storeFieldText(settings.gameDirectory, line)) {
+    const auto directory = gameDirectoryAsRead(line);
+    if (!directory || !storeFieldText(settings.gameDirectory, *directory)) {
         storeFieldText(settings.gameDirectory, "");
         settings.locateGamePending = 1;
     }

@@ -5,6 +5,7 @@
 #include "settings/failure.h"
 #include "settings/launch_settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,18 @@ struct IniLocations {
     std::string appDataIni; // empty when there is no application-data folder
 };
 
-// Sets locateGamePending and gameDirectory from the INI file's text. A directory that does
-// not fit its field is dropped and the player is asked again.
+// A game directory as a person or another tool wrote it into a file: with its trailing
+// backslash, added when missing; empty stays empty. Nothing for one holding a quotation mark
+// or a control character, which no Windows path holds and which would reach the game's command
+// line: that directory is unknown, and the player locates the game.
+std::optional<std::string> gameDirectoryAsRead(std::string_view directory);
+
+// Keeps gameDirectory as gameDirectoryAsRead gives it; empties it when it is unknown or, with
+// its backslash, no longer fits.
+void keepGameDirectoryAsRead(LaunchSettings& settings);
+
+// Sets locateGamePending and gameDirectory from the INI file's text. A directory that is
+// unknown as read, or does not fit its field, is dropped and the player is asked again.
 void parseGameLocation(LaunchSettings& settings, std::string_view iniText);
 std::string formatGameLocation(const LaunchSettings& settings);
 

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/files.h"
+#include "settings/game_location.h"
 #include "settings/text_field.h"
 
 #include <cstring>
@@ -32,6 +33,7 @@ Failure settingsFromBytes(LaunchSettings& settings, std::string_view bytes) {
     if (bytes.size() < sizeof settings)
         return settingsMessages::cantRead;
     std::memcpy(&settings, bytes.data(), sizeof settings);
+    keepGameDirectoryAsRead(settings);
     return std::nullopt;
 }
 

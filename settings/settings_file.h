@@ -20,7 +20,8 @@ inline constexpr std::string_view pathTooLong =
 Failure writeSettingsFile(const LaunchSettings& settings);
 
 // Replaces the whole record with a settings file's bytes. Fewer bytes than the record are
-// refused and leave it untouched; bytes behind the first 1648 are ignored.
+// refused and leave it untouched; bytes behind the first 1648 are ignored. The game directory
+// is taken as gameDirectoryAsRead gives it, or empty.
 Failure settingsFromBytes(LaunchSettings& settings, std::string_view bytes);
 
 // Replaces the whole record with the file named by loadPath. A file shorter than the

@@ -52,8 +52,10 @@ class FakeDesktop : public Desktop {
     std::function<std::optional<std::string>(std::string_view)> shortPathOf;
     bool programStarts = true;
     std::uint32_t programExitCode = 0;
-    // What was written to the standard output; unset: the program has none to write to.
+    // What was written to the standard output and error; unset: no console, pipe or file
+    // takes that stream.
     std::optional<std::string> standardOutput;
+    std::optional<std::string> standardError;
     bool interactiveDesktop = true; // false: a service's or an unattended task's
     std::set<int> dialogsThatFail;  // templates that cannot be shown
 
@@ -63,7 +65,6 @@ class FakeDesktop : public Desktop {
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<ProgramRun> programRuns;
-    std::string standardError;
     // How many dialogs had opened when the single-instance claim was made; unset: never.
     std::optional<std::size_t> claimedAfterDialogs;
 
@@ -106,8 +107,9 @@ class FakeDesktop : public Desktop {
         return standardOutput.has_value();
     }
     bool writeStandardError(std::string_view text) override {
-        standardError.append(text);
-        return true;
+        if (standardError)
+            standardError->append(text);
+        return standardError.has_value();
     }
     bool interactive() override { return interactiveDesktop; }
 

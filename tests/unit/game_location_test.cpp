@@ -6,20 +6,26 @@
 
 // How the INI file is written, that a missing one means a first run, and which directory a
 // chosen zat.exe gives, the start-up and locate tests show with the bytes on disk.
-TEST(IniFile, ReadsTheNumberAndTheDirectoryWhateverTheLineBreaksAndDropsOneTooLong) {
+
+// A directory as a person or another tool writes it gets its backslash; one that no Windows
+// path is, or that no longer fits, is asked for again.
+TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCannotUse) {
     const struct {
         std::string ini;
         int32_t pending;
         std::string directory;
     } cases[] = {
         {"0\r\nC:\\GAMES\\ZAT\\", 0, "C:\\GAMES\\ZAT\\"},
-        {"0\nC:\\GAMES\\ZAT\\", 0, "C:\\GAMES\\ZAT\\"},
-        {"0\r\nC:\\GAMES\\ZAT\\\r\n", 0, "C:\\GAMES\\ZAT\\"},
+        {"0\nC:\\GAMES\\ZAT", 0, "C:\\GAMES\\ZAT\\"},
+        {"0\r\nC:\\GAMES\\ZAT\r\n", 0, "C:\\GAMES\\ZAT\\"},
         {"0\n  \tC:\\GAMES\\ZAT\\\n", 0, "C:\\GAMES\\ZAT\\"},
         {"1\r\n", 1, ""},
-        {"-3\r\nD:\\Z\\", -3, "D:\\Z\\"},
-        {"0\r\n" + std::string(199, 'd'), 0, std::string(199, 'd')},
-        {"0\r\n" + std::string(200, 'd') + "\r\n", 1, ""}, // asked for again
+        {"-3\r\nD:/Z/", -3, "D:/Z/"},
+        {"0\r\n" + std::string(198, 'd'), 0, std::string(198, 'd') + "\\"},
+        {"0\r\n" + std::string(199, 'd') + "\r\n", 1, ""}, // no room for its backslash
+        {"0\r\nC:\\GAMES\\ZAT\" +exec x\r\n", 1, ""},
+        {"0\r\nC:\\GAMES\tZAT\\", 1, ""},
+        {"0\r\nC:\\GAMES\\ZAT\\\r", 1, ""}, // a lone carriage return is the line's own
     };
     for (const auto& c : cases) {
         LaunchSettings s{};

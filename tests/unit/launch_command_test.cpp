@@ -129,21 +129,39 @@ TEST(Composition, EveryTextFieldFullFitsTheOptionTextLimitAndNeverReadsPastAFiel
               line.launchCommand);
 }
 
-TEST(Composition, ALongFormDirectoryWithBlanksIsQuotedSoTheGameSeesWholePaths) {
+// A semicolon would end the exec command inside the path.
+TEST(Composition, ALongFormDirectoryWithBlanksOrSemicolonsIsQuotedSoTheGameSeesWholePaths) {
     LaunchSettings s = startup();
     storeFieldText(s.gameDirectory, "C:\\Program Files\\Zat\\");
     EXPECT_EQ("\"C:\\Program Files\\Zat\\zat.exe\" +set deathmatch 0"
               " +exec \"C:\\Program Files\\Zat\\base\\zatstart.cfg\"",
               composeGameLaunch(s).launchCommand);
+    storeFieldText(s.gameDirectory, "C:\\a;quit\\");
+    EXPECT_EQ("\"C:\\a;quit\\zat.exe\" +set deathmatch 0 +exec \"C:\\a;quit\\base\\zatstart.cfg\"",
+              composeGameLaunch(s).launchCommand);
 }
 
-// A server's values with plus signs and line breaks are the fuzz corpus's console injection
-// record; a player who joins sends the address, and a name of plus signs only.
+// No value may end a command (plus sign, semicolon, line break), open a quoted argument or hold
+// any other control character; the fuzz corpus's injection records hold them in every field.
 TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
     LaunchSettings s = deathmatch(multiplayerModes::joinServer);
-    storeFieldText(s.serverAddress, "10.0.0.1+connect 6.6.6.6");
+    storeFieldText(s.serverAddress, "host;exec evil.cfg+connect 6.6.6.6");
     storeFieldText(s.playerName, "++");
     const std::string joining = composeGameLaunch(s).optionText;
     EXPECT_EQ(0u, joining.find(" +set hand 0")) << "a name of plus signs only sends no name";
-    EXPECT_NE(std::string::npos, joining.find(" +connect 10.0.0.1connect 6.6.6.6 +set"));
+    EXPECT_NE(std::string::npos, joining.find(" +connect hostexec evil.cfgconnect 6.6.6.6 +set"));
+
+    s.multiplayerMode = multiplayerModes::startServer;
+    s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
+    storeFieldText(s.playerName, "Rook;quit\t");
+    storeFieldText(s.hostName, "Den\";set password x;\"");
+    storeFieldText(s.timeLimit, "20;\x7f");
+    storeFieldText(s.fragLimit, "\"5\"");
+    storeFieldText(s.maxPlayers, "8\r\n\x01");
+    storeFieldText(s.mapName, "dm_pit;exec x");
+    const std::string serving = composeGameLaunch(s).optionText;
+    EXPECT_EQ(0u, serving.find(" +set name Rookquit +set hand 0"));
+    EXPECT_NE(std::string::npos, serving.find(" +set hostname Denset password x +set timelimit 20"
+                                              " +set fraglimit 5 +set maxclients 8 +set"));
+    EXPECT_NE(std::string::npos, serving.find(" +map dm_pitexec x"));
 }

@@ -38,6 +38,16 @@ struct FileWalk : Walk {
         file = backslashed(folder.path("my files\\server.ZTP"));
         folder.write("my files\\server.ZTP", imageOf(saved));
     }
+    // Who started the program: a script whose pipe (or console, or file) takes both streams,
+    // a player on the desktop, or a service that no one sees.
+    enum class Starter { pipe, desktop, service };
+    void startedBy(Starter starter) {
+        const bool piped = starter == Starter::pipe;
+        desktop.standardOutput = desktop.standardError =
+            piped ? std::optional<std::string>("") : std::nullopt;
+        desktop.interactiveDesktop = starter != Starter::service;
+        desktop.messageBoxes.clear();
+    }
     int start(const std::string& arguments) {
         const int result = runWithLauncherArguments(
             desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments, zatStartPages());
@@ -123,16 +133,13 @@ TEST(LauncherArguments, PrintShowsTheLaunchAndRunStartsTheLocatedGameWithoutPage
     walk.desktop.claimedElsewhere = true;
     walk.desktop.existingDialogTitles.insert(kPageTitle);
     walk.desktop.programExitCode = 0xC0000005u;
-    // Without a standard output (double-clicked, say) /print shows its text in a box.
+    walk.desktop.standardOutput = ""; // what it prints: the usage test's
     EXPECT_EQ(0, walk.start("/print \"" + walk.file + "\""));
-    const std::string printed = walk.desktop.messageBoxes.at(0).text;
-    EXPECT_EQ(0u, printed.find(walk.folder.path("game\\zat.exe +set deathmatch 1 +dedicated 1")));
-    EXPECT_EQ("\r\nmap dm_forge\r\n", printed.substr(printed.size() - 16));
     EXPECT_TRUE(walk.desktop.programRuns.empty());
     EXPECT_FALSE(walk.folder.exists("game\\base\\ZatStart.cfg"));
 
     EXPECT_EQ(static_cast<int>(0xC0000005u), walk.start("/run \"" + walk.file + "\""));
-    EXPECT_EQ(1u, walk.desktop.messageBoxes.size());
+    EXPECT_TRUE(walk.desktop.messageBoxes.empty());
     EXPECT_FALSE(walk.desktop.claimedAfterDialogs.has_value());
     EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
     EXPECT_NE(std::string::npos,
@@ -157,49 +164,54 @@ TEST(LauncherArguments, RunRefusesWhatItCannotUseWithAnErrorAndExitCode1) {
          configMessages::cantWrite},
         {"game missing", "", [](FileWalk& w) { w.desktop.programStarts = false; }, kGameNotStarted},
     };
-    // Each error on the standard error too; no box where no one could answer it (a service,
-    // an unattended task).
-    for (const bool interactive : {true, false}) {
-        for (const Case& c : cases) {
-            FileWalk walk;
-            walk.desktop.interactiveDesktop = interactive;
-            c.arrange(walk);
-            const std::string file = c.file.empty() ? walk.file : walk.folder.path(c.file);
-            EXPECT_EQ(1, walk.start("/run \"" + backslashed(file) + "\"")) << c.what;
-            EXPECT_EQ(std::string(c.message) + "\r\n", walk.desktop.standardError) << c.what;
-            EXPECT_EQ(c.what == "game missing" ? 1u : 0u, walk.desktop.programRuns.size())
-                << c.what;
-            ASSERT_EQ(interactive ? 1u : 0u, walk.desktop.messageBoxes.size()) << c.what;
-            if (interactive) {
-                EXPECT_EQ(c.message, walk.desktop.messageBoxes[0].text) << c.what;
-            }
-        }
+    // Each error into the pipe that a script reads; the rule of boxes is the usage test's.
+    for (const Case& c : cases) {
+        FileWalk walk;
+        walk.startedBy(FileWalk::Starter::pipe);
+        c.arrange(walk);
+        const std::string file = c.file.empty() ? walk.file : walk.folder.path(c.file);
+        EXPECT_EQ(1, walk.start("/run \"" + backslashed(file) + "\"")) << c.what;
+        EXPECT_EQ(std::string(c.message) + "\r\n", *walk.desktop.standardError) << c.what;
+        EXPECT_EQ(c.what == "game missing" ? 1u : 0u, walk.desktop.programRuns.size()) << c.what;
+        EXPECT_TRUE(walk.desktop.messageBoxes.empty()) << c.what;
     }
 }
 
-TEST(LauncherArguments, UsageAndWrongUse) {
-    FileWalk console, none;
-    console.desktop.standardOutput = "";
-    EXPECT_EQ(0, console.start("/?"));
-    EXPECT_EQ(0u, console.desktop.standardOutput->find("Usage:"));
-    EXPECT_TRUE(console.desktop.messageBoxes.empty());
-    EXPECT_EQ(0, none.start("/?"));
-    EXPECT_EQ(*console.desktop.standardOutput, none.desktop.messageBoxes.at(0).text);
-    EXPECT_EQ("Zat Start", none.desktop.messageBoxes.at(0).caption);
+// A text goes where a script reads it and holds nothing up; a box only shows it where nothing
+// else would and someone can answer it.
+TEST(LauncherArguments, UsagePrintAndWrongUseGoToTheirStreamElseToABoxSomeoneCanAnswer) {
+    using Starter = FileWalk::Starter;
+    FileWalk walk;
+    const struct {
+        std::string arguments;
+        int exitCode;
+        bool isError;
+        std::string start;
+    } forms[] = {
+        {"/?", 0, false, "Usage:\r\n"},
+        {"/print \"" + walk.file + "\"", 0, false,
+         walk.folder.path("game\\zat.exe +set deathmatch 1 +dedicated 1 +exec ")},
+        {"/launch x.ZTP", 2, true, "Unknown switch \"/launch\".\r\n\r\nUsage:"},
+    };
+    for (const auto& form : forms) {
+        walk.startedBy(Starter::pipe);
+        EXPECT_EQ(form.exitCode, walk.start(form.arguments));
+        const std::string piped =
+            *(form.isError ? walk.desktop.standardError : walk.desktop.standardOutput);
+        EXPECT_EQ(0u, piped.find(form.start)) << piped;
+        EXPECT_EQ("", *(form.isError ? walk.desktop.standardOutput : walk.desktop.standardError));
+        EXPECT_TRUE(walk.desktop.messageBoxes.empty()) << form.arguments;
 
-    // Said as /run says its errors.
-    for (const bool interactive : {true, false}) {
-        FileWalk wrong;
-        wrong.desktop.interactiveDesktop = interactive;
-        EXPECT_EQ(2, wrong.start("/launch x.ZTP"));
-        EXPECT_EQ(0u,
-                  wrong.desktop.standardError.find("Unknown switch \"/launch\".\r\n\r\nUsage:"));
-        ASSERT_EQ(interactive ? 1u : 0u, wrong.desktop.messageBoxes.size());
-        if (!interactive)
-            continue;
-        const MessageBoxShown& error = wrong.desktop.messageBoxes[0];
-        EXPECT_EQ(wrong.desktop.standardError, error.text);
-        EXPECT_EQ("Error", error.caption);
-        EXPECT_EQ(MessageIcon::error, error.icon);
+        walk.startedBy(Starter::service);
+        EXPECT_EQ(form.exitCode, walk.start(form.arguments));
+        EXPECT_TRUE(walk.desktop.messageBoxes.empty()) << form.arguments;
+
+        walk.startedBy(Starter::desktop);
+        EXPECT_EQ(form.exitCode, walk.start(form.arguments));
+        ASSERT_EQ(1u, walk.desktop.messageBoxes.size()) << form.arguments;
+        const MessageBoxShown& box = walk.desktop.messageBoxes[0];
+        EXPECT_EQ(piped.substr(0, piped.size() - 2), box.text);
+        EXPECT_EQ(form.isError ? "Error" : "Zat Start", box.caption);
+        EXPECT_EQ(form.isError ? MessageIcon::error : MessageIcon::none, box.icon);
     }
 }

@@ -175,6 +175,7 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
             if (expected == 0)
                 continue; // Run starts the game; the welcome page has nothing before it
             Bench bench;
+            storeFieldText(bench.app.settings.gameDirectory, bench.folder.directory()); // full
             bench.app.settings.gameType = c.type;
             bench.app.settings.multiplayerMode = c.mode;
             EXPECT_EQ(expected,

@@ -41,12 +41,17 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
 
 TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
     const std::string located = "C:\\GAMES\\ZAT\\", elsewhere = "D:\\ELSEWHERE\\";
-    // No answer: the located directory in another letter case asks nothing. The answer No is
-    // the drop's below.
-    for (const auto answer : {std::optional(MessageAnswer::yes), std::optional<MessageAnswer>()}) {
+    // No answer: the located directory in another letter case and without its backslash, or
+    // one no Windows path is, asks nothing and keeps the located one. The answer No is the
+    // drop's below.
+    const std::pair<std::string, std::optional<MessageAnswer>> cases[] = {
+        {elsewhere, MessageAnswer::yes},
+        {"c:\\games\\zat", std::nullopt},
+        {"D:\\\"\nbut Zat was located in\nC:\\GAMES\\ZAT\\", std::nullopt}};
+    for (const auto& [directory, answer] : cases) {
         Bench bench;
         LaunchSettings saved = kStartupValues;
-        storeFieldText(saved.gameDirectory, answer ? elsewhere : "c:\\games\\zat\\");
+        storeFieldText(saved.gameDirectory, directory);
         bench.folder.write("shared.ZTP", imageOf(saved));
         bench.desktop.chosenFiles.push_back(bench.folder.path("shared.ZTP"));
         if (answer)
@@ -54,7 +59,8 @@ TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
         bench.desktop.answers.push_back(MessageAnswer::yes); // skip to the option text
         EXPECT_EQ(IDD_OPTION_TEXT,
                   bench.open(welcomePage, [](FakePage& page) { page.click(IDC_LOAD_SETTINGS); }));
-        EXPECT_EQ(fieldText(saved.gameDirectory), fieldText(bench.app.settings.gameDirectory));
+        EXPECT_TRUE(sameDirectory(answer ? elsewhere : located,
+                                  fieldText(bench.app.settings.gameDirectory)));
         EXPECT_EQ("Skip to the Command Line dialog?", bench.desktop.messageBoxes.back().text)
             << "the question comes before anything else";
         ASSERT_EQ(answer ? 2u : 1u, bench.desktop.messageBoxes.size());
@@ -160,13 +166,21 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterThe
     }
 }
 
-// Saving first would only delay the bad news; closing after the launch is not looked at.
+// Saving first would only delay the bad news; closing after the launch is not looked at. The
+// option text page's Next writes nothing without a known directory either.
 TEST(RunPage, AnUnknownGameDirectoryOrAGameThatCannotStartIsReportedAndThePageStays) {
     for (const std::string directory : {"", "GAMES\\ZAT\\", "the test's game\\"}) {
         LaunchBench bench;
         const bool known = directory == "the test's game\\";
-        if (!known)
+        if (!known) {
             storeFieldText(bench.app.settings.gameDirectory, directory);
+            EXPECT_EQ(IDD_WELCOME, bench.open(optionTextPage, [](FakePage& page) {
+                page.click(IDC_NEXT);
+                page.command(IDM_WELCOME);
+            }));
+            EXPECT_EQ(kGameDirectoryUnknown, bench.desktop.messageBoxes.at(0).text);
+            bench.desktop.messageBoxes.clear();
+        }
         bench.desktop.programStarts = false;
         bench.desktop.answers.push_back(MessageAnswer::yes);
         bench.open(runPage, [](FakePage& page) {
