@@ -2,16 +2,16 @@
 #include "platform/win32/win32_desktop.h"
 
 namespace {
-constexpr char kInstanceClaim[] = "ZatStart Version 1.5 pages";
+constexpr wchar_t kInstanceClaim[] = L"ZatStart Version 1.5 pages";
 }
 
 void Win32Desktop::claimSingleInstance() {
     if (!instanceClaim_)
-        instanceClaim_ = CreateMutexA(nullptr, FALSE, kInstanceClaim);
+        instanceClaim_ = CreateMutexW(nullptr, FALSE, kInstanceClaim);
 }
 
 bool Win32Desktop::singleInstanceClaimed() {
-    HANDLE claim = OpenMutexA(SYNCHRONIZE, FALSE, kInstanceClaim);
+    HANDLE claim = OpenMutexW(SYNCHRONIZE, FALSE, kInstanceClaim);
     if (!claim)
         return false;
     CloseHandle(claim);

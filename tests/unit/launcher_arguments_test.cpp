@@ -39,8 +39,10 @@ struct FileWalk : Walk {
         folder.write("my files\\server.ZTP", imageOf(saved));
     }
     int start(const std::string& arguments) {
+        const std::vector<std::string> split =
+            argumentsOf("\"C:\\Zat Start\\zatstart.exe\" " + arguments);
         const int result = runWithLauncherArguments(
-            desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments, zatStartPages());
+            desktop, std::vector<HandedPath>(split.begin(), split.end()), zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }
