@@ -3,7 +3,6 @@ set(ZAT_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win32_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_file_dialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/win32_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_system.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_instance.cpp
