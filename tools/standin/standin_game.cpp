@@ -154,8 +154,8 @@ std::string ownDirectory() {
         GetShortPathNameW(wide, wide, MAX_PATH * 4) == 0)
         return {};
     char buffer[MAX_PATH * 4] = {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide, -1, buffer, sizeof buffer, nullptr,
-                                           nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, buffer, sizeof buffer, nullptr, nullptr);
     std::string path(buffer, length > 0 ? static_cast<std::size_t>(length - 1) : 0);
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
