@@ -118,7 +118,7 @@ struct AtEnd {
 // Omega lies outside code page 1252: the program never sees the folder's name in its own
 // characters, only its short form, which it stores, writes into and starts the game from.
 TEST_F(Launch, AGameInAFolderOutsideTheCodePageIsLocatedRunAndItsSettingsFileOpened) {
-    ASSERT_EQ(GetACP(), 1252u) << "the prefix's code page holds omega";
+    ASSERT_EQ(GetACP(), 1252u) << "omega fits the prefix's code page";
     const std::filesystem::path game =
         std::filesystem::path(folder().directory()) / std::u8string(u8"Zat \u03A9");
     std::filesystem::create_directories(game / "base");
