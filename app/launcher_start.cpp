@@ -1,6 +1,7 @@
 #include "app/launcher_start.h"
 
 #include "app/launch_from_file.h"
+#include "app/page_frame.h"
 #include "app/starter_output.h"
 #include "app/startup.h"
 #include "launch/launcher_arguments.h"
@@ -33,10 +34,29 @@ int refuse(Desktop& desktop, const std::string& problem) {
     return 2;
 }
 
+// A path on the command line that the program cannot use: nothing is opened or started.
+int refuseUnusable(Desktop& desktop, const HandedPath& path) {
+    // The same rule as every other error of the arguments: a box only when no stream shows it.
+    const bool written =
+        desktop.writeStandardError("Zat Start cannot use " + path.path +
+                                   ": its name does not fit the system's code page.\r\n");
+    if (!written && desktop.interactive())
+        desktop.messageBox(nullptr, unusablePathMessage(path), "Error", MessageIcon::error,
+                           MessageButtons::ok);
+    return 1;
+}
+
 } // namespace
 
-int runWithLauncherArguments(Desktop& desktop, std::string_view commandLine, PageSet pages) {
-    const StartRequest request = startRequestOf(argumentsOf(commandLine));
+int runWithLauncherArguments(Desktop& desktop, const std::vector<HandedPath>& arguments,
+                             PageSet pages) {
+    std::vector<std::string> texts;
+    for (const HandedPath& argument : arguments) {
+        if (!argument.fits())
+            return refuseUnusable(desktop, argument);
+        texts.push_back(argument.path);
+    }
+    const StartRequest request = startRequestOf(texts);
     switch (request.form) {
     case StartForm::pages:
         return runZatStart(desktop, pages);

@@ -4,9 +4,10 @@
 
 #include "app/app_state.h"
 
-#include <string_view>
+#include <vector>
 
-// Given the whole command line, the program's own name first. Returns the process's exit
-// code: 0; the game's under /run; 1 when a settings file could not be used; 2 when the
-// command line itself was wrong.
-int runWithLauncherArguments(Desktop& desktop, std::string_view commandLine, PageSet pages);
+// Given the arguments behind the program's own name. Returns the process's exit code: 0; the
+// game's under /run; 1 when a settings file could not be used; 2 when the command line itself
+// was wrong.
+int runWithLauncherArguments(Desktop& desktop, const std::vector<HandedPath>& arguments,
+                             PageSet pages);

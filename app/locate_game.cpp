@@ -17,9 +17,9 @@ bool locateGame(App& app, PageWindow& window) {
     request.fileMustExist = true;
     request.pathMustExist = true;
     const auto chosen = app.desktop.fileDialog(window, request);
-    if (!chosen)
+    if (!chosen || !usablePath(app, &window, *chosen))
         return false;
-    const std::string directory = directoryOfFile(*chosen);
+    const std::string directory = directoryOfFile(chosen->path);
     const std::string shortForm = app.desktop.shortPath(directory).value_or(directory);
     if (const Failure failure = storeGameDirectory(app.settings, shortForm)) {
         showError(app, &window, *failure);

@@ -148,6 +148,22 @@ void showError(App& app, PageWindow* owner, std::string_view text) {
     app.desktop.messageBox(owner, text, "Error", MessageIcon::error, MessageButtons::ok);
 }
 
+std::u16string unusablePathMessage(const HandedPath& path) {
+    return u"Zat Start cannot use\n" + path.unfit +
+           u"\n\nIts name holds characters outside the language that Windows uses for programs "
+           u"that are not Unicode, and its drive gives it no short (8.3) name. Zat could not "
+           u"open it.\n\nRename the folder (or the file), or move the game or the file to a "
+           u"folder whose name has none of those characters.";
+}
+
+bool usablePath(App& app, PageWindow* owner, const HandedPath& path) {
+    if (path.fits())
+        return true;
+    app.desktop.messageBox(owner, unusablePathMessage(path), "Error", MessageIcon::error,
+                           MessageButtons::ok);
+    return false;
+}
+
 void openAboutBox(App& app) {
     app.desktop.runDialog(IDD_ABOUT, aboutBoxEvent);
 }

@@ -53,4 +53,8 @@ void goToPage(App& app, PageWindow& window, int templateId);
 bool confirmExit(App& app, PageWindow& window);
 
 void showError(App& app, PageWindow* owner, std::string_view text);
+// Whether the program can use a path the desktop handed over; if not, the player is told why.
+bool usablePath(App& app, PageWindow* owner, const HandedPath& path);
+// What the player is told about a path the program cannot use.
+std::u16string unusablePathMessage(const HandedPath& path);
 void openAboutBox(App& app);

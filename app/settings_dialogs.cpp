@@ -59,7 +59,9 @@ bool saveSettingsFile(App& app, PageWindow& window) {
     const auto chosen = app.desktop.fileDialog(window, settingsFileRequest(true));
     if (!chosen)
         return false;
-    Failure failure = storeChosenPath(app.settings.savePath, *chosen);
+    if (!usablePath(app, &window, *chosen))
+        return true;
+    Failure failure = storeChosenPath(app.settings.savePath, chosen->path);
     if (!failure)
         failure = writeSettingsFile(app.settings);
     report(app, window, failure);
@@ -70,7 +72,8 @@ bool loadSettingsFile(App& app, PageWindow& window) {
     const auto chosen = app.desktop.fileDialog(window, settingsFileRequest(false));
     if (!chosen)
         return false;
-    loadSettingsFileAt(app, window, *chosen);
+    if (usablePath(app, &window, *chosen))
+        loadSettingsFileAt(app, window, chosen->path);
     return true;
 }
 
@@ -86,13 +89,15 @@ bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path) {
     return true;
 }
 
-void loadDroppedFile(App& app, PageWindow& window, const std::vector<std::string>& files) {
-    const auto file = std::find_if(files.begin(), files.end(), isSettingsFile);
+void loadDroppedFile(App& app, PageWindow& window, const std::vector<HandedPath>& files) {
+    const auto file = std::find_if(files.begin(), files.end(), [](const HandedPath& dropped) {
+        return isSettingsFile(dropped.path);
+    });
     if (file == files.end()) {
         showError(app, &window,
                   "Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.");
         return;
     }
-    if (loadSettingsFileAt(app, window, *file))
+    if (usablePath(app, &window, *file) && loadSettingsFileAt(app, window, file->path))
         goToPage(app, window, IDD_OPTION_TEXT);
 }

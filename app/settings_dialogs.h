@@ -17,4 +17,4 @@ bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path);
 
 // Files dropped onto a page: the first settings file among them is loaded as Load does and
 // its option text page opens; without one, a message and nothing changed.
-void loadDroppedFile(App& app, PageWindow& window, const std::vector<std::string>& files);
+void loadDroppedFile(App& app, PageWindow& window, const std::vector<HandedPath>& files);

@@ -29,9 +29,9 @@ void chooseGameConfig(App& app, PageWindow& window) {
     request.initialName = "*.cfg";
     request.fileMustExist = true;
     const auto chosen = app.desktop.fileDialog(window, request);
-    if (!chosen)
+    if (!chosen || !usablePath(app, &window, *chosen))
         return;
-    if (const Failure failure = readGameConfig(app.settings, *chosen))
+    if (const Failure failure = readGameConfig(app.settings, chosen->path))
         showError(app, &window, *failure);
     else
         showBindings(app.settings, window);

@@ -65,10 +65,10 @@ void chooseUserLevel(App& app, PageWindow& window) {
     request.fileMustExist = true;
     request.pathMustExist = true;
     const auto chosen = app.desktop.fileDialog(window, request);
-    if (!chosen)
+    if (!chosen || !usablePath(app, &window, *chosen))
         return;
     std::string name;
-    if (const Failure failure = userLevelName(*chosen, name))
+    if (const Failure failure = userLevelName(chosen->path, name))
         showError(app, &window, *failure);
     else
         storeFieldText(app.settings.mapName, name);

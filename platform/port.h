@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct Point {
@@ -21,6 +22,19 @@ struct Rect {
     int top = 0;
     int right = 0;
     int bottom = 0;
+};
+
+// A path the desktop hands over: a file dialog's choice, a dropped file, a command-line
+// argument. The program keeps paths in the system's code page; a path that does not fit it
+// comes in its short (8.3) form. Where that does not fit either (or the volume gives none),
+// the path cannot be used: unfit then holds it as the player sees it, for the message that
+// names it, and path holds it with "?" for each character that does not fit, which no file
+// name can hold.
+struct HandedPath {
+    HandedPath(std::string fitting = {}) : path(std::move(fitting)) {}
+    std::string path;
+    std::u16string unfit;
+    bool fits() const { return unfit.empty(); }
 };
 
 // What a page handler is given: the dialog messages a page cares about, each its own kind.
@@ -37,7 +51,7 @@ struct PageEvent {
     Kind kind = Kind::init;
     int id = 0;        // command: the control or menu item; listChoice: the list; timer: the timer
     Point cursor = {}; // mouseMove: the cursor in screen pixels
-    std::vector<std::string> files = {}; // filesDropped: their full paths, in the given order
+    std::vector<HandedPath> files = {}; // filesDropped: their full paths, in the given order
 };
 
 class PageWindow {
@@ -113,12 +127,17 @@ class Desktop {
     // False when the dialog could not be shown at all.
     virtual bool runDialog(int templateId, const PageHandler& handler) = 0;
 
+    // Texts the program shows are in the system's code page, as the program keeps them.
     virtual MessageAnswer messageBox(PageWindow* owner, std::string_view text,
                                      std::string_view caption, MessageIcon icon,
                                      MessageButtons buttons) = 0;
+    // The same for a text that names a path the code page cannot hold.
+    virtual MessageAnswer messageBox(PageWindow* owner, std::u16string_view text,
+                                     std::string_view caption, MessageIcon icon,
+                                     MessageButtons buttons) = 0;
     // The chosen path, or nothing when the player cancelled.
-    virtual std::optional<std::string> fileDialog(PageWindow& owner,
-                                                  const FileDialogRequest& request) = 0;
+    virtual std::optional<HandedPath> fileDialog(PageWindow& owner,
+                                                 const FileDialogRequest& request) = 0;
     // Shows a popup menu at a screen point; a chosen item arrives at the owner afterwards as
     // a command.
     virtual void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items,

@@ -1,14 +1,15 @@
 // Windows backend of the file port.
 #include "platform/files.h"
 #include "platform/temporary_name.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
 std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxBytes) {
-    const std::string name(path);
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    const std::wstring name = wideOf(path);
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
@@ -39,13 +40,13 @@ namespace {
 
 // A target that exists but cannot be written (read-only, a folder, locked) is refused before
 // anything is written, and stays as it is.
-bool targetRefusesWriting(const std::string& target) {
-    const DWORD attributes = GetFileAttributesA(target.c_str());
+bool targetRefusesWriting(const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false; // not there yet
     if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
         return true;
-    HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE,
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -55,11 +56,11 @@ bool targetRefusesWriting(const std::string& target) {
 }
 
 // Creates a temporary file under a name no existing file has; never opens one that exists.
-HANDLE createTemporaryBeside(const std::string& target, std::string& temporary) {
+HANDLE createTemporaryBeside(const std::string& target, std::wstring& temporary) {
     const unsigned seed = static_cast<unsigned>(GetCurrentProcessId() ^ GetTickCount());
     for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        temporary = temporaryNameFor(target, seed, attempt);
-        HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        temporary = wideOf(temporaryNameFor(target, seed, attempt));
+        HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
@@ -70,11 +71,11 @@ HANDLE createTemporaryBeside(const std::string& target, std::string& temporary) 
 } // namespace
 
 ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
-    const std::string target(path);
+    const std::wstring target = wideOf(path);
     if (targetRefusesWriting(target))
         return ReplaceResult::cannotCreate;
-    std::string temporary;
-    HANDLE file = createTemporaryBeside(target, temporary);
+    std::wstring temporary;
+    HANDLE file = createTemporaryBeside(std::string(path), temporary);
     if (file == INVALID_HANDLE_VALUE)
         return ReplaceResult::cannotCreate;
     bool ok = true;
@@ -87,16 +88,16 @@ ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
     }
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
-    if (ok && MoveFileExA(temporary.c_str(), target.c_str(),
+    if (ok && MoveFileExW(temporary.c_str(), target.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return ReplaceResult::replaced;
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.c_str());
     return ReplaceResult::cannotWrite;
 }
 
 bool fileExists(std::string_view path) {
-    const std::string name(path);
-    DWORD attributes = GetFileAttributesA(name.c_str());
+    const std::wstring name = wideOf(path);
+    DWORD attributes = GetFileAttributesW(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -4,22 +4,22 @@
 #include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_page_window.h"
+#include "platform/win32/win32_text.h"
 
 bool Win32Desktop::runDialog(int templateId, const PageHandler& handler) {
     return runModalDialog(instance_, templateId, handler);
 }
 
-MessageAnswer Win32Desktop::messageBox(PageWindow* owner, std::string_view text,
-                                       std::string_view caption, MessageIcon icon,
-                                       MessageButtons buttons) {
+namespace {
+
+MessageAnswer showMessageBox(HWND owner, const std::wstring& text, std::string_view caption,
+                             MessageIcon icon, MessageButtons buttons) {
     UINT style = buttons == MessageButtons::yesNo ? MB_YESNO : MB_OK;
     if (icon == MessageIcon::error)
         style |= MB_ICONERROR;
     else if (icon == MessageIcon::question)
         style |= MB_ICONQUESTION;
-    const std::string body(text);
-    const std::string title(caption);
-    switch (MessageBoxA(windowHandleOf(owner), body.c_str(), title.c_str(), style)) {
+    switch (MessageBoxW(owner, text.c_str(), wideOf(caption).c_str(), style)) {
     case IDYES:
         return MessageAnswer::yes;
     case IDNO:
@@ -30,8 +30,23 @@ MessageAnswer Win32Desktop::messageBox(PageWindow* owner, std::string_view text,
     }
 }
 
-std::optional<std::string> Win32Desktop::fileDialog(PageWindow& owner,
-                                                    const FileDialogRequest& request) {
+} // namespace
+
+MessageAnswer Win32Desktop::messageBox(PageWindow* owner, std::string_view text,
+                                       std::string_view caption, MessageIcon icon,
+                                       MessageButtons buttons) {
+    return showMessageBox(windowHandleOf(owner), wideOf(text), caption, icon, buttons);
+}
+
+MessageAnswer Win32Desktop::messageBox(PageWindow* owner, std::u16string_view text,
+                                       std::string_view caption, MessageIcon icon,
+                                       MessageButtons buttons) {
+    return showMessageBox(windowHandleOf(owner), std::wstring(text.begin(), text.end()), caption,
+                          icon, buttons);
+}
+
+std::optional<HandedPath> Win32Desktop::fileDialog(PageWindow& owner,
+                                                   const FileDialogRequest& request) {
     return showFileDialog(windowHandleOf(&owner), request);
 }
 
@@ -41,9 +56,10 @@ void Win32Desktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& ite
         return;
     for (const MenuItem& item : items) {
         if (item.id == 0)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         else
-            AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(item.id), item.label.c_str());
+            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id),
+                        wideOf(item.label).c_str());
     }
     // The chosen item reaches the owner's dialog procedure as a command of its own.
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, topLeft.x, topLeft.y, 0,
@@ -52,6 +68,5 @@ void Win32Desktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& ite
 }
 
 bool Win32Desktop::dialogWindowExists(std::string_view title) {
-    const std::string name(title);
-    return FindWindowA("#32770", name.c_str()) != nullptr;
+    return FindWindowW(L"#32770", wideOf(title).c_str()) != nullptr;
 }

@@ -13,8 +13,10 @@ class Win32Desktop final : public Desktop {
 
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
                              MessageIcon icon, MessageButtons buttons) override;
-    std::optional<std::string> fileDialog(PageWindow& owner,
-                                          const FileDialogRequest& request) override;
+    MessageAnswer messageBox(PageWindow* owner, std::u16string_view text, std::string_view caption,
+                             MessageIcon icon, MessageButtons buttons) override;
+    std::optional<HandedPath> fileDialog(PageWindow& owner,
+                                         const FileDialogRequest& request) override;
     void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
 
     bool dialogWindowExists(std::string_view title) override;

@@ -4,6 +4,7 @@
 
 #include "platform/win32/win32_page_window.h"
 #include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_text.h"
 
 #include <shellapi.h>
 
@@ -28,24 +29,24 @@ struct DialogSession {
 };
 
 // The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
-std::vector<std::string> droppedFiles(HDROP drop) {
-    std::vector<std::string> files;
+std::vector<HandedPath> droppedFiles(HDROP drop) {
+    std::vector<HandedPath> files;
     constexpr UINT countOfFiles = 0xFFFFFFFF; // the index that asks for the count
-    const UINT count = DragQueryFileA(drop, countOfFiles, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, countOfFiles, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string path(length + 1, '\0');
-        const UINT copied = DragQueryFileA(drop, i, path.data(), length + 1);
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        const UINT copied = DragQueryFileW(drop, i, path.data(), length + 1);
         path.resize(copied <= length ? copied : 0);
         if (!path.empty())
-            files.push_back(std::move(path));
+            files.push_back(handedPathOf(path));
     }
     DragFinish(drop);
     return files;
 }
 
 DialogSession* sessionOf(HWND dialog) {
-    return reinterpret_cast<DialogSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    return reinterpret_cast<DialogSession*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
 }
 
 bool deliver(DialogSession& session, HWND dialog, const PageEvent& event) {
@@ -64,12 +65,12 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     if (message == WM_INITDIALOG) {
         auto* session = reinterpret_cast<DialogSession*>(lParam);
         session->window = Win32PageWindow(dialog);
-        SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
+        SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
         session->pictures.adopt(dialog);
         deliver(*session, dialog, {PageEvent::Kind::init, 0, {}});
         // The keyboard starts on the default button, so Enter goes on to the next page;
         // without one the dialog manager picks the first tab stop.
-        const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+        const LRESULT defaultId = SendMessageW(dialog, DM_GETDEFID, 0, 0);
         HWND button =
             HIWORD(defaultId) == DC_HASDEFID ? GetDlgItem(dialog, LOWORD(defaultId)) : nullptr;
         if (button && IsWindowEnabled(button)) {
@@ -108,7 +109,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE; // handled: the dialog answers zero, as a processed drop should
     }
     case WM_DPICHANGED:
-        PostMessageA(dialog, kRedrawPictures, 0, 0);
+        PostMessageW(dialog, kRedrawPictures, 0, 0);
         return FALSE;
     case kRedrawPictures:
         session->pictures.rescale(dialog);
@@ -117,7 +118,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         session->pictures.release();
         return FALSE;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(dialog, GWLP_USERDATA, 0);
         return FALSE;
     default:
         return FALSE;
@@ -128,7 +129,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
     DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr};
-    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr,
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), nullptr,
                                            pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)
         std::rethrow_exception(session.failure);

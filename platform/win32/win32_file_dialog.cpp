@@ -1,10 +1,12 @@
 // Open and save dialogs in the explorer style (its file name box is the one scripts drive).
 #include "platform/win32/win32_file_dialog.h"
 
+#include "platform/win32/win32_text.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -14,18 +16,19 @@ namespace {
 constexpr std::size_t pathRoom = 32768;
 
 // "label\0pattern\0" for each filter, closed by one more terminator.
-std::string filterList(const std::vector<FileFilter>& filters) {
-    std::string list;
+std::wstring filterList(const std::vector<FileFilter>& filters) {
+    std::wstring list;
     for (const FileFilter& filter : filters) {
-        list.append(filter.label.c_str()).push_back('\0');
-        list.append(filter.pattern.c_str()).push_back('\0');
+        list.append(wideOf(filter.label.c_str())).push_back(L'\0');
+        list.append(wideOf(filter.pattern.c_str())).push_back(L'\0');
     }
-    list.push_back('\0');
+    list.push_back(L'\0');
     return list;
 }
 
 DWORD flagsFor(const FileDialogRequest& request) {
-    DWORD flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    // The current directory stays the program's: a dialog would move it to the chosen folder.
+    DWORD flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (request.fileMustExist)
         flags |= OFN_FILEMUSTEXIST;
     if (request.pathMustExist)
@@ -37,14 +40,15 @@ DWORD flagsFor(const FileDialogRequest& request) {
 
 } // namespace
 
-std::optional<std::string> showFileDialog(HWND owner, const FileDialogRequest& request) {
-    const std::string filters = filterList(request.filters);
-    const std::string title(request.title.c_str());
-    std::vector<char> path(pathRoom, '\0');
-    const std::size_t initial = std::min(request.initialName.size(), pathRoom - 1);
-    std::copy_n(request.initialName.data(), initial, path.data());
+std::optional<HandedPath> showFileDialog(HWND owner, const FileDialogRequest& request) {
+    const std::wstring filters = filterList(request.filters);
+    const std::wstring title = wideOf(request.title.c_str());
+    const std::wstring initialName = wideOf(request.initialName.c_str());
+    std::vector<wchar_t> path(pathRoom, L'\0');
+    const std::size_t initial = std::min(initialName.size(), pathRoom - 1);
+    std::copy_n(initialName.data(), initial, path.data());
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = request.filters.empty() ? nullptr : filters.c_str();
@@ -54,9 +58,9 @@ std::optional<std::string> showFileDialog(HWND owner, const FileDialogRequest& r
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.Flags = flagsFor(request);
 
-    const BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen)
         return std::nullopt;
-    path.back() = '\0';
-    return std::string(path.data(), strnlen(path.data(), pathRoom));
+    path.back() = L'\0';
+    return handedPathOf(std::wstring_view(path.data(), wcsnlen(path.data(), pathRoom)));
 }

@@ -9,4 +9,4 @@
 #include <string>
 
 // The chosen path, or nothing when the player cancelled or the dialog failed.
-std::optional<std::string> showFileDialog(HWND owner, const FileDialogRequest& request);
+std::optional<HandedPath> showFileDialog(HWND owner, const FileDialogRequest& request);

@@ -3,16 +3,16 @@
 
 namespace {
 // The installer looks for it by this name too (release/installer.nsi).
-constexpr char kInstanceClaim[] = "ZatStart Version 1.5 pages";
+constexpr wchar_t kInstanceClaim[] = L"ZatStart Version 1.5 pages";
 }
 
 void Win32Desktop::claimSingleInstance() {
     if (!instanceClaim_)
-        instanceClaim_ = CreateMutexA(nullptr, FALSE, kInstanceClaim);
+        instanceClaim_ = CreateMutexW(nullptr, FALSE, kInstanceClaim);
 }
 
 bool Win32Desktop::singleInstanceClaimed() {
-    HANDLE claim = OpenMutexA(SYNCHRONIZE, FALSE, kInstanceClaim);
+    HANDLE claim = OpenMutexW(SYNCHRONIZE, FALSE, kInstanceClaim);
     if (!claim)
         return false;
     CloseHandle(claim);

@@ -2,11 +2,13 @@
 // control's own length query, so no text can overrun it.
 #include "platform/win32/win32_page_window.h"
 
+#include "platform/win32/win32_text.h"
+
 #include <shellapi.h>
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -18,7 +20,7 @@ int span(int from, int to) {
 }
 
 LRESULT sendToItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
-    return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
+    return SendDlgItemMessageW(dialog, id, message, wParam, lParam);
 }
 
 } // namespace
@@ -29,27 +31,44 @@ HWND windowHandleOf(PageWindow* page) {
 }
 
 void Win32PageWindow::setItemText(int id, std::string_view text) {
-    const std::string terminated(text);
-    SetDlgItemTextA(dialog_, id, terminated.c_str());
+    SetDlgItemTextW(dialog_, id, wideOf(text).c_str());
 }
+
+namespace {
+
+// The item's whole text in the code page; a character the player typed that the code page
+// lacks reads as "?".
+std::string textOf(HWND dialog, int id) {
+    HWND item = GetDlgItem(dialog, id);
+    if (!item)
+        return {};
+    const int length = std::max(GetWindowTextLengthW(item), 0);
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(item, buffer.data(), length + 1);
+    return shownTextOf(std::wstring_view(buffer.data(), std::clamp(copied, 0, length)));
+}
+
+} // namespace
 
 std::string Win32PageWindow::itemText(int id, std::size_t limit) {
     if (limit == 0)
         return {};
-    // The text cannot be longer than its length, so a smaller buffer cuts it the same way.
-    const std::size_t room =
-        std::min({limit, itemTextLength(id) + 1, static_cast<std::size_t>(INT_MAX)});
-    std::vector<char> buffer(room, '\0');
-    GetDlgItemTextA(dialog_, id, buffer.data(), static_cast<int>(room));
-    buffer.back() = '\0';
-    return std::string(buffer.data(), strnlen(buffer.data(), room));
+    std::string text = textOf(dialog_, id);
+    // Cut at limit - 1 bytes, never inside a character of two bytes.
+    std::size_t kept = 0;
+    while (kept < text.size()) {
+        const std::size_t size =
+            IsDBCSLeadByte(static_cast<BYTE>(text[kept])) && kept + 1 < text.size() ? 2 : 1;
+        if (kept + size > limit - 1)
+            break;
+        kept += size;
+    }
+    text.resize(kept);
+    return text;
 }
 
 std::size_t Win32PageWindow::itemTextLength(int id) {
-    HWND item = GetDlgItem(dialog_, id);
-    if (!item)
-        return 0;
-    return static_cast<std::size_t>(std::max(GetWindowTextLengthA(item), 0));
+    return textOf(dialog_, id).size();
 }
 
 void Win32PageWindow::limitTyping(int id, std::size_t maxChars) {
@@ -77,7 +96,7 @@ void Win32PageWindow::showItem(int id, bool shown) {
 }
 
 void Win32PageWindow::listAdd(int id, std::string_view text) {
-    const std::string terminated(text);
+    const std::wstring terminated = wideOf(text);
     sendToItem(dialog_, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
@@ -113,13 +132,13 @@ std::optional<std::string> Win32PageWindow::listEntry(int id, int index) {
         return std::nullopt;
     // A list without strings hands back its item data instead, which may be wider.
     const std::size_t room = std::max(static_cast<std::size_t>(length), sizeof(LPARAM)) + 1;
-    std::vector<char> buffer(room, '\0');
+    std::vector<wchar_t> buffer(room, L'\0');
     const LRESULT copied =
         sendToItem(dialog_, id, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(buffer.data()));
     if (copied < 0)
         return std::nullopt;
-    buffer.back() = '\0';
-    return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
+    buffer.back() = L'\0';
+    return shownTextOf(std::wstring_view(buffer.data(), wcsnlen(buffer.data(), buffer.size())));
 }
 
 Rect Win32PageWindow::windowRect() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -11,8 +12,8 @@ constexpr int kDesignDpi = 96; // the pictures are drawn for it
 // Windows 10), which is then the DPI of every monitor.
 int dpiOf(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow)
         if (const UINT dpi = getDpiForWindow(window))
             return static_cast<int>(dpi);
@@ -29,14 +30,14 @@ struct BaseUnits {
 // A dialog's base units in the given font, worked out as the dialog manager does: the average
 // width of the letters and the font's height.
 BaseUnits baseUnitsOf(HFONT font) {
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    static const wchar_t alphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     BaseUnits units;
     HDC screen = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICA metrics{};
+    TEXTMETRICW metrics{};
     SIZE extent{};
-    if (GetTextMetricsA(screen, &metrics) &&
-        GetTextExtentPoint32A(screen, alphabet, sizeof alphabet - 1, &extent)) {
+    if (GetTextMetricsW(screen, &metrics) &&
+        GetTextExtentPoint32W(screen, alphabet, std::size(alphabet) - 1, &extent)) {
         units.x = (extent.cx / 26 + 1) / 2;
         units.y = metrics.tmHeight;
     }
@@ -45,9 +46,9 @@ BaseUnits baseUnitsOf(HFONT font) {
     return units;
 }
 
-BaseUnits baseUnitsAt(LOGFONTA font, int points, int dpi) {
+BaseUnits baseUnitsAt(LOGFONTW font, int points, int dpi) {
     font.lfHeight = -MulDiv(points, dpi, 72);
-    HFONT created = CreateFontIndirectA(&font);
+    HFONT created = CreateFontIndirectW(&font);
     if (!created)
         return {};
     const BaseUnits units = baseUnitsOf(created);
@@ -60,7 +61,7 @@ BaseUnits baseUnitsAt(LOGFONTA font, int points, int dpi) {
 // a copy of its own.
 HBITMAP scaledCopy(HBITMAP original, int width, int height) {
     BITMAP source{};
-    if (!GetObjectA(original, sizeof source, &source))
+    if (!GetObjectW(original, sizeof source, &source))
         return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -93,10 +94,10 @@ HBITMAP scaledCopy(HBITMAP original, int width, int height) {
 }
 
 bool isPicture(HWND control) {
-    char className[16]{};
-    GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Static") == 0 &&
-           (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    wchar_t className[16]{};
+    GetClassNameW(control, className, std::size(className));
+    return lstrcmpiW(className, L"Static") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
 }
 
 } // namespace
@@ -110,14 +111,14 @@ void DialogPictures::adopt(HWND dialog) {
         if (!isPicture(child))
             continue;
         auto original =
-            reinterpret_cast<HBITMAP>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+            reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
         if (original)
             pictures_.push_back({child, original, nullptr});
     }
     if (pictures_.empty())
         return;
-    auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    if (font && GetObjectA(font, sizeof font_, &font_))
+    auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (font && GetObjectW(font, sizeof font_, &font_))
         points_ = MulDiv(std::abs(static_cast<int>(font_.lfHeight)), 72, dpiOf(dialog));
     rescale(dialog);
 }
@@ -144,7 +145,7 @@ void DialogPictures::rescale(HWND dialog) {
 
 void DialogPictures::show(Picture& picture, double scaleX, double scaleY) {
     BITMAP size{};
-    if (!GetObjectA(picture.original, sizeof size, &size))
+    if (!GetObjectW(picture.original, sizeof size, &size))
         return;
     const int width = std::max(1, static_cast<int>(std::lround(size.bmWidth * scaleX)));
     const int height = std::max(1, static_cast<int>(std::lround(size.bmHeight * scaleY)));
@@ -152,9 +153,9 @@ void DialogPictures::show(Picture& picture, double scaleX, double scaleY) {
     if (!copy)
         return; // the control keeps what it shows
     auto previous = reinterpret_cast<HBITMAP>(
-        SendMessageA(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copy)));
+        SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copy)));
     // A picture that is not centred in a box of its own takes the picture's size.
-    if (!(GetWindowLongA(picture.control, GWL_STYLE) & SS_CENTERIMAGE))
+    if (!(GetWindowLongW(picture.control, GWL_STYLE) & SS_CENTERIMAGE))
         SetWindowPos(picture.control, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // What comes back is the template's bitmap (kept as the original) or an earlier copy.
@@ -171,7 +172,7 @@ void DialogPictures::release() {
         HBITMAP takenBack = nullptr;
         if (IsWindow(picture.control))
             takenBack = reinterpret_cast<HBITMAP>(
-                SendMessageA(picture.control, STM_SETIMAGE, IMAGE_BITMAP, 0));
+                SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, 0));
         if (takenBack && takenBack != picture.original)
             DeleteObject(takenBack);
         if (picture.shown && picture.shown != takenBack)

@@ -38,6 +38,6 @@ class DialogPictures {
     void show(Picture& picture, double scaleX, double scaleY);
 
     std::vector<Picture> pictures_;
-    LOGFONTA font_{}; // the dialog's font, for its dialog units at another DPI
+    LOGFONTW font_{}; // the dialog's font, for its dialog units at another DPI
     int points_ = 0;
 };

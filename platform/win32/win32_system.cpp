@@ -1,10 +1,11 @@
 // The desktop's system queries and program start: folders, short names, processes.
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_text.h"
 
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 #include <optional>
 #include <vector>
 
@@ -21,13 +22,13 @@ void waitPumpingMessages(HANDLE object) {
         if (woken != WAIT_OBJECT_0 + 1)
             break;
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 quit = message.wParam; // for the loop that asked for it, after the wait
                 continue;
             }
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     if (quit)
@@ -36,54 +37,55 @@ void waitPumpingMessages(HANDLE object) {
 
 } // namespace
 
+namespace {
+
+// A folder Windows names, in the form the program can hold; empty when there is none.
+std::string usableFolder(std::wstring_view folder) {
+    HandedPath path = handedPathOf(folder);
+    return path.fits() ? path.path : std::string();
+}
+
+} // namespace
+
 std::string Win32Desktop::windowsDirectory() {
-    std::vector<char> buffer(MAX_PATH + 1, '\0');
-    UINT length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+    std::vector<wchar_t> buffer(MAX_PATH + 1, L'\0');
+    UINT length = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
     if (length >= buffer.size()) {
         // Too small: the answer was the room needed, terminator included.
-        buffer.assign(length + 1, '\0');
-        length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+        buffer.assign(length + 1, L'\0');
+        length = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
     }
     if (length == 0 || length >= buffer.size())
         return {};
-    return std::string(buffer.data(), length);
+    return usableFolder(std::wstring_view(buffer.data(), length));
 }
 
 std::string Win32Desktop::appDataDirectory() {
-    char buffer[MAX_PATH + 1] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
+    wchar_t buffer[MAX_PATH + 1] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
         return {};
-    buffer[MAX_PATH] = '\0';
-    return std::string(buffer, strnlen(buffer, sizeof buffer));
+    buffer[MAX_PATH] = L'\0';
+    return usableFolder(std::wstring_view(buffer, wcsnlen(buffer, MAX_PATH)));
 }
 
 std::optional<std::string> Win32Desktop::shortPath(std::string_view path) {
-    const std::string longPath(path);
-    const DWORD needed = GetShortPathNameA(longPath.c_str(), nullptr, 0);
-    if (needed == 0)
-        return std::nullopt;
-    std::vector<char> buffer(static_cast<std::size_t>(needed) + 1, '\0');
-    const DWORD length =
-        GetShortPathNameA(longPath.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0 || length >= buffer.size())
-        return std::nullopt;
-    return std::string(buffer.data(), length);
+    const auto shortForm = shortFormOf(wideOf(path));
+    return shortForm ? systemTextOf(*shortForm) : std::nullopt;
 }
 
 std::optional<std::uint32_t> Win32Desktop::runProgram(std::string_view executable,
                                                       std::string_view commandLine,
                                                       std::string_view currentDirectory,
                                                       const std::function<void()>& started) {
-    const std::string program(executable);
-    const std::string directory(currentDirectory);
-    // CreateProcessA may write into the command line, so it gets a copy of its own.
-    std::vector<char> arguments(commandLine.begin(), commandLine.end());
-    arguments.push_back('\0');
+    const std::wstring program = wideOf(executable);
+    const std::wstring directory = wideOf(currentDirectory);
+    // CreateProcessW may write into the command line, so it gets a copy of its own.
+    std::wstring arguments = wideOf(commandLine);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &process))
         return std::nullopt;
     CloseHandle(process.hThread);
@@ -118,7 +120,7 @@ HANDLE Win32Desktop::streamOf(DWORD stdHandle) {
     if (given && given != INVALID_HANDLE_VALUE && GetFileType(given) != FILE_TYPE_UNKNOWN)
         return given;
     if (!console_ && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        console_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+        console_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, 0, nullptr);
         if (console_ == INVALID_HANDLE_VALUE)
             console_ = nullptr;
@@ -143,7 +145,7 @@ bool Win32Desktop::writeStandardError(std::string_view text) {
 bool Win32Desktop::interactive() {
     USEROBJECTFLAGS flags{};
     HWINSTA station = GetProcessWindowStation();
-    if (!station || !GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, nullptr))
+    if (!station || !GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof flags, nullptr))
         return true; // unknown: as a program started by a player
     return (flags.dwFlags & WSF_VISIBLE) != 0;
 }

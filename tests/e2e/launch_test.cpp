@@ -11,6 +11,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <functional>
+
 namespace e2e {
 namespace {
 
@@ -86,6 +89,78 @@ TEST_F(Launch, NoGameFromTheCurrentDirectoryAndNoCommandInterpreter) {
         << starts[0].launchCommand;
     for (const std::string& where : {here.directory(), shellSigns, folder().directory()})
         EXPECT_FALSE(fileExists(where + "pwned")) << "a command interpreter ran in " << where;
+}
+
+// The folder as the code page holds it: its short form, whose every character fits. Empty when
+// Windows gives none that fits.
+std::string shortFormInCodePage(const std::filesystem::path& folder) {
+    wchar_t shortForm[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortForm, MAX_PATH);
+    char narrow[MAX_PATH * 2] = {};
+    BOOL unfit = FALSE;
+    const int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, shortForm, static_cast<int>(length),
+                            narrow, sizeof narrow, nullptr, &unfit);
+    return length == 0 || length >= MAX_PATH || unfit ? "" : std::string(narrow, size) + "\\";
+}
+
+std::string utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+struct AtEnd {
+    std::function<void()> run;
+    ~AtEnd() { run(); }
+};
+
+// Omega lies outside code page 1252: the program never sees the folder's name in its own
+// characters, only its short form, which it stores, writes into and starts the game from.
+TEST_F(Launch, AGameInAFolderOutsideTheCodePageIsLocatedRunAndItsSettingsFileOpened) {
+    ASSERT_EQ(GetACP(), 1252u) << "omega fits the prefix's code page";
+    const std::filesystem::path game =
+        std::filesystem::path(folder().directory()) / std::u8string(u8"Zat \u03A9");
+    std::filesystem::create_directories(game / "base");
+    std::filesystem::copy_file(folder().gameExe(), game / "zat.exe",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string shortGame = shortFormInCodePage(game);
+    ASSERT_NE(shortGame, "") << "the volume gives the folder no short name";
+
+    // The shared launcher goes back to the game every other test expects, however this ends.
+    const AtEnd locatedAgain{[this] {
+        command(welcome(), IDM_LOCATE_GAME);
+        if (HWND again = zat().waitForDialog(locateTitle))
+            chooseFile(again, folder().gameExe());
+    }};
+    command(welcome(), IDM_LOCATE_GAME);
+    HWND locate = zat().waitForDialog(locateTitle);
+    ASSERT_NE(locate, nullptr);
+    ASSERT_TRUE(chooseFile(locate, utf8Of(game / "zat.exe")));
+    ASSERT_TRUE(waitUntil([&] { return readFile(windowsIniPath()) == "0\r\n" + shortGame; }))
+        << readFile(windowsIniPath()).value_or("no INI file");
+
+    standInGame(true);
+    command(welcome(), IDM_OPTION_TEXT);
+    HWND run = next(zat().waitForPage(Page::optionText), Page::run);
+    ASSERT_NE(run, nullptr) << "the config file was not written into the folder";
+    ASSERT_TRUE(setButton(run, IDC_SAVE_SETTINGS, true));
+    click(run, IDC_NEXT);
+    HWND save = zat().waitForDialog(saveTitle);
+    ASSERT_NE(save, nullptr);
+    ASSERT_TRUE(chooseFile(save, utf8Of(game / "server.ZTP")));
+    EXPECT_TRUE(waitUntil([&] { return launchEnded(run); })) << "Run did not come back";
+    const auto starts = gameStarts(shortGame + "zat-standin.log");
+    ASSERT_EQ(starts.size(), 1u) << "the game in the folder did not start";
+    EXPECT_EQ(starts[0].launchCommand.rfind(shortGame + "zat.exe ", 0), 0u)
+        << starts[0].launchCommand;
+    const auto saved = loadRecord(shortGame + "server.ZTP");
+    ASSERT_TRUE(saved.has_value()) << "no settings file in the folder";
+    EXPECT_EQ(fieldText(saved->savePath), shortGame + "server.ZTP");
+
+    ZatStart& print =
+        startZatStart("/print \"" + utf8Of(game / "server.ZTP") + "\"", folder().directory(), true);
+    EXPECT_EQ(print.readOutput().rfind(shortGame + "zat.exe ", 0), 0u);
+    EXPECT_EQ(print.waitForExit(), 0u);
 }
 
 using LauncherArguments = LauncherTest;

@@ -48,8 +48,13 @@ MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,
                                       std::string_view caption, MessageIcon icon,
                                       MessageButtons buttons) {
     const auto* page = dynamic_cast<const FakePage*>(owner);
-    messageBoxes.push_back({std::string(text), std::string(caption), icon, buttons,
-                            owner == nullptr, page ? page->templateId() : 0});
+    messageBoxes.push_back({std::string(text),
+                            {},
+                            std::string(caption),
+                            icon,
+                            buttons,
+                            owner == nullptr,
+                            page ? page->templateId() : 0});
     if (buttons == MessageButtons::ok)
         return MessageAnswer::ok;
     if (answers.empty() || answers.front() == MessageAnswer::ok)
@@ -59,9 +64,29 @@ MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,
     return answer;
 }
 
-std::optional<std::string> FakeDesktop::fileDialog(PageWindow&, const FileDialogRequest& request) {
+MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::u16string_view text,
+                                      std::string_view caption, MessageIcon icon,
+                                      MessageButtons buttons) {
+    const auto* page = dynamic_cast<const FakePage*>(owner);
+    messageBoxes.push_back({{},
+                            std::u16string(text),
+                            std::string(caption),
+                            icon,
+                            buttons,
+                            owner == nullptr,
+                            page ? page->templateId() : 0});
+    return MessageAnswer::ok; // only errors name such a path
+}
+
+std::optional<HandedPath> FakeDesktop::fileDialog(PageWindow&, const FileDialogRequest& request) {
     fileDialogs.push_back(request);
-    return takeFirst(chosenFiles);
+    const std::optional<std::string> chosen = takeFirst(chosenFiles);
+    if (!chosen)
+        return std::nullopt;
+    HandedPath path(*chosen);
+    if (const auto unfit = unfitPaths.find(*chosen); unfit != unfitPaths.end())
+        path.unfit = unfit->second;
+    return path;
 }
 
 void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point) {

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -19,6 +20,7 @@ const std::vector<DialogTemplate>& programDialogs();
 
 struct MessageBoxShown {
     std::string text;
+    std::u16string wideText; // a text that names a path the code page cannot hold
     std::string caption;
     MessageIcon icon = MessageIcon::none;
     MessageButtons buttons = MessageButtons::ok;
@@ -41,6 +43,9 @@ class FakeDesktop : public Desktop {
     std::deque<MessageAnswer> answers;
     // Paths the file dialogs return, in order; nothing, or an empty queue, is a cancel.
     std::deque<std::optional<std::string>> chosenFiles;
+    // Chosen paths the system's code page cannot hold and that have no short form: as the
+    // program gets them ("?" for what does not fit), to each as the player sees it.
+    std::map<std::string, std::u16string, std::less<>> unfitPaths;
     // Items chosen in popup menus, in order; nothing, or an empty queue, dismisses the menu.
     std::deque<std::optional<int>> menuChoices;
     std::set<std::string, std::less<>> existingDialogTitles;
@@ -72,8 +77,10 @@ class FakeDesktop : public Desktop {
     bool runDialog(int templateId, const PageHandler& handler) override;
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
                              MessageIcon icon, MessageButtons buttons) override;
-    std::optional<std::string> fileDialog(PageWindow& owner,
-                                          const FileDialogRequest& request) override;
+    MessageAnswer messageBox(PageWindow* owner, std::u16string_view text, std::string_view caption,
+                             MessageIcon icon, MessageButtons buttons) override;
+    std::optional<HandedPath> fileDialog(PageWindow& owner,
+                                         const FileDialogRequest& request) override;
     void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
     bool dialogWindowExists(std::string_view title) override {
         return existingDialogTitles.count(title) != 0;

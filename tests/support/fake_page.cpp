@@ -148,7 +148,7 @@ bool FakePage::dropFiles(std::vector<std::string> files) {
     if (!acceptsDrops_)
         return false;
     PageEvent event{PageEvent::Kind::filesDropped, 0, {}};
-    event.files = std::move(files);
+    event.files.assign(files.begin(), files.end());
     return deliver(event);
 }
 

@@ -49,8 +49,10 @@ struct FileWalk : Walk {
         desktop.messageBoxes.clear();
     }
     int start(const std::string& arguments) {
+        const std::vector<std::string> split =
+            argumentsOf("\"C:\\Zat Start\\zatstart.exe\" " + arguments);
         const int result = runWithLauncherArguments(
-            desktop, "\"C:\\Zat Start\\zatstart.exe\" " + arguments, zatStartPages());
+            desktop, std::vector<HandedPath>(split.begin(), split.end()), zatStartPages());
         EXPECT_TRUE(steps.empty()) << steps.size() << " steps were never taken";
         return result;
     }

@@ -124,11 +124,14 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
     }));
 }
 
-TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesALongDirectory) {
+TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirectoryItCannotUse) {
     Bench bench;
     bench.app.ini = iniLocationsOf(bench.desktop);
     bench.folder.write("ZatStart.ini", "1\r\nC:\\OLD\\\r\n");
-    bench.desktop.chosenFiles = {std::nullopt, "C:\\" + std::string(200, 'd') + "\\zat.exe",
+    // Not in the code page, and no short form: never stored, not even as it was handed over.
+    const std::string unfit = "C:\\Spiele\\Zat ?\\ZAT.EXE";
+    bench.desktop.unfitPaths = {{unfit, u"C:\\Spiele\\Zat \u03A9\\ZAT.EXE"}};
+    bench.desktop.chosenFiles = {std::nullopt, "C:\\" + std::string(200, 'd') + "\\zat.exe", unfit,
                                  "D:\\ZAT\\zat_v2.exe"};
     bench.open(gameTypePage, [&](FakePage& page) {
         page.command(IDM_LOCATE_GAME);
@@ -136,6 +139,10 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesALongDir
         EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
         page.command(IDM_LOCATE_GAME);
         EXPECT_EQ("Error", bench.desktop.messageBoxes.at(0).caption);
+        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
+        page.command(IDM_LOCATE_GAME);
+        EXPECT_NE(std::u16string::npos,
+                  bench.desktop.messageBoxes.at(1).wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
         EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
         page.command(IDM_LOCATE_GAME);
         EXPECT_EQ("0\r\nD:\\ZAT\\", bench.folder.read("ZatStart.ini"));

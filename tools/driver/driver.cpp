@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -18,6 +19,26 @@ bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
                                static_cast<UINT>(timeout.count()), result ? result : &ignored) != 0;
+}
+
+// Paths the tests give are UTF-8, so a folder outside the code page can be named.
+std::wstring wideOf(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        std::max(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                     wide.data(), static_cast<int>(wide.size())),
+                 0)));
+    return wide;
+}
+
+std::wstring wideControlText(HWND control) {
+    wchar_t text[4096] = {};
+    DWORD_PTR copied = 0;
+    if (!control ||
+        !SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), &copied))
+        return {};
+    return std::wstring(text, std::min<std::size_t>(copied, std::size(text) - 1));
 }
 
 std::string windowClass(HWND window) {
@@ -191,10 +212,13 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
         return false;
     // The dialog fills its controls while it settles; typing too early is overwritten.
     std::this_thread::sleep_for(300ms);
+    const std::wstring wide = wideOf(path);
     const bool typed = waitUntil(
         [&] {
-            sendWithTimeout(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-            return controlText(name) == path;
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
+                                SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), &ignored);
+            return wideControlText(name) == wide;
         },
         5s);
     if (!typed)
@@ -206,10 +230,10 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
 
 ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory,
                    const std::string& arguments, bool captureOutput) {
-    std::string commandLine = "\"" + executable + "\"";
+    std::wstring commandLine = wideOf("\"" + executable + "\"");
     if (!arguments.empty())
-        commandLine += " " + arguments;
-    STARTUPINFOA startup{};
+        commandLine += L" " + wideOf(arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     HANDLE outputEnd = nullptr;
     if (captureOutput) {
@@ -222,9 +246,9 @@ ZatStart::ZatStart(const std::string& executable, const std::string& currentDire
         startup.hStdError = outputEnd;
     }
     PROCESS_INFORMATION info{};
-    const bool started =
-        CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, captureOutput, 0,
-                       nullptr, currentDirectory.c_str(), &startup, &info);
+    const bool started = CreateProcessW(wideOf(executable).c_str(), commandLine.data(), nullptr,
+                                        nullptr, captureOutput, 0, nullptr,
+                                        wideOf(currentDirectory).c_str(), &startup, &info);
     if (outputEnd)
         CloseHandle(outputEnd); // the program's own copy closes when it ends
     if (!started)

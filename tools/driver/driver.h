@@ -81,15 +81,15 @@ struct MessageBoxWindow {
 // Presses one of a message box's buttons (IDOK, IDYES, IDNO).
 void answer(const MessageBoxWindow& box, int button);
 
-// Types a path into an open or save dialog and presses its OK button; false if the dialog
-// did not close.
+// Types a path (UTF-8) into an open or save dialog and presses its OK button; false if the
+// dialog did not close.
 bool chooseFile(HWND fileDialog, const std::string& path);
 
 // A zatstart.exe started by the test; ended when the object goes.
 class ZatStart {
   public:
-    // arguments: what follows the program's name on its command line. With captureOutput its
-    // standard output is a pipe that readOutput reads.
+    // arguments: what follows the program's name on its command line; paths in UTF-8. With
+    // captureOutput its standard output is a pipe that readOutput reads.
     ZatStart(const std::string& executable, const std::string& currentDirectory,
              const std::string& arguments = "", bool captureOutput = false);
     ~ZatStart();

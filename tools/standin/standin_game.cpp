@@ -146,10 +146,17 @@ std::string currentDirectory() {
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
+// In its short form, which names also a folder outside the code page in characters of it.
 std::string ownDirectory() {
+    wchar_t wide[MAX_PATH * 4] = {};
+    const DWORD wideLength = GetModuleFileNameW(nullptr, wide, MAX_PATH * 4);
+    if (wideLength == 0 || wideLength >= MAX_PATH * 4 ||
+        GetShortPathNameW(wide, wide, MAX_PATH * 4) == 0)
+        return {};
     char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    std::string path(buffer, length < sizeof buffer ? length : 0);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, buffer, sizeof buffer, nullptr, nullptr);
+    std::string path(buffer, length > 0 ? static_cast<std::size_t>(length - 1) : 0);
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
