@@ -2,13 +2,16 @@
 // page events and hands them to the page's handler.
 #include "platform/win32/win32_dialog.h"
 
+#include "platform/win32/win32_handed_file.h"
 #include "platform/win32/win32_page_window.h"
 #include "platform/win32/win32_pictures.h"
 
 #include <shellapi.h>
 
 #include <exception>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,6 +19,8 @@ namespace {
 // Posted on a change of DPI, so that the pictures are drawn anew once the dialog manager has
 // laid the dialog out at the new DPI.
 constexpr UINT kRedrawPictures = WM_APP + 1;
+// Posted when a handed settings file may be loaded.
+constexpr UINT kLoadHandedFile = WM_APP + 2;
 
 // Lives on runModalDialog's stack for as long as the dialog exists.
 struct DialogSession {
@@ -25,6 +30,7 @@ struct DialogSession {
     // A handler's exception must not unwind through the system's frames; it is carried out
     // and rethrown once the modal loop has returned.
     std::exception_ptr failure;
+    std::string handedFile; // the last one handed over and not loaded yet
 };
 
 // The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
@@ -107,6 +113,32 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         deliver(*session, dialog, event);
         return TRUE; // handled: the dialog answers zero, as a processed drop should
     }
+    case WM_COPYDATA: {
+        // Loaded once the other start has its answer, so that it does not wait for the
+        // messages of the load; and only while no dialog of the page's own is open over it.
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        std::optional<std::string> path = data ? handedFileOf(*data) : std::nullopt;
+        if (path) {
+            session->handedFile = std::move(*path);
+            bringToFront(dialog);
+            if (IsWindowEnabled(dialog))
+                PostMessageW(dialog, kLoadHandedFile, 0, 0);
+        }
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, path ? TRUE : FALSE);
+        return TRUE;
+    }
+    case WM_ENABLE:
+        if (wParam && !session->handedFile.empty())
+            PostMessageW(dialog, kLoadHandedFile, 0, 0);
+        return FALSE;
+    case kLoadHandedFile: {
+        if (session->handedFile.empty() || !IsWindowEnabled(dialog))
+            return TRUE;
+        PageEvent event{PageEvent::Kind::fileHanded, 0, {}};
+        event.files = {std::exchange(session->handedFile, {})};
+        deliver(*session, dialog, event);
+        return TRUE;
+    }
     case WM_DPICHANGED:
         PostMessageA(dialog, kRedrawPictures, 0, 0);
         return FALSE;
@@ -127,7 +159,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
-    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr};
+    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr, {}};
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr,
                                            pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)

@@ -40,6 +40,7 @@ DWORD flagsFor(const FileDialogRequest& request) {
 std::optional<std::string> showFileDialog(HWND owner, const FileDialogRequest& request) {
     const std::string filters = filterList(request.filters);
     const std::string title(request.title.c_str());
+    const std::string defaultExtension(request.defaultExtension.c_str());
     std::vector<char> path(pathRoom, '\0');
     const std::size_t initial = std::min(request.initialName.size(), pathRoom - 1);
     std::copy_n(request.initialName.data(), initial, path.data());
@@ -52,6 +53,7 @@ std::optional<std::string> showFileDialog(HWND owner, const FileDialogRequest& r
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(pathRoom);
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = flagsFor(request);
 
     const BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);

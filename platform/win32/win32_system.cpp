@@ -1,5 +1,6 @@
 // The desktop's system queries and program start: folders, short names, processes.
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_wide_path.h"
 
 #include <shlobj.h>
 
@@ -146,4 +147,12 @@ bool Win32Desktop::interactive() {
     if (!station || !GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, nullptr))
         return true; // unknown: as a program started by a player
     return (flags.dwFlags & WSF_VISIBLE) != 0;
+}
+
+// The shell lists the file in the Start menu and in the jump list of the program that opens
+// its type.
+void Win32Desktop::addToRecentDocuments(std::string_view path) {
+    const std::wstring full = fullWidePathOf(path);
+    if (!full.empty())
+        SHAddToRecentDocs(SHARD_PATHW, full.c_str());
 }
