@@ -106,9 +106,14 @@ bool handlePageEvent(App& app, const Page& page, PageWindow& window, const PageE
     case PageEvent::Kind::help:
         return help(app, page, window);
     case PageEvent::Kind::filesDropped:
+    case PageEvent::Kind::fileHanded:
         // As with every command, nothing while the game runs from the run page.
-        if (!app.gameRunning)
+        if (app.gameRunning)
+            return true;
+        if (event.kind == PageEvent::Kind::filesDropped)
             loadDroppedFile(app, window, event.files);
+        else if (!event.files.empty())
+            openSettingsFile(app, window, event.files.front());
         return true;
     default:
         return page.other && page.other(app, window, event);

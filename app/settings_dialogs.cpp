@@ -16,6 +16,10 @@ FileDialogRequest settingsFileRequest(bool save) {
     request.title = save ? "Save ZatStart Settings File" : "Load ZatStart Settings File";
     request.filters = {{"ZTP File", "*.ZTP"}, {"All Files", "*.*"}};
     request.initialName = "*.ZTP";
+    // A name typed without an extension is saved as a settings file that Load lists and a
+    // double-click opens.
+    if (save)
+        request.defaultExtension = "ZTP";
     request.fileMustExist = !save;
     request.askBeforeOverwrite = save;
     return request;
@@ -64,7 +68,10 @@ bool saveSettingsFile(App& app, PageWindow& window) {
     Failure failure = storeChosenPath(app.settings.savePath, chosen->path);
     if (!failure)
         failure = writeSettingsFile(app.settings);
-    report(app, window, failure);
+    if (failure)
+        report(app, window, failure);
+    else
+        app.desktop.addToRecentDocuments(chosen->path);
     return true;
 }
 
@@ -85,7 +92,15 @@ bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path) {
         report(app, window, failure);
         return false;
     }
+    app.desktop.addToRecentDocuments(path);
     confirmGameDirectory(app, window);
+    return true;
+}
+
+bool openSettingsFile(App& app, PageWindow& window, const HandedPath& path) {
+    if (!usablePath(app, &window, path) || !loadSettingsFileAt(app, window, path.path))
+        return false;
+    goToPage(app, window, IDD_OPTION_TEXT);
     return true;
 }
 
@@ -98,6 +113,5 @@ void loadDroppedFile(App& app, PageWindow& window, const std::vector<HandedPath>
                   "Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.");
         return;
     }
-    if (usablePath(app, &window, *file) && loadSettingsFileAt(app, window, file->path))
-        goToPage(app, window, IDD_OPTION_TEXT);
+    openSettingsFile(app, window, *file);
 }

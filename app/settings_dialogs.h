@@ -15,6 +15,11 @@ bool loadSettingsFile(App& app, PageWindow& window);
 // about a game directory other than the located one. Returns whether it was loaded.
 bool loadSettingsFileAt(App& app, PageWindow& window, std::string_view path);
 
+// A settings file opened from outside the pages (the command line, a drop, another start of
+// the program): loaded as Load does and, once loaded, on to its option text page. Returns
+// whether the page moved on.
+bool openSettingsFile(App& app, PageWindow& window, const HandedPath& path);
+
 // Files dropped onto a page: the first settings file among them is loaded as Load does and
 // its option text page opens; without one, a message and nothing changed.
 void loadDroppedFile(App& app, PageWindow& window, const std::vector<HandedPath>& files);

@@ -53,6 +53,9 @@ void runPages(App& app) {
 int runZatStart(Desktop& desktop, PageSet pages, std::string fileToOpen) {
     // A launcher still at its splash holds no claim and shows no page: not refused.
     if (desktop.dialogWindowExists(kPageTitle) || desktop.singleInstanceClaimed()) {
+        // A settings file opened from Explorer goes to the launcher that is open already.
+        if (!fileToOpen.empty() && desktop.handToRunningLauncher(kPageTitle, fileToOpen))
+            return 0;
         desktop.messageBox(nullptr,
                            "A Previous Instance of Zat Start is already running. Please close "
                            "it before running another instance.",

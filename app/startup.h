@@ -7,5 +7,5 @@
 #include <string>
 
 // With a settings file, the welcome page loads it as its Load does and goes on to the command
-// line page.
+// line page; with another launcher running, the file is handed to that one instead.
 int runZatStart(Desktop& desktop, PageSet pages, std::string fileToOpen = {});

@@ -20,6 +20,8 @@ void enableControls(PageWindow& window, bool enabled) {
 }
 
 bool runGame(App& app, PageWindow& window, const std::string& directory) {
+    // Resting takes the focus from the Run button; it comes back with the controls.
+    const int focused = window.focusedItem();
     app.gameRunning = true;
     // The controls rest once the game is on its way, not before: the start waits for nothing,
     // and no click can come in between.
@@ -27,6 +29,8 @@ bool runGame(App& app, PageWindow& window, const std::string& directory) {
                              enableControls(window, false);
                          }).has_value();
     enableControls(window, true);
+    if (focused != 0)
+        window.focusItem(focused);
     app.gameRunning = false;
     return started;
 }

@@ -39,10 +39,7 @@ bool doWhatIsOwed(App& app, PageWindow& window) {
         return false;
     window.killTimer(IDT_AFTER_OPENING);
     const std::string file = std::exchange(app.fileToOpen, {});
-    if (!loadSettingsFileAt(app, window, file))
-        return false;
-    goToPage(app, window, IDD_OPTION_TEXT);
-    return true;
+    return openSettingsFile(app, window, file);
 }
 
 bool onTimer(App& app, PageWindow& window, const PageEvent& event) {

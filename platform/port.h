@@ -47,11 +47,13 @@ struct PageEvent {
         timer,
         mouseMove,
         filesDropped, // files dropped onto the window from Explorer
+        fileHanded,   // a settings file that another start of the program handed over
     };
     Kind kind = Kind::init;
     int id = 0;        // command: the control or menu item; listChoice: the list; timer: the timer
     Point cursor = {}; // mouseMove: the cursor in screen pixels
-    std::vector<HandedPath> files = {}; // filesDropped: their full paths, in the given order
+    // filesDropped: their full paths, in the given order; fileHanded: the one full path
+    std::vector<HandedPath> files = {};
 };
 
 class PageWindow {
@@ -85,6 +87,11 @@ class PageWindow {
     virtual void setTimer(int id, unsigned milliseconds) = 0;
     virtual void killTimer(int id) = 0;
 
+    // The item that has the keyboard focus; 0 when none of the window's items has it.
+    virtual int focusedItem() = 0;
+    // Moves the keyboard focus to an item, as Tab would.
+    virtual void focusItem(int id) = 0;
+
     // Files dropped onto the window from then on arrive as a filesDropped event.
     virtual void acceptDroppedFiles() = 0;
 
@@ -109,6 +116,7 @@ struct FileDialogRequest {
     std::string title;
     std::vector<FileFilter> filters; // the first one is selected
     std::string initialName;
+    std::string defaultExtension; // without its dot, added to a name typed without one
     bool fileMustExist = false;
     bool pathMustExist = false;
     bool askBeforeOverwrite = false;
@@ -150,6 +158,13 @@ class Desktop {
     // exists.
     virtual void claimSingleInstance() = 0;
     virtual bool singleInstanceClaimed() = 0; // by this or another launcher
+    // Hands a settings file's path to the running launcher's page with this title, waiting a
+    // moment for a page that is being replaced; the page there gets it as a fileHanded event.
+    // False when no page took it.
+    virtual bool handToRunningLauncher(std::string_view pageTitle, std::string_view path) = 0;
+
+    // Adds a document to the player's recent documents (the Start menu, the jump list).
+    virtual void addToRecentDocuments(std::string_view path) = 0;
 
     virtual std::string windowsDirectory() = 0;
     virtual std::string appDataDirectory() = 0; // empty when there is none

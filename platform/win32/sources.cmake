@@ -6,5 +6,6 @@ set(ZAT_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_system.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_instance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win32_handed_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/terminate_handler.cpp
 )

@@ -22,6 +22,8 @@ class Win32Desktop final : public Desktop {
     bool dialogWindowExists(std::string_view title) override;
     void claimSingleInstance() override;
     bool singleInstanceClaimed() override;
+    bool handToRunningLauncher(std::string_view pageTitle, std::string_view path) override;
+    void addToRecentDocuments(std::string_view path) override;
 
     std::string windowsDirectory() override;
     std::string appDataDirectory() override;

@@ -2,6 +2,7 @@
 // page events and hands them to the page's handler.
 #include "platform/win32/win32_dialog.h"
 
+#include "platform/win32/win32_handed_file.h"
 #include "platform/win32/win32_page_window.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_text.h"
@@ -9,7 +10,9 @@
 #include <shellapi.h>
 
 #include <exception>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -17,6 +20,8 @@ namespace {
 // Posted on a change of DPI, so that the pictures are drawn anew once the dialog manager has
 // laid the dialog out at the new DPI.
 constexpr UINT kRedrawPictures = WM_APP + 1;
+// Posted when a handed settings file may be loaded.
+constexpr UINT kLoadHandedFile = WM_APP + 2;
 
 // Lives on runModalDialog's stack for as long as the dialog exists.
 struct DialogSession {
@@ -26,6 +31,7 @@ struct DialogSession {
     // A handler's exception must not unwind through the system's frames; it is carried out
     // and rethrown once the modal loop has returned.
     std::exception_ptr failure;
+    std::optional<HandedPath> handedFile; // the last one handed over and not loaded yet
 };
 
 // The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
@@ -108,6 +114,33 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         deliver(*session, dialog, event);
         return TRUE; // handled: the dialog answers zero, as a processed drop should
     }
+    case WM_COPYDATA: {
+        // Loaded once the other start has its answer, so that it does not wait for the
+        // messages of the load; and only while no dialog of the page's own is open over it.
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        std::optional<HandedPath> path = data ? handedFileOf(*data) : std::nullopt;
+        const bool taken = path.has_value();
+        if (taken) {
+            session->handedFile = std::move(path);
+            bringToFront(dialog);
+            if (IsWindowEnabled(dialog))
+                PostMessageW(dialog, kLoadHandedFile, 0, 0);
+        }
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, taken ? TRUE : FALSE);
+        return TRUE;
+    }
+    case WM_ENABLE:
+        if (wParam && session->handedFile)
+            PostMessageW(dialog, kLoadHandedFile, 0, 0);
+        return FALSE;
+    case kLoadHandedFile: {
+        if (!session->handedFile || !IsWindowEnabled(dialog))
+            return TRUE;
+        PageEvent event{PageEvent::Kind::fileHanded, 0, {}};
+        event.files = {*std::exchange(session->handedFile, std::nullopt)};
+        deliver(*session, dialog, event);
+        return TRUE;
+    }
     case WM_DPICHANGED:
         PostMessageW(dialog, kRedrawPictures, 0, 0);
         return FALSE;
@@ -128,7 +161,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
-    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr};
+    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr, {}};
     const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), nullptr,
                                            pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)

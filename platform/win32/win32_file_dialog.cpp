@@ -43,6 +43,7 @@ DWORD flagsFor(const FileDialogRequest& request) {
 std::optional<HandedPath> showFileDialog(HWND owner, const FileDialogRequest& request) {
     const std::wstring filters = filterList(request.filters);
     const std::wstring title = wideOf(request.title.c_str());
+    const std::wstring defaultExtension = wideOf(request.defaultExtension.c_str());
     const std::wstring initialName = wideOf(request.initialName.c_str());
     std::vector<wchar_t> path(pathRoom, L'\0');
     const std::size_t initial = std::min(initialName.size(), pathRoom - 1);
@@ -56,6 +57,7 @@ std::optional<HandedPath> showFileDialog(HWND owner, const FileDialogRequest& re
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(pathRoom);
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = flagsFor(request);
 
     const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);

@@ -167,6 +167,17 @@ void Win32PageWindow::killTimer(int id) {
     KillTimer(dialog_, static_cast<UINT_PTR>(id));
 }
 
+int Win32PageWindow::focusedItem() {
+    HWND focus = GetFocus();
+    return focus && IsChild(dialog_, focus) ? GetDlgCtrlID(focus) : 0;
+}
+
+// Through the dialog manager, so that the default button follows the focus as with Tab.
+void Win32PageWindow::focusItem(int id) {
+    if (HWND item = GetDlgItem(dialog_, id))
+        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+}
+
 void Win32PageWindow::acceptDroppedFiles() {
     DragAcceptFiles(dialog_, TRUE);
 }

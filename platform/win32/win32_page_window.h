@@ -34,6 +34,8 @@ class Win32PageWindow final : public PageWindow {
     void setTimer(int id, unsigned milliseconds) override;
     void killTimer(int id) override;
 
+    int focusedItem() override;
+    void focusItem(int id) override;
     void acceptDroppedFiles() override;
 
     void end() override;

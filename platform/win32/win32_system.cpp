@@ -149,3 +149,11 @@ bool Win32Desktop::interactive() {
         return true; // unknown: as a program started by a player
     return (flags.dwFlags & WSF_VISIBLE) != 0;
 }
+
+// The shell lists the file in the Start menu and in the jump list of the program that opens
+// its type.
+void Win32Desktop::addToRecentDocuments(std::string_view path) {
+    const std::wstring full = fullPathOf(path);
+    if (!full.empty())
+        SHAddToRecentDocs(SHARD_PATHW, full.c_str());
+}

@@ -96,3 +96,18 @@ HandedPath handedPathOf(std::wstring_view path) {
     unusable.unfit.assign(path.begin(), path.end());
     return unusable;
 }
+
+std::wstring fullPathOf(std::string_view path) {
+    const std::wstring wide = wideOf(path);
+    if (wide.empty() || wide.find(L'\0') != std::wstring::npos)
+        return {};
+    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return {};
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return {};
+    full.resize(length);
+    return full;
+}

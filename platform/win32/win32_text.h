@@ -23,5 +23,7 @@ std::optional<std::string> systemTextOf(std::wstring_view text);
 std::string shownTextOf(std::wstring_view text);
 // A path from Windows as the program can hold it.
 HandedPath handedPathOf(std::wstring_view path);
+// The full form of a path, made against the current directory; empty when it has none.
+std::wstring fullPathOf(std::string_view path);
 // The short (8.3) form of an existing path; nothing when Windows gives none.
 std::optional<std::wstring> shortFormOf(std::wstring_view path);

@@ -19,7 +19,7 @@ namespace {
 
 using Launch = LauncherTest;
 
-TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageAnswers) {
+TEST_F(Launch, ADedicatedServerChainIsSavedAsZtpAndReachesTheGameWhileThePageAnswers) {
     HWND page = welcome();
     for (Page expected : {Page::gameType, Page::playerSetup, Page::multiplayer, Page::serverOptions,
                           Page::gameOptions, Page::mapSelect}) {
@@ -44,6 +44,8 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
         << "the game window did not show";
     EXPECT_TRUE(answers(run, 300ms)) << "the launcher froze while the game runs";
     EXPECT_TRUE(waitUntil([&] { return launchEnded(run); })) << "Run did not come back";
+    EXPECT_TRUE(waitUntil([&] { return focusIn(run) == GetDlgItem(run, IDC_NEXT); }, 5s))
+        << "the focus did not come back to Run";
 
     const auto starts = gameStarts(folder().standinLog());
     ASSERT_EQ(starts.size(), startsBefore + 1);
@@ -56,10 +58,11 @@ TEST_F(Launch, ADedicatedServerChainIsSavedAsTypedAndReachesTheGameWhileThePageA
     EXPECT_EQ(shortPathOf(starts.back().currentDirectory + "\\"), folder().gameShortDirectory())
         << "the game did not start in its own directory";
 
-    // Saved under exactly the typed name: the save dialog adds no extension.
-    const auto saved = loadRecord(file);
-    ASSERT_TRUE(saved.has_value()) << "no settings file under the typed name";
-    EXPECT_EQ(fieldText(saved->savePath), file);
+    // A name typed without an extension is saved as a settings file (Wine writes the
+    // extension in lower case).
+    const auto saved = loadRecord(file + ".ZTP");
+    ASSERT_TRUE(saved.has_value()) << "no settings file under the typed name and .ZTP";
+    EXPECT_STRCASEEQ(std::string(fieldText(saved->savePath)).c_str(), (file + ".ZTP").c_str());
     EXPECT_EQ(saved->dedicated, 1);
     EXPECT_EQ(fieldText(saved->timeLimit), "20");
 }

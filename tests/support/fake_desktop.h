@@ -49,7 +49,8 @@ class FakeDesktop : public Desktop {
     // Items chosen in popup menus, in order; nothing, or an empty queue, dismisses the menu.
     std::deque<std::optional<int>> menuChoices;
     std::set<std::string, std::less<>> existingDialogTitles;
-    bool claimedElsewhere = false; // another launcher holds the single-instance claim
+    bool claimedElsewhere = false;  // another launcher holds the single-instance claim
+    bool launcherTakesFiles = true; // a page of that launcher takes a handed file
     // Called while a started program runs, as the run page waits for it.
     std::function<void()> whileProgramRuns;
     std::string windowsFolder = "C:\\WINDOWS";
@@ -70,6 +71,8 @@ class FakeDesktop : public Desktop {
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<ProgramRun> programRuns;
+    std::vector<std::string> handedFiles;     // to another launcher
+    std::vector<std::string> recentDocuments; // in the order added
     // How many dialogs had opened when the single-instance claim was made; unset: never.
     std::optional<std::size_t> claimedAfterDialogs;
 
@@ -88,6 +91,13 @@ class FakeDesktop : public Desktop {
     void claimSingleInstance() override { claimedAfterDialogs = openedTemplates.size(); }
     bool singleInstanceClaimed() override {
         return claimedElsewhere || claimedAfterDialogs.has_value();
+    }
+    bool handToRunningLauncher(std::string_view, std::string_view path) override {
+        handedFiles.emplace_back(path);
+        return launcherTakesFiles;
+    }
+    void addToRecentDocuments(std::string_view path) override {
+        recentDocuments.emplace_back(path);
     }
     std::string windowsDirectory() override { return windowsFolder; }
     std::string appDataDirectory() override { return {}; }

@@ -133,6 +133,7 @@ bool FakePage::click(int id) {
     default:
         return false; // statics, boxes and lists send no command on a click
     }
+    focused_ = id;
     command(id);
     return true;
 }

@@ -34,7 +34,12 @@ class FakePage : public PageWindow {
     bool isChecked(int id) override { return find(id).checked; }
     // Only this button: checking a radio button by call leaves the rest of its group alone.
     void setChecked(int id, bool checked) override { find(id).checked = checked; }
-    void enableItem(int id, bool enabled) override { find(id).enabled = enabled; }
+    // A control that is disabled loses the focus to none, as on Windows.
+    void enableItem(int id, bool enabled) override {
+        find(id).enabled = enabled;
+        if (!enabled && focused_ == id)
+            focused_ = 0;
+    }
     void showItem(int id, bool shown) override { find(id).visible = shown; }
     void listAdd(int id, std::string_view text) override;
     void listReset(int id) override {
@@ -54,13 +59,18 @@ class FakePage : public PageWindow {
     }
     void setTimer(int id, unsigned milliseconds) override { timers_[id] = milliseconds; }
     void killTimer(int id) override { timers_.erase(id); }
+    int focusedItem() override { return focused_; }
+    void focusItem(int id) override {
+        if (find(id).enabled)
+            focused_ = id;
+    }
     void acceptDroppedFiles() override { acceptsDrops_ = true; }
     void end() override { ended_ = true; }
 
     // --- What the player does. Each returns whether the action reached the page's handler;
     // nothing reaches a page that has ended.
     bool open() { return deliver({PageEvent::Kind::init, 0, {}}); }
-    bool click(int id);
+    bool click(int id); // a clicked button takes the focus
     bool command(int id) { return deliver({PageEvent::Kind::command, id, {}}); }
     // Clicks an entry of a list; a notifying list tells the page its selection changed.
     bool chooseListEntry(int id, int index);
@@ -71,6 +81,10 @@ class FakePage : public PageWindow {
     bool timer(int id); // only a timer the page has set fires
     // Files dropped from Explorer; only a page that accepts drops is given them.
     bool dropFiles(std::vector<std::string> files);
+    // A settings file handed over by another start of the program.
+    bool handFile(std::string path) {
+        return deliver({PageEvent::Kind::fileHanded, 0, {}, {std::move(path)}});
+    }
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);
     // A command that arrives once the running handler has returned, as a posted message does.
@@ -85,6 +99,7 @@ class FakePage : public PageWindow {
     const std::vector<std::string>& entries(int id) const { return get(id).entries; }
     const std::map<int, unsigned>& timers() const { return timers_; }
     bool ended() const { return ended_; }
+    int focus() const { return focused_; }
 
   private:
     struct Control {
@@ -113,4 +128,5 @@ class FakePage : public PageWindow {
     int running_ = 0; // handler calls in progress
     bool ended_ = false;
     bool acceptsDrops_ = false;
+    int focused_ = 0;
 };

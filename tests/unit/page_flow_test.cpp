@@ -3,17 +3,29 @@
 #include "app/navigation_menu.h"
 #include "walk.h"
 
-// Between two pages, when no page shows, the claim alone refuses: seen on the real desktop.
-TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShows) {
-    Walk walk;
-    walk.desktop.existingDialogTitles.insert("Zat Start Version 1.5");
-    EXPECT_EQ(0, walk.run());
-    const MessageBoxShown& box = walk.desktop.messageBoxes.at(0);
-    EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it before "
-              "running another instance.",
-              box.text);
-    EXPECT_EQ(MessageIcon::error, box.icon);
-    EXPECT_TRUE(box.ownerless);
+// Between two pages, when no page shows, the claim alone refuses: seen on the real desktop,
+// as is the hand-over itself. A settings file goes to the running launcher, silently; only
+// one that launcher did not take is refused.
+TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsButHandsOverItsFile) {
+    for (const std::string file : {"", "C:\\shared.ZTP", "C:\\not taken.ZTP"}) {
+        Walk walk;
+        walk.desktop.existingDialogTitles.insert("Zat Start Version 1.5");
+        walk.desktop.launcherTakesFiles = file == "C:\\shared.ZTP";
+        EXPECT_EQ(0, runZatStart(walk.desktop, zatStartPages(), file));
+        EXPECT_TRUE(walk.desktop.openedTemplates.empty());
+        EXPECT_EQ(file.empty() ? std::vector<std::string>{} : std::vector{file},
+                  walk.desktop.handedFiles);
+        if (walk.desktop.launcherTakesFiles) {
+            EXPECT_TRUE(walk.desktop.messageBoxes.empty());
+            continue;
+        }
+        const MessageBoxShown& box = walk.desktop.messageBoxes.at(0);
+        EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it before "
+                  "running another instance.",
+                  box.text);
+        EXPECT_EQ(MessageIcon::error, box.icon);
+        EXPECT_TRUE(box.ownerless);
+    }
 }
 
 // The welcome page's place is seen on the real desktop.

@@ -37,6 +37,7 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     EXPECT_EQ(imageOf(before), imageOf(after));
     ASSERT_EQ(3u, bench.desktop.messageBoxes.size()) << "two questions, one error";
     EXPECT_EQ("Couldn't Read from File", bench.desktop.messageBoxes[1].text);
+    EXPECT_TRUE(bench.desktop.recentDocuments.empty()) << "a file not loaded is no document";
 }
 
 TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
@@ -75,27 +76,39 @@ TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
     }
 }
 
-// Dropping is the frame's, the same on every page: shown here on the game type page.
-TEST(WelcomeLoad, AFileDroppedOnAPageIsLoadedAsLoadDoesAndOpensItsOptionText) {
-    Bench bench;
-    LaunchSettings saved = kStartupValues;
-    storeFieldText(saved.gameDirectory, "C:\\ELSEWHERE\\");
-    storeFieldText(saved.mapName, "citadel2");
-    bench.folder.write("mine.Ztp", imageOf(saved));
-    bench.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
-    EXPECT_EQ(IDD_OPTION_TEXT, bench.open(gameTypePage, [&](FakePage& page) {
-        EXPECT_TRUE(
-            page.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("a.ZTP.txt")}));
-        EXPECT_FALSE(page.ended());
-        page.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("mine.Ztp"),
-                        bench.folder.path("absent.ZTP")});
-    }));
-    EXPECT_EQ("citadel2", fieldText(bench.app.settings.mapName));
-    EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(bench.app.settings.gameDirectory));
-    ASSERT_EQ(2u, bench.desktop.messageBoxes.size()) << "the refusal, the directory question";
-    EXPECT_EQ("Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.",
-              bench.desktop.messageBoxes[0].text);
-    EXPECT_EQ(IDD_GAME_TYPE, bench.desktop.messageBoxes[0].ownerTemplate);
+// Dropping, and a file handed over by a second start, are the frame's, the same on every
+// page: shown here on the game type page. A handed file is taken whatever its name, as on the
+// command line.
+TEST(WelcomeLoad, AFileDroppedOrHandedOverIsLoadedAsLoadDoesAndOpensItsOptionText) {
+    for (const bool handed : {false, true}) {
+        Bench bench;
+        LaunchSettings saved = kStartupValues;
+        storeFieldText(saved.gameDirectory, "C:\\ELSEWHERE\\");
+        storeFieldText(saved.mapName, "citadel2");
+        const std::string file = bench.folder.path(handed ? "mine" : "mine.Ztp");
+        bench.folder.write(handed ? "mine" : "mine.Ztp", imageOf(saved));
+        bench.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
+        EXPECT_EQ(IDD_OPTION_TEXT, bench.open(gameTypePage, [&](FakePage& page) {
+            if (handed) {
+                page.handFile(file);
+                return;
+            }
+            EXPECT_TRUE(
+                page.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("a.ZTP.txt")}));
+            EXPECT_FALSE(page.ended());
+            page.dropFiles({bench.folder.path("notes.txt"), file, bench.folder.path("absent.ZTP")});
+        }));
+        EXPECT_EQ("citadel2", fieldText(bench.app.settings.mapName));
+        EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(bench.app.settings.gameDirectory));
+        EXPECT_EQ(std::vector{file}, bench.desktop.recentDocuments);
+        ASSERT_EQ(handed ? 1u : 2u, bench.desktop.messageBoxes.size())
+            << "the refusal of a drop, the directory question";
+        if (handed)
+            continue;
+        EXPECT_EQ("Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.",
+                  bench.desktop.messageBoxes[0].text);
+        EXPECT_EQ(IDD_GAME_TYPE, bench.desktop.messageBoxes[0].ownerTemplate);
+    }
 }
 
 TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLineAndRefusesTooMuch) {
@@ -127,8 +140,9 @@ TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLineAndRefusesTooMu
     EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
 }
 
-// While the game runs the controls rest, and Enter, the close box or a menu choice that still
-// reach the window do nothing. A cancelled save still starts the game.
+// While the game runs the controls rest, and Enter, the close box, a menu choice or a handed
+// file that still reach the window do nothing; afterwards the focus is back on Run. A
+// cancelled save still starts the game.
 TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterTheLaunch) {
     LaunchBench bench;
     bench.toRunPage();
@@ -143,11 +157,13 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterThe
             page.command(IDC_NEXT);
             page.pressEscape();
             page.command(IDM_WELCOME);
+            page.handFile(bench.folder.path("before-run.ZTP"));
         };
         page.click(IDC_SAVE_SETTINGS);
         page.click(IDC_NEXT);
         for (const int id : controls)
             EXPECT_TRUE(page.enabled(id)) << id;
+        EXPECT_EQ(IDC_NEXT, page.focus());
         EXPECT_FALSE(page.ended());
         page.click(IDC_CLOSE_AFTER_START);
         page.click(IDC_NEXT);
@@ -156,6 +172,7 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterThe
     EXPECT_TRUE(bench.desktop.messageBoxes.empty());
     EXPECT_EQ(1648u, bench.folder.read("before-run.ZTP").size());
     EXPECT_TRUE(bench.desktop.fileDialogs.at(1).askBeforeOverwrite);
+    EXPECT_EQ(std::vector{bench.folder.path("before-run.ZTP")}, bench.desktop.recentDocuments);
     const std::string directory = bench.folder.path("game\\");
     ASSERT_EQ(2u, bench.desktop.programRuns.size());
     for (const ProgramRun& launch : bench.desktop.programRuns) {

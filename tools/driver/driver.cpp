@@ -129,6 +129,13 @@ bool launchEnded(HWND run) {
     return answers(run) && IsWindowEnabled(GetDlgItem(run, IDC_NEXT));
 }
 
+HWND focusIn(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ? thread.hwndFocus
+                                                                                : nullptr;
+}
+
 void click(HWND dialog, int id) {
     HWND button = GetDlgItem(dialog, id);
     if (!button)

@@ -42,6 +42,8 @@ bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
 // the game has ended does Run work again.
 bool launchEnded(HWND run);
+// The window that has the keyboard focus in the thread of this one; none when none has it.
+HWND focusIn(HWND window);
 
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
