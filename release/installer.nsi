@@ -1,6 +1,6 @@
 ; The installer for players: per user, no administrator rights, everything under the user's
 ; own programs folder and HKCU. Built by CMake (target "installer"), which passes
-;   VERSION  the program's version ("1.5")
+;   VERSION  the program's version (the project's version in CMakeLists.txt)
 ;   EXE      the zatstart.exe to install
 ;   README   the players' read-me
 ;   ICON     the program's icon, for the installer itself

@@ -1,8 +1,9 @@
 // One launcher at a time: a named mutex, held from the first page until the process ends.
 #include "platform/win32/win32_desktop.h"
+#include "zat_version.h"
 
 namespace {
-constexpr char kInstanceClaim[] = "ZatStart Version 1.5 pages";
+constexpr char kInstanceClaim[] = ZAT_SPLASH_TITLE " pages";
 }
 
 void Win32Desktop::claimSingleInstance() {
