@@ -64,7 +64,8 @@ std::optional<std::string> FakeDesktop::fileDialog(PageWindow&, const FileDialog
     return takeFirst(chosenFiles);
 }
 
-void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point) {
+void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) {
+    menuPlaces.push_back(topLeft);
     const std::optional<int> choice = takeFirst(menuChoices);
     if (!choice)
         return;

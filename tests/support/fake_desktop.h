@@ -62,6 +62,7 @@ class FakeDesktop : public Desktop {
     std::size_t maxDepth = 0;         // the most dialogs open at once
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
+    std::vector<Point> menuPlaces; // each popup menu's top left corner
     std::vector<ProgramRun> programRuns;
     std::string standardError;
     // How many dialogs had opened when the single-instance claim was made; unset: never.
