@@ -25,7 +25,6 @@ inline constexpr Duration windowWait = 20s;
 inline constexpr char pageTitle[] = ZAT_PAGE_TITLE;
 inline constexpr char aboutTitle[] = ZAT_ABOUT_TITLE;
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
-inline constexpr char loadTitle[] = "Load ZatStart Settings File";
 inline constexpr char saveTitle[] = "Save ZatStart Settings File";
 inline constexpr char helpTitle[] = "Zat Start Help";
 inline constexpr char gameTitle[] = "Zat (stand-in)";
