@@ -9,6 +9,8 @@ incremental. An original text that is not found exactly once stops the check bef
 is built: the list has to follow the code.
 """
 import argparse
+import filecmp
+import os
 import pathlib
 import shutil
 import subprocess
@@ -57,8 +59,12 @@ def main():
 
     scratch = args.scratch
     scratch.mkdir(parents=True, exist_ok=True)
-    # Copied with their times, so that the scratch build redoes only what changed.
-    shutil.copytree(TOP, scratch, dirs_exist_ok=True,
+    # Only files that differ are copied, as new, so that the scratch build redoes only what
+    # changed, and everything a stopped run left changed.
+    def copy_if_different(source, target):
+        if not (os.path.exists(target) and filecmp.cmp(source, target, shallow=False)):
+            shutil.copyfile(source, target)
+    shutil.copytree(TOP, scratch, dirs_exist_ok=True, copy_function=copy_if_different,
                     ignore=lambda folder, names: [n for n in names if n in ("build", ".git")]
                     if pathlib.Path(folder) == TOP else [])
     build = ["cmake", "--build", "build/native", "-j2"]

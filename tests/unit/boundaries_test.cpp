@@ -75,6 +75,16 @@ TEST(Boundaries, AFlagIsCheckedOnlyAtOneAndAnUnknownChoiceChecksNothing) {
                 for (int id : b.controls())
                     EXPECT_TRUE(b.kind == FieldBinding::Kind::text || !p.checked(id))
                         << page->templateId << " " << id;
+            // A box that flips its field at the click takes anything but 0 to 0 (once a choice
+            // has enabled it).
+            for (const FieldBinding& b : page->fields)
+                if (b.kind == FieldBinding::Kind::choice)
+                    p.click(b.ids[0]);
+            for (const FieldBinding& b : page->fields)
+                if (b.kind == FieldBinding::Kind::toggle) {
+                    p.click(b.ids[0]);
+                    EXPECT_EQ(0, s.*b.number) << b.ids[0];
+                }
             p.click(IDC_CLOSE);
         });
     }

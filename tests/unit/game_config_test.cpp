@@ -40,6 +40,7 @@ TEST(BindReader, TakesBindOnlyAtTheStartOfAFiveCharacterPieceWithAKnownCommand) 
         {"bind\tCTRL\t+attack\n", 0, "CTRL"},
         {"bindXCTRL +attack\n", 0, "CTRL"}, // any separator
         {"BIND CTRL +attack\n", 0, ""},
+        {"binx CTRL +attack\n", 0, ""},
         {"bind\n\nCTRL\n+attack\n", 0, "CTRL"}, // words may span lines
         // Behind the entry's second word the pieces run on: " bind" is not a piece start, but
         // the one five characters further on is.

@@ -92,9 +92,11 @@ TEST(Composition, EmptyValuesAndUnknownChoices) {
     storeFieldText(s.mapName, "dm_pit");
     EXPECT_EQ(std::string::npos, composeGameLaunch(s).optionText.find("+map"));
 
-    // A server with everything off still sends its four settings.
+    // A server with everything off still sends its four settings; a dedicated flag of 2 is off.
     s.multiplayerMode = multiplayerModes::startServer;
     s.allowDownloads = 0;
+    s.dedicated = 2;
+    EXPECT_EQ(std::string::npos, composeGameLaunch(s).launchCommand.find("+dedicated"));
     s.dmflags = INT32_MIN;
     EXPECT_NE(std::string::npos,
               composeGameLaunch(s).optionText.find(" +set dmflags -2147483648 +set allow_download 0"
@@ -141,7 +143,7 @@ TEST(Composition, ALongFormDirectoryWithBlanksIsQuotedSoTheGameSeesWholePaths) {
 // record; a player who joins sends the address, and a name of plus signs only.
 TEST(Composition, ValuesFromTheRecordCannotStartCommandsOfTheirOwn) {
     LaunchSettings s = deathmatch(multiplayerModes::joinServer);
-    storeFieldText(s.serverAddress, "10.0.0.1+connect 6.6.6.6");
+    storeFieldText(s.serverAddress, "10.0.0.1\r+connect 6.6.6.6\n");
     storeFieldText(s.playerName, "++");
     const std::string joining = composeGameLaunch(s).optionText;
     EXPECT_EQ(0u, joining.find(" +set hand 0")) << "a name of plus signs only sends no name";

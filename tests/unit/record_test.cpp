@@ -135,3 +135,15 @@ TEST(Record, StartupValuesLeaveTheGameLocationAlone) {
     EXPECT_EQ(1, s.locateGamePending);
     EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(s.gameDirectory));
 }
+
+// The bytes behind a text's terminator are part of the file: a shorter text leaves them.
+TEST(TextField, StoringKeepsTheOldTailAndRefusesWhatDoesNotFit) {
+    LaunchSettings s{};
+    storeFieldText(s.playerName, "Commander");
+    storeFieldText(s.playerName, "Rook");
+    EXPECT_EQ(std::string_view("Rook\0nder", 9), std::string_view(s.playerName, 9));
+    std::fill_n(s.fragLimit, sizeof s.fragLimit, 'x');
+    EXPECT_FALSE(storeFieldText(s.timeLimit, "0123456789"));
+    EXPECT_TRUE(storeFieldText(s.timeLimit, "012345678"));
+    EXPECT_EQ(std::string(10, 'x'), std::string(s.fragLimit, 10)) << "neighbour untouched";
+}
