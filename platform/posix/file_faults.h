@@ -12,5 +12,5 @@ enum class FileStep {
     replace, // moving it over the target
 };
 
-// From now on the step fails for every path; nothing makes every step work again.
+// From now on that step fails for every path; std::nullopt makes every step work again.
 void failFileStep(std::optional<FileStep> step);
