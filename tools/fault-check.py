@@ -2,7 +2,7 @@
 """Puts each fault of tools/faults.txt into a scratch copy of the tree, one at a time, builds
 the native preset there, runs its tests and prints which faults no test caught.
 
-Usage: tools/fault-check.py [--faults FILE] [--scratch DIR] [--only TEXT]
+Usage: tools/fault-check.py [--faults FILE] [--scratch DIR] [--only TEXT]...
 
 The scratch copy (build/fault-check/ by default) is kept between runs, so its build is
 incremental. An original text that is not found exactly once stops the check before anything
@@ -47,10 +47,12 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--faults", default=TOP / "tools" / "faults.txt", type=pathlib.Path)
     parser.add_argument("--scratch", default=TOP / "build" / "fault-check", type=pathlib.Path)
-    parser.add_argument("--only", default="", help="only the faults whose name holds this")
+    parser.add_argument("--only", action="append", default=[],
+                        help="only the faults whose name holds this (may be given again)")
     args = parser.parse_args()
 
-    faults = [f for f in read_faults(args.faults) if args.only in f["name"]]
+    faults = [f for f in read_faults(args.faults)
+              if not args.only or any(part in f["name"] for part in args.only)]
     for fault in faults:
         found = (TOP / fault["file"]).read_text().count(fault["from"])
         if found != 1:
