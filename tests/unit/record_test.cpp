@@ -32,11 +32,11 @@ struct Field {
     const char* startsAs;
 };
 
+// clang-format off
 #define FIELD(name, at, bytes, startup)                                                            \
-    Field {                                                                                        \
-#name, offsetof(LaunchSettings, name), sizeof(LaunchSettings::name), at, bytes,            \
-            [](const LaunchSettings& s) { return shown(s.name); }, startup                         \
-    }
+    Field{#name, offsetof(LaunchSettings, name), sizeof(LaunchSettings::name), at, bytes,          \
+          [](const LaunchSettings& s) { return shown(s.name); }, startup}
+// clang-format on
 
 } // namespace
 
