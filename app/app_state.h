@@ -7,6 +7,7 @@
 #include "resources/resource_ids.h"
 #include "settings/game_location.h"
 #include "settings/launch_settings.h"
+#include "zat_version.h"
 
 #include <cstdint>
 #include <span>
@@ -22,7 +23,7 @@ struct PagePosition {
     int32_t height = 0;
 };
 
-constexpr const char* kPageTitle = "Zat Start Version 1.5";
+constexpr const char* kPageTitle = ZAT_PAGE_TITLE;
 
 struct Page;
 

@@ -1,7 +1,7 @@
 ; The installer for players: per user, no administrator rights, into the user's own programs
 ; folder or any folder the player picks (often the game's own), and HKCU. Built by CMake
 ; (target "installer"), which passes
-;   VERSION  the program's version ("1.5")
+;   VERSION  the program's version (the project's version in CMakeLists.txt)
 ;   EXE      the zatstart.exe to install
 ;   README   the players' read-me
 ;   ICON     the program's icon, for the installer itself

@@ -73,6 +73,8 @@ struct LaunchSettings {
 };
 
 constexpr std::size_t kSettingsRecordSize = 1648;
+// The settings file's format version: it stays the same across releases of the program.
+constexpr float kSettingsFormatVersion = 1.5f;
 
 static_assert(std::endian::native == std::endian::little, "the record is stored little-endian");
 static_assert(sizeof(float) == 4 && sizeof(LaunchSettings) == kSettingsRecordSize);
@@ -120,7 +122,7 @@ constexpr LaunchSettings startupRecord() {
     s.playerModel = playerModels::rook;
     s.handedness = handedness::right;
     s.listSinglePlayerLevels = 1;
-    s.settingsVersion = 1.5f;
+    s.settingsVersion = kSettingsFormatVersion;
     constexpr char name[] = "Rook";
     for (std::size_t i = 0; i < sizeof name; ++i)
         s.playerName[i] = name[i];

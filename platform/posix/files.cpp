@@ -1,6 +1,7 @@
 // Native backend of the file port, used by the unit tests: backslashes in the program's
 // Windows paths are taken as separators.
 #include "platform/files.h"
+#include "platform/posix/file_faults.h"
 #include "platform/temporary_name.h"
 
 #include <algorithm>
@@ -12,6 +13,12 @@
 #include <unistd.h>
 
 namespace {
+
+std::optional<FileStep> failingStep;
+
+bool fails(FileStep step) {
+    return failingStep == step;
+}
 
 std::string nativePath(std::string_view path) {
     std::string native(path);
@@ -46,7 +53,13 @@ bool targetRefusesWriting(const std::string& target) {
 
 } // namespace
 
+void failFileStep(std::optional<FileStep> step) {
+    failingStep = step;
+}
+
 std::optional<std::string> readFileBytes(std::string_view path, std::size_t maxBytes) {
+    if (fails(FileStep::read))
+        return std::nullopt;
     // Only a file is read, as on Windows: not a folder, nor a device or pipe that may wait.
     const std::string native = nativePath(path);
     struct stat info {};
@@ -81,15 +94,18 @@ ReplaceResult replaceFile(std::string_view path, std::string_view bytes) {
         static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(::time(nullptr));
     for (unsigned attempt = 0; fd < 0 && attempt < kTemporaryNameAttempts; ++attempt) {
         temporary = temporaryNameFor(target, seed, attempt);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        fd = fails(FileStep::create) ? -1
+                                     : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
         if (fd < 0 && errno != EEXIST)
             break;
     }
     if (fd < 0)
         return ReplaceResult::cannotCreate;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool diskFull = fails(FileStep::write);
+    bool ok = writeAll(fd, diskFull ? bytes.substr(0, bytes.size() / 2) : bytes) && !diskFull &&
+              ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok && std::rename(temporary.c_str(), target.c_str()) == 0)
+    if (ok && !fails(FileStep::replace) && std::rename(temporary.c_str(), target.c_str()) == 0)
         return ReplaceResult::replaced;
     ::unlink(temporary.c_str());
     return ReplaceResult::cannotWrite;

@@ -2,10 +2,11 @@
 // second start with a settings file hands it to the launcher that runs.
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_handed_file.h"
+#include "zat_version.h"
 
 namespace {
 // The installer looks for it by this name too (release/installer.nsi).
-constexpr wchar_t kInstanceClaim[] = L"ZatStart Version 1.5 pages";
+constexpr wchar_t kInstanceClaim[] = L"" ZAT_SPLASH_TITLE " pages";
 } // namespace
 
 void Win32Desktop::claimSingleInstance() {

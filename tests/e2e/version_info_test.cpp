@@ -1,5 +1,6 @@
 // The version information Explorer shows in the built exe's properties.
 #include "game_files.h"
+#include "zat_version.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -20,7 +21,7 @@ std::string versionString(const std::vector<char>& info, const char* name) {
     return std::string(value);
 }
 
-TEST(VersionInfo, NamesTheProductAndVersionOnePointFive) {
+TEST(VersionInfo, WindowsReadsTheProductAndItsVersion) {
     const std::string exe = zatStartExe();
     const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), nullptr);
     ASSERT_GT(size, 0u) << exe << " carries no version information";
@@ -28,14 +29,14 @@ TEST(VersionInfo, NamesTheProductAndVersionOnePointFive) {
     ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, info.data()));
 
     EXPECT_EQ(versionString(info, "ProductName"), "Zat Start");
-    EXPECT_EQ(versionString(info, "ProductVersion"), "1.5");
-    EXPECT_EQ(versionString(info, "FileVersion"), "1.5");
+    EXPECT_EQ(versionString(info, "ProductVersion"), ZAT_VERSION_TEXT);
+    EXPECT_EQ(versionString(info, "FileVersion"), ZAT_VERSION_TEXT);
     EXPECT_NE(versionString(info, "FileDescription"), "(missing)");
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(5, 1)); // 1.5
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(ZAT_VERSION_MINOR, ZAT_VERSION_MAJOR));
 }
 
 } // namespace

@@ -89,7 +89,8 @@ std::optional<HandedPath> FakeDesktop::fileDialog(PageWindow&, const FileDialogR
     return path;
 }
 
-void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point) {
+void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) {
+    menuPlaces.push_back(topLeft);
     const std::optional<int> choice = takeFirst(menuChoices);
     if (!choice)
         return;

@@ -70,6 +70,7 @@ class FakeDesktop : public Desktop {
     std::size_t maxDepth = 0;         // the most dialogs open at once
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
+    std::vector<Point> menuPlaces; // each popup menu's top left corner
     std::vector<ProgramRun> programRuns;
     std::vector<std::string> handedFiles;     // to another launcher
     std::vector<std::string> recentDocuments; // in the order added

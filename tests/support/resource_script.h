@@ -7,3 +7,5 @@
 
 std::string_view resourceScript();
 std::string_view resourceHeader();
+// A settings file kept with the tests (unit/data/known.ZTP).
+std::string_view knownSettingsFile();

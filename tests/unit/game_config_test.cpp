@@ -40,7 +40,9 @@ TEST(BindReader, TakesBindOnlyAtTheStartOfAFiveCharacterPieceWithAKnownCommand) 
         {"bind\tCTRL\t+attack\n", 0, "CTRL"},
         {"bindXCTRL +attack\n", 0, "CTRL"}, // any separator
         {"BIND CTRL +attack\n", 0, ""},
+        {"binx CTRL +attack\n", 0, ""},
         {"bind\n\nCTRL\n+attack\n", 0, "CTRL"}, // words may span lines
+        {"1234\nCTRL +attack\n", 0, ""},        // a last piece of five that is no bind
         // Behind the entry's second word the pieces run on: " bind" is not a piece start, but
         // the one five characters further on is.
         {"bind CTRL +attack bind U +use\n", 20, ""},
@@ -49,6 +51,7 @@ TEST(BindReader, TakesBindOnlyAtTheStartOfAFiveCharacterPieceWithAKnownCommand) 
         {"bind CTRL \"+attack\"\n", 0, ""},
         {"bind F1 help\nbind", 0, ""}, // an unknown command and a final bare bind
         {"bind CTRL", 0, ""},
+        {"bind " + std::string(19, 'K') + " +forward\n", 1, std::string(19, 'K')},
         {"bind " + std::string(20, 'K') + " +forward\nbind DOWNARROW " + std::string(20, 'c') +
              "\nbind UPARROW +forward\n",
          1, "UPARROW"}, // words longer than a slot are skipped

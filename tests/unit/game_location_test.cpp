@@ -2,6 +2,7 @@
 #include "settings/text_field.h"
 #include "temp_folder.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 // How the INI file is written, that a missing one means a first run, and which directory a
@@ -21,6 +22,8 @@ TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCanno
         {"0\n  \tC:\\GAMES\\ZAT\\\n", 0, "C:\\GAMES\\ZAT\\"},
         {"1\r\n", 1, ""},
         {"-3\r\nD:/Z/", -3, "D:/Z/"},
+        {"99999999999\r\n", INT_MAX, ""}, // clamped, as "%d" does, not wrapped
+        {"-99999999999\r\n", INT_MIN, ""},
         {"0\r\n" + std::string(198, 'd'), 0, std::string(198, 'd') + "\\"},
         {"0\r\n" + std::string(199, 'd') + "\r\n", 1, ""}, // no room for its backslash
         {"0\r\nC:\\GAMES\\ZAT\" +exec x\r\n", 1, ""},

@@ -92,9 +92,11 @@ TEST(Composition, EmptyValuesAndUnknownChoices) {
     storeFieldText(s.mapName, "dm_pit");
     EXPECT_EQ(std::string::npos, composeGameLaunch(s).optionText.find("+map"));
 
-    // A server with everything off still sends its four settings.
+    // A server with everything off still sends its four settings; a dedicated flag of 2 is off.
     s.multiplayerMode = multiplayerModes::startServer;
     s.allowDownloads = 0;
+    s.dedicated = 2;
+    EXPECT_EQ(std::string::npos, composeGameLaunch(s).launchCommand.find("+dedicated"));
     s.dmflags = INT32_MIN;
     EXPECT_NE(std::string::npos,
               composeGameLaunch(s).optionText.find(" +set dmflags -2147483648 +set allow_download 0"

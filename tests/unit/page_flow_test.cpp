@@ -9,7 +9,7 @@
 TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsButHandsOverItsFile) {
     for (const std::string file : {"", "C:\\shared.ZTP", "C:\\not taken.ZTP"}) {
         Walk walk;
-        walk.desktop.existingDialogTitles.insert("Zat Start Version 1.5");
+        walk.desktop.existingDialogTitles.insert(kPageTitle);
         walk.desktop.launcherTakesFiles = file == "C:\\shared.ZTP";
         EXPECT_EQ(0, runZatStart(walk.desktop, zatStartPages(), file));
         EXPECT_TRUE(walk.desktop.openedTemplates.empty());
@@ -203,18 +203,34 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
         }
 }
 
-// The multiplayer pages are offered to a deathmatch only, the server's to its server only.
-TEST(NavigationMenu, OffersThePagesThatApply) {
-    LaunchSettings s = kStartupValues;
-    s.multiplayerMode = multiplayerModes::startServer;
-    const auto offered = [&s](int id) {
-        const std::vector<MenuItem> items = navigationMenuItems(s);
-        return std::any_of(items.begin(), items.end(),
-                           [id](const MenuItem& item) { return item.id == id; });
-    };
-    EXPECT_FALSE(offered(IDM_MULTIPLAYER) || offered(IDM_SERVER_OPTIONS));
-    s.gameType = gameTypes::deathmatch;
-    EXPECT_TRUE(offered(IDM_MULTIPLAYER) && offered(IDM_SERVER_OPTIONS));
-    s.multiplayerMode = multiplayerModes::joinServer;
-    EXPECT_TRUE(offered(IDM_MULTIPLAYER) && !offered(IDM_SERVER_OPTIONS));
+// The multiplayer pages are offered to a deathmatch only, the server's to its server only;
+// the longer the menu, the higher above its button it opens.
+TEST(NavigationMenu, OffersThePagesThatApplyAndOpensAboveItsButton) {
+    using namespace multiplayerModes;
+    const struct {
+        int32_t type, mode;
+        bool multiplayer, server;
+        int height;
+    } cases[] = {{gameTypes::singlePlayer, startServer, false, false, 144},
+                 {gameTypes::deathmatch, joinServer, true, false, 168},
+                 {gameTypes::deathmatch, startServer, true, true, 186}};
+    for (const auto& c : cases) {
+        Bench bench;
+        bench.app.settings.gameType = c.type;
+        bench.app.settings.multiplayerMode = c.mode;
+        bench.open(gameOptionsPage, [&](FakePage& page) {
+            page.click(IDC_NAVIGATION_MENU);
+            const Point at = bench.desktop.menuPlaces.at(0);
+            EXPECT_EQ(page.windowRect().left - 19, at.x);
+            EXPECT_EQ(page.windowRect().top - c.height, at.y) << c.type << " " << c.mode;
+            page.command(IDM_WELCOME);
+        });
+        const std::vector<MenuItem> items = navigationMenuItems(bench.app.settings);
+        const auto offered = [&items](int id) {
+            return std::any_of(items.begin(), items.end(),
+                               [id](const MenuItem& item) { return item.id == id; });
+        };
+        EXPECT_EQ(c.multiplayer, offered(IDM_MULTIPLAYER));
+        EXPECT_EQ(c.server, offered(IDM_SERVER_OPTIONS));
+    }
 }

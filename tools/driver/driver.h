@@ -4,6 +4,7 @@
 // file dialogs. Every wait polls with a timeout, because under Wine windows come slowly.
 
 #include "resources/resource_ids.h"
+#include "zat_version.h"
 
 #include <windows.h>
 
@@ -21,10 +22,9 @@ using Duration = std::chrono::milliseconds;
 // Long enough for a slow Wine start, short enough that a missing window fails the test soon.
 inline constexpr Duration windowWait = 20s;
 
-inline constexpr char pageTitle[] = "Zat Start Version 1.5";
-inline constexpr char aboutTitle[] = "About Zat Start Version 1.5";
+inline constexpr char pageTitle[] = ZAT_PAGE_TITLE;
+inline constexpr char aboutTitle[] = ZAT_ABOUT_TITLE;
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
-inline constexpr char loadTitle[] = "Load ZatStart Settings File";
 inline constexpr char saveTitle[] = "Save ZatStart Settings File";
 inline constexpr char helpTitle[] = "Zat Start Help";
 inline constexpr char gameTitle[] = "Zat (stand-in)";

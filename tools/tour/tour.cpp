@@ -27,6 +27,8 @@ using namespace e2e;
 
 namespace {
 
+constexpr char loadTitle[] = "Load ZatStart Settings File";
+
 std::string shotFolder;
 int shotNumber = 0;
 
