@@ -48,6 +48,7 @@ TEST(Boundaries, EveryTextBoxTakesItsLimitAndNotOneMore) {
     // The option text is refused, not cut, one past its limit.
     for (const std::size_t length : {kOptionTextLimit, kOptionTextLimit + 1}) {
         Bench bench;
+        storeFieldText(bench.app.settings.gameDirectory, bench.folder.directory()); // full
         bench.desktop.answers.push_back(MessageAnswer::yes);
         bench.open(optionTextPage, [&](FakePage& page) {
             page.typeText(IDC_OPTION_TEXT, std::string(length, 'o'));
