@@ -25,6 +25,7 @@ struct DialogSession {
     // A handler's exception must not unwind through the system's frames; it is carried out
     // and rethrown once the modal loop has returned.
     std::exception_ptr failure;
+    int templateId; // the pictures are known by it
 };
 
 // The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
@@ -65,7 +66,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         auto* session = reinterpret_cast<DialogSession*>(lParam);
         session->window = Win32PageWindow(dialog);
         SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
-        session->pictures.adopt(dialog);
+        session->pictures.adopt(dialog, session->templateId);
         deliver(*session, dialog, {PageEvent::Kind::init, 0, {}});
         // The keyboard starts on the default button, so Enter goes on to the next page;
         // without one the dialog manager picks the first tab stop.
@@ -127,7 +128,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
-    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr};
+    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr, templateId};
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr,
                                            pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)

@@ -1,7 +1,10 @@
 #include "platform/win32/win32_pictures.h"
 
+#include "platform/picture_scaling.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 
 namespace {
 
@@ -11,8 +14,8 @@ constexpr int kDesignDpi = 96; // the pictures are drawn for it
 // Windows 10), which is then the DPI of every monitor.
 int dpiOf(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow)
         if (const UINT dpi = getDpiForWindow(window))
             return static_cast<int>(dpi);
@@ -29,14 +32,15 @@ struct BaseUnits {
 // A dialog's base units in the given font, worked out as the dialog manager does: the average
 // width of the letters and the font's height.
 BaseUnits baseUnitsOf(HFONT font) {
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    static const wchar_t alphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     BaseUnits units;
     HDC screen = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICA metrics{};
+    TEXTMETRICW metrics{};
     SIZE extent{};
-    if (GetTextMetricsA(screen, &metrics) &&
-        GetTextExtentPoint32A(screen, alphabet, sizeof alphabet - 1, &extent)) {
+    if (GetTextMetricsW(screen, &metrics) &&
+        GetTextExtentPoint32W(screen, alphabet, static_cast<int>(std::size(alphabet) - 1),
+                              &extent)) {
         units.x = (extent.cx / 26 + 1) / 2;
         units.y = metrics.tmHeight;
     }
@@ -45,9 +49,9 @@ BaseUnits baseUnitsOf(HFONT font) {
     return units;
 }
 
-BaseUnits baseUnitsAt(LOGFONTA font, int points, int dpi) {
+BaseUnits baseUnitsAt(LOGFONTW font, int points, int dpi) {
     font.lfHeight = -MulDiv(points, dpi, 72);
-    HFONT created = CreateFontIndirectA(&font);
+    HFONT created = CreateFontIndirectW(&font);
     if (!created)
         return {};
     const BaseUnits units = baseUnitsOf(created);
@@ -55,17 +59,65 @@ BaseUnits baseUnitsAt(LOGFONTA font, int points, int dpi) {
     return units;
 }
 
-// A 24-bit copy of the picture at the given size, drawn with averaging rather than by
-// repeating pixels. Without an alpha channel the control shows the handle itself and never
-// a copy of its own.
-HBITMAP scaledCopy(HBITMAP original, int width, int height) {
-    BITMAP source{};
-    if (!GetObjectA(original, sizeof source, &source))
+// How much a dialog in this font grew between 96 DPI and this one, worked out once per font
+// and DPI for the life of the process; without the font, as much as the DPI did.
+struct Growth {
+    double x = 1, y = 1;
+};
+
+Growth growthOf(const LOGFONTW& font, int points, int dpi) {
+    struct Known {
+        LOGFONTW font;
+        int points, dpi;
+        Growth growth;
+    };
+    static std::vector<Known> known;
+    Growth growth{static_cast<double>(dpi) / kDesignDpi, static_cast<double>(dpi) / kDesignDpi};
+    if (points <= 0 || dpi == kDesignDpi)
+        return growth;
+    for (const Known& k : known)
+        if (k.points == points && k.dpi == dpi && k.font.lfWeight == font.lfWeight &&
+            k.font.lfItalic == font.lfItalic && k.font.lfCharSet == font.lfCharSet &&
+            std::wcsncmp(k.font.lfFaceName, font.lfFaceName, LF_FACESIZE) == 0)
+            return k.growth;
+    const BaseUnits designed = baseUnitsAt(font, points, kDesignDpi);
+    const BaseUnits now = baseUnitsAt(font, points, dpi);
+    if (designed.x > 0 && designed.y > 0 && now.x > 0 && now.y > 0)
+        growth = {static_cast<double>(now.x) / designed.x, static_cast<double>(now.y) / designed.y};
+    known.push_back({font, points, dpi, growth});
+    return growth;
+}
+
+// The picture's pixels, read back whatever the bitmap's own format.
+Pixels pixelsOf(HBITMAP bitmap, SIZE size) {
+    Pixels pixels{static_cast<int>(size.cx), static_cast<int>(size.cy), {}};
+    pixels.bytes.resize(static_cast<std::size_t>(size.cx) * size.cy * 4);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.bytes.data(),
+                               &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.cy)
+        pixels = {};
+    return pixels;
+}
+
+// A 24-bit copy of the picture at the given size. Without an alpha channel the control shows
+// the handle itself and never a copy of its own.
+HBITMAP scaledCopy(HBITMAP original, SIZE size, int width, int height) {
+    const Pixels scaled = scalePixels(pixelsOf(original, size), width, height);
+    if (scaled.width != width || scaled.height != height)
         return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = -height; // top row first, as the pixels are
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
@@ -73,30 +125,44 @@ HBITMAP scaledCopy(HBITMAP original, int width, int height) {
     HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!copy)
         return nullptr;
-    HDC from = CreateCompatibleDC(nullptr);
-    HDC to = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldFrom = SelectObject(from, original);
-    HGDIOBJ oldTo = SelectObject(to, copy);
-    SetStretchBltMode(to, HALFTONE);
-    SetBrushOrgEx(to, 0, 0, nullptr);
-    const BOOL drawn =
-        StretchBlt(to, 0, 0, width, height, from, 0, 0, source.bmWidth, source.bmHeight, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-    DeleteDC(from);
-    DeleteDC(to);
-    if (!drawn) {
-        DeleteObject(copy);
-        return nullptr;
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* from = scaled.bytes.data() + static_cast<std::size_t>(y) * width * 4;
+        auto* to = static_cast<std::uint8_t*>(bits) + static_cast<std::size_t>(y) * stride;
+        for (int x = 0; x < width; ++x, from += 4, to += 3)
+            std::copy(from, from + 3, to);
     }
+    GdiFlush();
     return copy;
 }
 
+// The scaled copies of every picture at every size asked for, kept for the life of the
+// process: a picture is known by its template and its place there.
+HBITMAP cachedCopy(int templateId, int place, HBITMAP original, SIZE size, int width, int height) {
+    struct Copy {
+        int templateId, place, width, height;
+        HBITMAP bitmap;
+    };
+    static std::vector<Copy> copies;
+    for (const Copy& copy : copies)
+        if (copy.templateId == templateId && copy.place == place && copy.width == width &&
+            copy.height == height)
+            return copy.bitmap;
+    HBITMAP bitmap = scaledCopy(original, size, width, height);
+    if (bitmap)
+        copies.push_back({templateId, place, width, height, bitmap});
+    return bitmap;
+}
+
 bool isPicture(HWND control) {
-    char className[16]{};
-    GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Static") == 0 &&
-           (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    wchar_t className[16]{};
+    GetClassNameW(control, className, static_cast<int>(std::size(className)));
+    return lstrcmpiW(className, L"Static") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+HBITMAP shownBy(HWND control) {
+    return reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
 } // namespace
@@ -105,80 +171,63 @@ DialogPictures::~DialogPictures() {
     release();
 }
 
-void DialogPictures::adopt(HWND dialog) {
+void DialogPictures::adopt(HWND dialog, int templateId) {
+    templateId_ = templateId;
+    int place = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!isPicture(child))
             continue;
-        auto original =
-            reinterpret_cast<HBITMAP>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        if (original)
-            pictures_.push_back({child, original, nullptr});
+        BITMAP size{};
+        HBITMAP original = shownBy(child);
+        if (original && GetObjectW(original, sizeof size, &size))
+            pictures_.push_back({child, place, original, {size.bmWidth, size.bmHeight}});
+        ++place;
     }
     if (pictures_.empty())
         return;
-    auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    if (font && GetObjectA(font, sizeof font_, &font_))
+    auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (font && GetObjectW(font, sizeof font_, &font_))
         points_ = MulDiv(std::abs(static_cast<int>(font_.lfHeight)), 72, dpiOf(dialog));
     rescale(dialog);
 }
 
 // The pictures grow as the dialog's units did between 96 DPI and now, so that each covers
-// the same share of its dialog; without the dialog's font, as the DPI did.
+// the same share of its dialog.
 void DialogPictures::rescale(HWND dialog) {
     if (pictures_.empty())
         return;
-    const int dpi = dpiOf(dialog);
-    double scaleX = static_cast<double>(dpi) / kDesignDpi;
-    double scaleY = scaleX;
-    if (points_ > 0) {
-        const BaseUnits designed = baseUnitsAt(font_, points_, kDesignDpi);
-        const BaseUnits now = baseUnitsAt(font_, points_, dpi);
-        if (designed.x > 0 && designed.y > 0 && now.x > 0 && now.y > 0) {
-            scaleX = static_cast<double>(now.x) / designed.x;
-            scaleY = static_cast<double>(now.y) / designed.y;
-        }
-    }
-    for (Picture& picture : pictures_)
-        show(picture, scaleX, scaleY);
+    const Growth growth = growthOf(font_, points_, dpiOf(dialog));
+    for (const Picture& picture : pictures_)
+        show(picture, growth.x, growth.y);
 }
 
-void DialogPictures::show(Picture& picture, double scaleX, double scaleY) {
-    BITMAP size{};
-    if (!GetObjectA(picture.original, sizeof size, &size))
-        return;
-    const int width = std::max(1, static_cast<int>(std::lround(size.bmWidth * scaleX)));
-    const int height = std::max(1, static_cast<int>(std::lround(size.bmHeight * scaleY)));
-    HBITMAP copy = scaledCopy(picture.original, width, height);
-    if (!copy)
+void DialogPictures::show(const Picture& picture, double scaleX, double scaleY) {
+    const int width = std::max(1, static_cast<int>(std::lround(picture.size.cx * scaleX)));
+    const int height = std::max(1, static_cast<int>(std::lround(picture.size.cy * scaleY)));
+    HBITMAP wanted =
+        width == picture.size.cx && height == picture.size.cy
+            ? picture.original
+            : cachedCopy(templateId_, picture.place, picture.original, picture.size, width, height);
+    if (!wanted || wanted == shownBy(picture.control))
         return; // the control keeps what it shows
-    auto previous = reinterpret_cast<HBITMAP>(
-        SendMessageA(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copy)));
+    // What comes back is the original, kept until the dialog closes, or a copy of the cache.
+    SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
     // A picture that is not centred in a box of its own takes the picture's size.
-    if (!(GetWindowLongA(picture.control, GWL_STYLE) & SS_CENTERIMAGE))
+    if (!(GetWindowLongW(picture.control, GWL_STYLE) & SS_CENTERIMAGE))
         SetWindowPos(picture.control, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // What comes back is the template's bitmap (kept as the original) or an earlier copy.
-    if (previous && previous != picture.original && previous != copy)
-        DeleteObject(previous);
-    if (picture.shown && picture.shown != previous && picture.shown != copy)
-        DeleteObject(picture.shown);
-    picture.shown = copy;
     InvalidateRect(picture.control, nullptr, TRUE);
 }
 
 void DialogPictures::release() {
-    for (Picture& picture : pictures_) {
-        HBITMAP takenBack = nullptr;
-        if (IsWindow(picture.control))
-            takenBack = reinterpret_cast<HBITMAP>(
-                SendMessageA(picture.control, STM_SETIMAGE, IMAGE_BITMAP, 0));
-        if (takenBack && takenBack != picture.original)
-            DeleteObject(takenBack);
-        if (picture.shown && picture.shown != takenBack)
-            DeleteObject(picture.shown);
-        // Still shown when no copy could be made; then it stays with the control.
-        if (takenBack == picture.original || picture.shown)
-            DeleteObject(picture.original);
+    for (const Picture& picture : pictures_) {
+        // Only a control that still exists gives its picture back (this runs at WM_DESTROY).
+        if (!IsWindow(picture.control))
+            continue;
+        // Taken back, the control holds nothing: the copy stays with the cache, and the
+        // original is the dialog's to delete.
+        SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, 0);
+        DeleteObject(picture.original);
     }
     pictures_.clear();
 }
