@@ -183,8 +183,15 @@ void probe() {
     Timings launcherTimes, bareTimes;
     std::vector<double> splashRatios, switchRatios;
     for (int i = 0; i < kRounds; ++i) {
-        const Timings a = timeOneStart(launcher, folder.directory());
-        const Timings b = timeOneStart(bare, folder.directory());
+        // Each goes first in every other round.
+        Timings a, b;
+        if (i % 2 == 0) {
+            a = timeOneStart(launcher, folder.directory());
+            b = timeOneStart(bare, folder.directory());
+        } else {
+            b = timeOneStart(bare, folder.directory());
+            a = timeOneStart(launcher, folder.directory());
+        }
         splashRatios.push_back(a.splash[0] / b.splash[0]);
         switchRatios.push_back(percentile(a.switches, 0.5) / percentile(b.switches, 0.5));
         launcherTimes.add(a);
