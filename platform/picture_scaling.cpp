@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -59,49 +60,56 @@ std::vector<Taps> tapsOf(int from, int to) {
 
 } // namespace
 
-Pixels scalePixels(const Pixels& picture, int width, int height) {
-    Pixels scaled{width, height, {}};
-    if (width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0 ||
-        picture.bytes.size() < static_cast<std::size_t>(picture.width) * picture.height * 4) {
-        scaled.width = scaled.height = 0;
-        return scaled;
-    }
-    const std::vector<Taps> across = tapsOf(picture.width, width);
-    const std::vector<Taps> down = tapsOf(picture.height, height);
+void scalePixels(const PixelRows& from, const PixelRows& to) {
+    if (from.width <= 0 || from.height <= 0 || to.width <= 0 || to.height <= 0)
+        return;
+    const std::vector<Taps> across = tapsOf(from.width, to.width);
+    const std::vector<Taps> down = tapsOf(from.height, to.height);
 
-    // Across first, every source row, kept with the weights' precision; then down.
-    const std::size_t rowValues = static_cast<std::size_t>(width) * 4;
-    std::vector<std::uint32_t> rows(rowValues * static_cast<std::size_t>(picture.height));
-    for (int y = 0; y < picture.height; ++y) {
-        const std::uint8_t* source =
-            picture.bytes.data() + static_cast<std::size_t>(y) * picture.width * 4;
-        std::uint32_t* row = rows.data() + static_cast<std::size_t>(y) * rowValues;
-        for (int x = 0; x < width; ++x) {
+    // Each source row is first drawn across at the new width, kept with the weights' precision
+    // in one of a few slots (the rows an output row takes are consecutive, and later output
+    // rows never go back), then the rows are weighed down. Little memory is touched: a fresh
+    // page costs more than the arithmetic.
+    std::size_t slots = 1;
+    for (const Taps& taps : down)
+        slots = std::max(slots, taps.sources.size() + 1);
+    const std::size_t rowValues = static_cast<std::size_t>(to.width) * 3;
+    std::vector<std::uint32_t> rows(slots * rowValues);
+    std::vector<int> rowIn(slots, -1);
+    const auto acrossRow = [&](int source) {
+        const std::size_t slot = static_cast<std::size_t>(source) % slots;
+        std::uint32_t* row = rows.data() + slot * rowValues;
+        if (rowIn[slot] == source)
+            return row;
+        rowIn[slot] = source;
+        const std::uint8_t* pixels = from.bytes + static_cast<std::size_t>(source) * from.stride;
+        for (int x = 0; x < to.width; ++x) {
             const Taps& taps = across[static_cast<std::size_t>(x)];
+            std::uint32_t sum[3] = {0, 0, 0};
             for (std::size_t k = 0; k < taps.sources.size(); ++k) {
-                const std::uint8_t* pixel = source + static_cast<std::size_t>(taps.sources[k]) * 4;
+                const std::uint8_t* pixel = pixels + static_cast<std::size_t>(taps.sources[k]) * 3;
                 const auto weight = static_cast<std::uint32_t>(taps.weights[k]);
-                for (int c = 0; c < 4; ++c)
-                    row[x * 4 + c] += weight * pixel[c];
+                for (int c = 0; c < 3; ++c)
+                    sum[c] += weight * pixel[c];
             }
+            std::copy(sum, sum + 3, row + static_cast<std::size_t>(x) * 3);
         }
-    }
-    scaled.bytes.resize(rowValues * static_cast<std::size_t>(height));
-    std::vector<std::uint64_t> sums(rowValues);
-    constexpr std::uint64_t half = std::uint64_t{1} << (2 * kWeightBits - 1);
-    for (int y = 0; y < height; ++y) {
+        return row;
+    };
+    // 255 weighed twice to one whole still fits 32 bits, with the half for rounding.
+    std::vector<std::uint32_t> sums(rowValues);
+    constexpr std::uint32_t half = std::uint32_t{1} << (2 * kWeightBits - 1);
+    for (int y = 0; y < to.height; ++y) {
         const Taps& taps = down[static_cast<std::size_t>(y)];
         std::fill(sums.begin(), sums.end(), 0);
         for (std::size_t k = 0; k < taps.sources.size(); ++k) {
-            const std::uint32_t* row =
-                rows.data() + static_cast<std::size_t>(taps.sources[k]) * rowValues;
-            const auto weight = static_cast<std::uint64_t>(taps.weights[k]);
+            const std::uint32_t* row = acrossRow(taps.sources[k]);
+            const auto weight = static_cast<std::uint32_t>(taps.weights[k]);
             for (std::size_t v = 0; v < rowValues; ++v)
                 sums[v] += weight * row[v];
         }
-        std::uint8_t* out = scaled.bytes.data() + static_cast<std::size_t>(y) * rowValues;
+        std::uint8_t* out = to.bytes + static_cast<std::size_t>(y) * to.stride;
         for (std::size_t v = 0; v < rowValues; ++v)
             out[v] = static_cast<std::uint8_t>((sums[v] + half) >> (2 * kWeightBits));
     }
-    return scaled;
 }

@@ -88,50 +88,37 @@ Growth growthOf(const LOGFONTW& font, int points, int dpi) {
     return growth;
 }
 
-// The picture's pixels, read back whatever the bitmap's own format.
-Pixels pixelsOf(HBITMAP bitmap, SIZE size) {
-    Pixels pixels{static_cast<int>(size.cx), static_cast<int>(size.cy), {}};
-    pixels.bytes.resize(static_cast<std::size_t>(size.cx) * size.cy * 4);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.bytes.data(),
-                               &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    if (rows != size.cy)
-        pixels = {};
-    return pixels;
-}
-
-// A 24-bit copy of the picture at the given size. Without an alpha channel the control shows
-// the handle itself and never a copy of its own.
-HBITMAP scaledCopy(HBITMAP original, SIZE size, int width, int height) {
-    const Pixels scaled = scalePixels(pixelsOf(original, size), width, height);
-    if (scaled.width != width || scaled.height != height)
-        return nullptr;
+// A 24-bit bitmap's header, top row first.
+BITMAPINFO headerOf(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first, as the pixels are
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A 24-bit copy of the picture at the given size, drawn by the program's own scaler straight
+// from the picture's pixels into the copy's. Without an alpha channel the control shows the
+// handle itself and never a copy of its own.
+HBITMAP scaledCopy(HBITMAP original, SIZE size, int width, int height) {
+    std::vector<std::uint8_t> pixels(rowBytes(size.cx) * static_cast<std::size_t>(size.cy));
+    BITMAPINFO info = headerOf(size.cx, size.cy);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, original, 0, static_cast<UINT>(size.cy), pixels.data(),
+                               &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.cy)
+        return nullptr;
+    info = headerOf(width, height);
     void* bits = nullptr;
     HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!copy)
         return nullptr;
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* from = scaled.bytes.data() + static_cast<std::size_t>(y) * width * 4;
-        auto* to = static_cast<std::uint8_t*>(bits) + static_cast<std::size_t>(y) * stride;
-        for (int x = 0; x < width; ++x, from += 4, to += 3)
-            std::copy(from, from + 3, to);
-    }
+    scalePixels({size.cx, size.cy, rowBytes(size.cx), pixels.data()},
+                {width, height, rowBytes(width), static_cast<std::uint8_t*>(bits)});
     GdiFlush();
     return copy;
 }
