@@ -32,6 +32,7 @@ struct DialogSession {
     // and rethrown once the modal loop has returned.
     std::exception_ptr failure;
     std::optional<HandedPath> handedFile; // the last one handed over and not loaded yet
+    int templateId;                       // the pictures are known by it
 };
 
 // The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
@@ -72,7 +73,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         auto* session = reinterpret_cast<DialogSession*>(lParam);
         session->window = Win32PageWindow(dialog);
         SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
-        session->pictures.adopt(dialog);
+        session->pictures.adopt(dialog, session->templateId);
         deliver(*session, dialog, {PageEvent::Kind::init, 0, {}});
         // The keyboard starts on the default button, so Enter goes on to the next page;
         // without one the dialog manager picks the first tab stop.
@@ -161,7 +162,7 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 bool runModalDialog(HINSTANCE instance, int templateId, const PageHandler& handler) {
-    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr, {}};
+    DialogSession session{handler, Win32PageWindow(nullptr), {}, nullptr, {}, templateId};
     const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), nullptr,
                                            pageDialogProc, reinterpret_cast<LPARAM>(&session));
     if (session.failure)

@@ -1,8 +1,10 @@
 #include "platform/win32/win32_pictures.h"
 
+#include "platform/picture_scaling.h"
+
 #include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <cwchar>
 
 namespace {
 
@@ -37,7 +39,8 @@ BaseUnits baseUnitsOf(HFONT font) {
     TEXTMETRICW metrics{};
     SIZE extent{};
     if (GetTextMetricsW(screen, &metrics) &&
-        GetTextExtentPoint32W(screen, alphabet, std::size(alphabet) - 1, &extent)) {
+        GetTextExtentPoint32W(screen, alphabet, static_cast<int>(std::size(alphabet) - 1),
+                              &extent)) {
         units.x = (extent.cx / 26 + 1) / 2;
         units.y = metrics.tmHeight;
     }
@@ -56,48 +59,97 @@ BaseUnits baseUnitsAt(LOGFONTW font, int points, int dpi) {
     return units;
 }
 
-// A 24-bit copy of the picture at the given size, drawn with averaging rather than by
-// repeating pixels. Without an alpha channel the control shows the handle itself and never
-// a copy of its own.
-HBITMAP scaledCopy(HBITMAP original, int width, int height) {
-    BITMAP source{};
-    if (!GetObjectW(original, sizeof source, &source))
-        return nullptr;
+// How much a dialog in this font grew between 96 DPI and this one, worked out once per font
+// and DPI for the life of the process; without the font, as much as the DPI did.
+struct Growth {
+    double x = 1, y = 1;
+};
+
+Growth growthOf(const LOGFONTW& font, int points, int dpi) {
+    struct Known {
+        LOGFONTW font;
+        int points, dpi;
+        Growth growth;
+    };
+    static std::vector<Known> known;
+    Growth growth{static_cast<double>(dpi) / kDesignDpi, static_cast<double>(dpi) / kDesignDpi};
+    if (points <= 0 || dpi == kDesignDpi)
+        return growth;
+    for (const Known& k : known)
+        if (k.points == points && k.dpi == dpi && k.font.lfWeight == font.lfWeight &&
+            k.font.lfItalic == font.lfItalic && k.font.lfCharSet == font.lfCharSet &&
+            std::wcsncmp(k.font.lfFaceName, font.lfFaceName, LF_FACESIZE) == 0)
+            return k.growth;
+    const BaseUnits designed = baseUnitsAt(font, points, kDesignDpi);
+    const BaseUnits now = baseUnitsAt(font, points, dpi);
+    if (designed.x > 0 && designed.y > 0 && now.x > 0 && now.y > 0)
+        growth = {static_cast<double>(now.x) / designed.x, static_cast<double>(now.y) / designed.y};
+    known.push_back({font, points, dpi, growth});
+    return growth;
+}
+
+// A 24-bit bitmap's header, top row first.
+BITMAPINFO headerOf(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A 24-bit copy of the picture at the given size, drawn by the program's own scaler straight
+// from the picture's pixels into the copy's. Without an alpha channel the control shows the
+// handle itself and never a copy of its own.
+HBITMAP scaledCopy(HBITMAP original, SIZE size, int width, int height) {
+    std::vector<std::uint8_t> pixels(rowBytes(size.cx) * static_cast<std::size_t>(size.cy));
+    BITMAPINFO info = headerOf(size.cx, size.cy);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, original, 0, static_cast<UINT>(size.cy), pixels.data(),
+                               &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.cy)
+        return nullptr;
+    info = headerOf(width, height);
     void* bits = nullptr;
     HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!copy)
         return nullptr;
-    HDC from = CreateCompatibleDC(nullptr);
-    HDC to = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldFrom = SelectObject(from, original);
-    HGDIOBJ oldTo = SelectObject(to, copy);
-    SetStretchBltMode(to, HALFTONE);
-    SetBrushOrgEx(to, 0, 0, nullptr);
-    const BOOL drawn =
-        StretchBlt(to, 0, 0, width, height, from, 0, 0, source.bmWidth, source.bmHeight, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-    DeleteDC(from);
-    DeleteDC(to);
-    if (!drawn) {
-        DeleteObject(copy);
-        return nullptr;
-    }
+    scalePixels({size.cx, size.cy, rowBytes(size.cx), pixels.data()},
+                {width, height, rowBytes(width), static_cast<std::uint8_t*>(bits)});
+    GdiFlush();
     return copy;
+}
+
+// The scaled copies of every picture at every size asked for, kept for the life of the
+// process: a picture is known by its template and its place there.
+HBITMAP cachedCopy(int templateId, int place, HBITMAP original, SIZE size, int width, int height) {
+    struct Copy {
+        int templateId, place, width, height;
+        HBITMAP bitmap;
+    };
+    static std::vector<Copy> copies;
+    for (const Copy& copy : copies)
+        if (copy.templateId == templateId && copy.place == place && copy.width == width &&
+            copy.height == height)
+            return copy.bitmap;
+    HBITMAP bitmap = scaledCopy(original, size, width, height);
+    if (bitmap)
+        copies.push_back({templateId, place, width, height, bitmap});
+    return bitmap;
 }
 
 bool isPicture(HWND control) {
     wchar_t className[16]{};
-    GetClassNameW(control, className, std::size(className));
+    GetClassNameW(control, className, static_cast<int>(std::size(className)));
     return lstrcmpiW(className, L"Static") == 0 &&
            (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+HBITMAP shownBy(HWND control) {
+    return reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
 } // namespace
@@ -106,14 +158,17 @@ DialogPictures::~DialogPictures() {
     release();
 }
 
-void DialogPictures::adopt(HWND dialog) {
+void DialogPictures::adopt(HWND dialog, int templateId) {
+    templateId_ = templateId;
+    int place = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!isPicture(child))
             continue;
-        auto original =
-            reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        if (original)
-            pictures_.push_back({child, original, nullptr});
+        BITMAP size{};
+        HBITMAP original = shownBy(child);
+        if (original && GetObjectW(original, sizeof size, &size))
+            pictures_.push_back({child, place, original, {size.bmWidth, size.bmHeight}});
+        ++place;
     }
     if (pictures_.empty())
         return;
@@ -124,62 +179,42 @@ void DialogPictures::adopt(HWND dialog) {
 }
 
 // The pictures grow as the dialog's units did between 96 DPI and now, so that each covers
-// the same share of its dialog; without the dialog's font, as the DPI did.
+// the same share of its dialog.
 void DialogPictures::rescale(HWND dialog) {
     if (pictures_.empty())
         return;
-    const int dpi = dpiOf(dialog);
-    double scaleX = static_cast<double>(dpi) / kDesignDpi;
-    double scaleY = scaleX;
-    if (points_ > 0) {
-        const BaseUnits designed = baseUnitsAt(font_, points_, kDesignDpi);
-        const BaseUnits now = baseUnitsAt(font_, points_, dpi);
-        if (designed.x > 0 && designed.y > 0 && now.x > 0 && now.y > 0) {
-            scaleX = static_cast<double>(now.x) / designed.x;
-            scaleY = static_cast<double>(now.y) / designed.y;
-        }
-    }
-    for (Picture& picture : pictures_)
-        show(picture, scaleX, scaleY);
+    const Growth growth = growthOf(font_, points_, dpiOf(dialog));
+    for (const Picture& picture : pictures_)
+        show(picture, growth.x, growth.y);
 }
 
-void DialogPictures::show(Picture& picture, double scaleX, double scaleY) {
-    BITMAP size{};
-    if (!GetObjectW(picture.original, sizeof size, &size))
-        return;
-    const int width = std::max(1, static_cast<int>(std::lround(size.bmWidth * scaleX)));
-    const int height = std::max(1, static_cast<int>(std::lround(size.bmHeight * scaleY)));
-    HBITMAP copy = scaledCopy(picture.original, width, height);
-    if (!copy)
+void DialogPictures::show(const Picture& picture, double scaleX, double scaleY) {
+    const int width = std::max(1, static_cast<int>(std::lround(picture.size.cx * scaleX)));
+    const int height = std::max(1, static_cast<int>(std::lround(picture.size.cy * scaleY)));
+    HBITMAP wanted =
+        width == picture.size.cx && height == picture.size.cy
+            ? picture.original
+            : cachedCopy(templateId_, picture.place, picture.original, picture.size, width, height);
+    if (!wanted || wanted == shownBy(picture.control))
         return; // the control keeps what it shows
-    auto previous = reinterpret_cast<HBITMAP>(
-        SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copy)));
+    // What comes back is the original, kept until the dialog closes, or a copy of the cache.
+    SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
     // A picture that is not centred in a box of its own takes the picture's size.
     if (!(GetWindowLongW(picture.control, GWL_STYLE) & SS_CENTERIMAGE))
         SetWindowPos(picture.control, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // What comes back is the template's bitmap (kept as the original) or an earlier copy.
-    if (previous && previous != picture.original && previous != copy)
-        DeleteObject(previous);
-    if (picture.shown && picture.shown != previous && picture.shown != copy)
-        DeleteObject(picture.shown);
-    picture.shown = copy;
     InvalidateRect(picture.control, nullptr, TRUE);
 }
 
 void DialogPictures::release() {
-    for (Picture& picture : pictures_) {
-        HBITMAP takenBack = nullptr;
-        if (IsWindow(picture.control))
-            takenBack = reinterpret_cast<HBITMAP>(
-                SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, 0));
-        if (takenBack && takenBack != picture.original)
-            DeleteObject(takenBack);
-        if (picture.shown && picture.shown != takenBack)
-            DeleteObject(picture.shown);
-        // Still shown when no copy could be made; then it stays with the control.
-        if (takenBack == picture.original || picture.shown)
-            DeleteObject(picture.original);
+    for (const Picture& picture : pictures_) {
+        // Only a control that still exists gives its picture back (this runs at WM_DESTROY).
+        if (!IsWindow(picture.control))
+            continue;
+        // Taken back, the control holds nothing: the copy stays with the cache, and the
+        // original is the dialog's to delete.
+        SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, 0);
+        DeleteObject(picture.original);
     }
     pictures_.clear();
 }

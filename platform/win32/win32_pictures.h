@@ -2,14 +2,15 @@
 // The pictures of a dialog (its SS_BITMAP statics) drawn at the DPI of the dialog's monitor.
 //
 // The dialog manager lays a template out in dialog units, so the dialog grows with the DPI,
-// but a bitmap keeps its pixel size. Each picture is therefore replaced by a smoothly scaled
-// copy that grows as much as the dialog's own dialog units did, and scaled anew when the dialog
+// but a bitmap keeps its pixel size. Each picture is therefore shown as a smoothly scaled copy
+// that grows as much as the dialog's own dialog units did, and scaled anew when the dialog
 // moves to a monitor of another DPI.
 //
-// The bitmap the control loaded from the template comes back to the program when its scaled
-// copy is set, and the copy comes back when the dialog is destroyed: both are deleted here, so
-// nothing is left behind when a page closes (Windows leaves images set by the program to the
-// program, and Wine's control does not free the one it loaded itself).
+// A picture is scaled once per size for the life of the process: the copies belong to a cache
+// that every dialog showing the picture shares, so a dialog never deletes them. The bitmap the
+// control loaded from the template is the dialog's: it comes back when a copy is set or when
+// the dialog takes its picture back on closing, and is deleted then (Windows leaves images set
+// by the program to the program, and Wine's control does not free the one it loaded itself).
 
 #include <windows.h>
 
@@ -22,22 +23,25 @@ class DialogPictures {
     DialogPictures& operator=(const DialogPictures&) = delete;
     ~DialogPictures();
 
-    // At WM_INITDIALOG: takes over every picture of the dialog and draws it at its DPI.
-    void adopt(HWND dialog);
+    // At WM_INITDIALOG: takes over every picture of the dialog made from the template and
+    // draws it at its DPI.
+    void adopt(HWND dialog, int templateId);
     // At WM_DPICHANGED, once the dialog has been laid out anew.
     void rescale(HWND dialog);
-    // At WM_DESTROY, while the controls still exist: takes the pictures back and deletes them.
+    // At WM_DESTROY, while the controls still exist: takes the pictures back.
     void release();
 
   private:
     struct Picture {
         HWND control;
+        int place;        // the picture's place among the template's pictures
         HBITMAP original; // loaded from the template, drawn at 96 DPI
-        HBITMAP shown;    // the scaled copy the control shows
+        SIZE size;        // the original's
     };
-    void show(Picture& picture, double scaleX, double scaleY);
+    void show(const Picture& picture, double scaleX, double scaleY);
 
     std::vector<Picture> pictures_;
+    int templateId_ = 0;
     LOGFONTW font_{}; // the dialog's font, for its dialog units at another DPI
     int points_ = 0;
 };

@@ -1,8 +1,10 @@
-// Times the real zatstart.exe under Wine from outside, as a player sees it: start to the first
-// window, page switches (Next and Back), and Run to the game's start against starting the
-// stand-in game directly. Prints medians (and the 95th percentile of the page switches), and
-// the launcher's resident memory over many page switches.
-// Not a test: tools/benchmark.sh runs it on a virtual display.
+// Times the real zatstart.exe under Wine from outside, as a player sees it, side by side with
+// bare_pages.exe (the same templates with nothing of the program's own): start to the first
+// window and page switches (Next and Back), in rounds that take turns between the two so that
+// the machine's load falls on both alike. Then the launcher's resident memory over many page
+// switches, and Run to the game's start against starting the stand-in game directly. Prints
+// medians and their spread.
+// Not a test: tools/benchmark.sh runs it on a virtual display, at each DPI.
 //
 // Every wait here polls every millisecond; the driver's waits poll every 50 ms, too coarse
 // for a page switch.
@@ -28,8 +30,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
-constexpr int kStarts = 5;
-constexpr int kSwitchesEachWay = 60;
+constexpr int kRounds = 10;           // each program started this often, in turns
+constexpr int kSwitchPairsARound = 6; // Next and Back
 constexpr int kGameStarts = 30;
 constexpr int kMemorySwitches = 1000;
 
@@ -117,6 +119,45 @@ void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
     }
 }
 
+struct Timings {
+    std::vector<double> splash, switches;
+    void add(const Timings& more) {
+        splash.insert(splash.end(), more.splash.begin(), more.splash.end());
+        switches.insert(switches.end(), more.switches.begin(), more.switches.end());
+    }
+};
+
+// Starts the program, times it to its splash, then switches between the welcome and the game
+// type page; the program is ended after.
+Timings timeOneStart(const std::string& program, const std::string& directory) {
+    waitUntil([] { return !anyPageShowing(); }, 15s);
+    Timings times;
+    const auto started = Clock::now();
+    ZatStart running(program, directory);
+    times.splash.push_back(millisecondsUntil(
+        started, [&] { return running.findSplash() != nullptr; }, "no splash"));
+    HWND page = running.waitForPage(Page::welcome);
+    if (!page)
+        throw ProbeFailed{"no welcome page"};
+    for (int i = 0; i < kSwitchPairsARound; ++i) {
+        times.switches.push_back(switchPage(running, page, IDC_NEXT, Page::gameType));
+        times.switches.push_back(switchPage(running, page, IDC_BACK, Page::welcome));
+    }
+    return times;
+}
+
+// The launcher's median against the bare pages', and how the rounds' ratios spread.
+void compare(const char* item, const std::vector<double>& launcher, const std::vector<double>& bare,
+             const std::vector<double>& ratios) {
+    std::printf("%s\n", item);
+    report("  zatstart.exe", launcher);
+    report("  bare_pages.exe", bare);
+    std::printf("  launcher / bare pages: x%.3f (medians); the rounds' ratios x%.2f to x%.2f, "
+                "median x%.3f\n",
+                percentile(launcher, 0.5) / percentile(bare, 0.5), percentile(ratios, 0.0),
+                percentile(ratios, 1.0), percentile(ratios, 0.5));
+}
+
 // Starts the stand-in game as the launcher does, with the launch command it was given.
 void startGameDirectly(const std::string& launchCommand, const std::string& gameDirectory) {
     std::string line = launchCommand;
@@ -137,31 +178,35 @@ void probe() {
     writeIni(folder.gameShortDirectory());
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1"); // the game records its start and ends
 
-    std::vector<double> firstWindow;
-    std::unique_ptr<ZatStart> zat;
-    for (int i = 0; i < kStarts; ++i) {
-        zat.reset();
-        waitUntil([] { return !anyPageShowing(); }, 15s);
-        const auto started = Clock::now();
-        zat = std::make_unique<ZatStart>(zatStartExe(), folder.directory());
-        firstWindow.push_back(millisecondsUntil(
-            started, [&] { return zat->findSplash() != nullptr; }, "no splash"));
-        if (!zat->waitForPage(Page::welcome))
-            throw ProbeFailed{"no welcome page"};
+    const std::string launcher = zatStartExe();
+    const std::string bare = programPath(ZAT_BARE_PAGES);
+    Timings launcherTimes, bareTimes;
+    std::vector<double> splashRatios, switchRatios;
+    for (int i = 0; i < kRounds; ++i) {
+        // Each goes first in every other round.
+        Timings a, b;
+        if (i % 2 == 0) {
+            a = timeOneStart(launcher, folder.directory());
+            b = timeOneStart(bare, folder.directory());
+        } else {
+            b = timeOneStart(bare, folder.directory());
+            a = timeOneStart(launcher, folder.directory());
+        }
+        splashRatios.push_back(a.splash[0] / b.splash[0]);
+        switchRatios.push_back(percentile(a.switches, 0.5) / percentile(b.switches, 0.5));
+        launcherTimes.add(a);
+        bareTimes.add(b);
     }
-    report("start to the first window (the splash)", firstWindow);
+    compare("start to the first window (the splash)", launcherTimes.splash, bareTimes.splash,
+            splashRatios);
+    compare("page switch, Next and Back (welcome, game type)", launcherTimes.switches,
+            bareTimes.switches, switchRatios);
 
+    waitUntil([] { return !anyPageShowing(); }, 15s);
+    auto zat = std::make_unique<ZatStart>(launcher, folder.directory());
     HWND page = zat->waitForPage(Page::welcome);
-    std::vector<double> nexts, backs;
-    for (int i = 0; i < kSwitchesEachWay; ++i) {
-        nexts.push_back(switchPage(*zat, page, IDC_NEXT, Page::gameType));
-        backs.push_back(switchPage(*zat, page, IDC_BACK, Page::welcome));
-    }
-    report("page switch, Next (welcome to game type)", nexts);
-    report("page switch, Back (game type to welcome)", backs);
-    std::vector<double> both = nexts;
-    both.insert(both.end(), backs.begin(), backs.end());
-    report("page switch, Next and Back", both);
+    if (!page)
+        throw ProbeFailed{"no welcome page"};
     memoryOverPageSwitches(*zat, page);
 
     command(page, IDM_OPTION_TEXT);
