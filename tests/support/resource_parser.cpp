@@ -85,7 +85,5 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script,
             dialogs.back().controls.push_back(c);
         }
     }
-    if (place != Place::outside)
-        throw std::runtime_error("the resource script's last dialog has no END");
     return dialogs;
 }
