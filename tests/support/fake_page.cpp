@@ -21,16 +21,8 @@ bool caselessLess(const std::string& a, const std::string& b) {
 } // namespace
 
 FakePage::FakePage(const DialogTemplate& dialog, PageHandler handler)
-    : id_(dialog.id), handler_(std::move(handler)) {
-    for (const ControlTemplate& layout : dialog.controls)
-        controls_.push_back({layout,
-                             layout.text,
-                             false,
-                             !layout.hasStyle("WS_DISABLED"),
-                             layout.hasStyle("WS_VISIBLE"),
-                             {},
-                             -1,
-                             SIZE_MAX});
+    : id_(dialog.id), handler_(std::move(handler)),
+      controls_(dialog.controls.begin(), dialog.controls.end()) {
     // Dialog units to pixels for an 8-point font: close enough for a page's size.
     rect_ = {kStartLeft, kStartTop, kStartLeft + dialog.width * 3 / 2,
              kStartTop + dialog.height * 13 / 8};

@@ -103,11 +103,12 @@ class FakePage : public PageWindow {
 
   private:
     struct Control {
+        explicit Control(const ControlTemplate& from) : layout(from) {}
         ControlTemplate layout;
-        std::string text;
+        std::string text = layout.text;
         bool checked = false;
-        bool enabled = true;
-        bool visible = true;
+        bool enabled = !layout.hasStyle("WS_DISABLED");
+        bool visible = layout.hasStyle("WS_VISIBLE");
         std::vector<std::string> entries;
         int selection = -1;
         std::size_t typingLimit = SIZE_MAX;

@@ -27,15 +27,10 @@ int idOf(const std::string& text, const Names& names) {
 void applyStyles(const std::string& text, ControlTemplate& c) {
     static const std::regex style(R"((NOT +)?(\w+))");
     for (std::sregex_iterator m(text.begin(), text.end(), style), end; m != end; ++m) {
-        std::set<std::string, std::less<>> parts{(*m)[2]};
-        if ((*m)[2] == "LBS_STANDARD")
-            parts.insert({"LBS_SORT", "LBS_NOTIFY", "WS_VSCROLL", "WS_BORDER"});
-        for (const std::string& part : parts) {
-            if ((*m)[1].matched)
-                c.styles.erase(part);
-            else
-                c.styles.insert(part);
-        }
+        if ((*m)[1].matched)
+            c.styles.erase((*m)[2].str());
+        else
+            c.styles.insert((*m)[2].str());
     }
 }
 
@@ -90,7 +85,5 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script,
             dialogs.back().controls.push_back(c);
         }
     }
-    if (place != Place::outside)
-        throw std::runtime_error("the resource script's last dialog has no END");
     return dialogs;
 }

@@ -15,7 +15,7 @@ struct ControlTemplate {
     std::string text; // a picture's: its bitmap's name
     int id = -1;
     // The names on the line, with WS_CHILD and WS_VISIBLE that every control gets unless NOT
-    // removes them, and LBS_STANDARD spelled out into its parts.
+    // removes them.
     std::set<std::string, std::less<>> styles;
     ControlKind kind = ControlKind::text;
 

@@ -21,9 +21,8 @@ TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCanno
         {"0\r\nC:\\GAMES\\ZAT\r\n", 0, "C:\\GAMES\\ZAT\\"},
         {"0\n  \tC:\\GAMES\\ZAT\\\n", 0, "C:\\GAMES\\ZAT\\"},
         {"1\r\n", 1, ""},
-        {"-3\r\nD:/Z/", -3, "D:/Z/"},
-        {"99999999999\r\n", INT_MAX, ""}, // clamped, as "%d" does, not wrapped
-        {"-99999999999\r\n", INT_MIN, ""},
+        {"-99999999999\r\nD:/Z/", INT_MIN, "D:/Z/"}, // clamped as "%d" reads it, not wrapped
+        {"99999999999\r\n", INT_MAX, ""},
         {"0\r\n" + std::string(198, 'd'), 0, std::string(198, 'd') + "\\"},
         {"0\r\n" + std::string(199, 'd') + "\r\n", 1, ""}, // no room for its backslash
         {"0\r\nC:\\GAMES\\ZAT\" +exec x\r\n", 1, ""},

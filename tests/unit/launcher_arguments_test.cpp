@@ -62,7 +62,6 @@ struct FileWalk : Walk {
 
 TEST(LauncherArguments, AreSplitAsWindowsSplitsThem) {
     const std::pair<const char*, Arguments> cases[] = {
-        {"zatstart.exe", {}},
         {"\"C:\\Zat Start\\zatstart.exe\"   \t", {}},
         {"C:\\Zat\\zatstart.exe /RUN \"C:\\My Files\\a b.ZTP\"", {"/RUN", "C:\\My Files\\a b.ZTP"}},
         {"\"C:\\a\"b c", {"b", "c"}}, // the program's name ends at its closing mark
@@ -91,7 +90,6 @@ TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
         {{"/?"}, StartForm::usage, ""},
         {{"/runn", "x.ZTP"}, StartForm::wrongUse, "Unknown switch \"/runn\"."},
         {{"/run"}, StartForm::wrongUse, "\"/run\" needs a settings file."},
-        {{"/print", ""}, StartForm::wrongUse, "\"/print\" needs a settings file."},
         {{""}, StartForm::wrongUse, "The settings file to open is missing."},
         {{"a.ZTP", "/run"}, StartForm::wrongUse, "Unexpected argument \"/run\"."},
         {{"/run", "a.ZTP", "b"}, StartForm::wrongUse, "Unexpected argument \"b\"."},

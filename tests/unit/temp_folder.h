@@ -4,6 +4,7 @@
 
 #include "settings/launch_settings.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -31,13 +32,13 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     // The folder with a trailing backslash, as gameDirectory holds it.
-    std::string directory() const { return windowsPath(dir_.string()) + "\\"; }
+    std::string directory() const {
+        return std::filesystem::path(dir_).make_preferred().string() + "\\";
+    }
     std::string path(std::string_view name) const { return directory() + std::string(name); }
     std::filesystem::path native(std::string_view relative) const {
         std::string rel(relative);
-        for (char& c : rel)
-            if (c == '\\')
-                c = '/';
+        std::replace(rel.begin(), rel.end(), '\\', '/');
         return dir_ / rel;
     }
 
@@ -54,13 +55,5 @@ class TempFolder {
     }
 
   private:
-    static std::string windowsPath(std::string path) {
-#ifdef _WIN32
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-#endif
-        return path;
-    }
     std::filesystem::path dir_;
 };
