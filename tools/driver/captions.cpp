@@ -1,5 +1,6 @@
 #include "captions.h"
 
+#include "driver.h"
 #include "game_files.h"
 
 #include <optional>
@@ -53,22 +54,6 @@ HFONT fontOf(const DialogTemplate& dialog, int dpi) {
     return CreateFontW(-MulDiv(dialog.points, dpi, 72), 0, 0, 0, dialog.weight, dialog.italic,
                        FALSE, FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE,
                        dialog.face.c_str());
-}
-
-std::wstring textOf(HWND control) {
-    wchar_t text[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, 5000, &copied))
-        return {};
-    return std::wstring(text, std::min<std::size_t>(copied, std::size(text) - 1));
-}
-
-std::string narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
 }
 
 // How a control draws its caption: the width it leaves the text and the DrawText format; text
@@ -162,7 +147,7 @@ std::vector<std::string> captionMisfits(HWND dialog, int templateId, int dpi) {
 
     for (HWND control = GetWindow(dialog, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        const std::wstring text = textOf(control);
+        const std::wstring text = controlText(control);
         const auto room = layoutOf(control, measuring, dpi);
         // A line of underscores is the pages' rule: it runs on past the edge, cut there.
         const bool rule = text.find_first_not_of(L'_') == std::wstring::npos;
@@ -175,7 +160,7 @@ std::vector<std::string> captionMisfits(HWND dialog, int templateId, int dpi) {
         const bool wraps = room->format & DT_WORDBREAK;
         if (needed.right > room->room || (wraps && needed.bottom > client.bottom))
             misfits.push_back("item " + std::to_string(GetDlgCtrlID(control)) + " \"" +
-                              narrow(text) + "\" needs " + std::to_string(needed.right) + "x" +
+                              utf8Of(text) + "\" needs " + std::to_string(needed.right) + "x" +
                               std::to_string(needed.bottom) + " pixels, has " +
                               std::to_string(room->room) + "x" + std::to_string(client.bottom));
     }

@@ -11,7 +11,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace e2e {
 
@@ -24,19 +23,18 @@ inline constexpr Duration windowWait = 20s;
 inline constexpr char pageTitle[] = "Zat Start Version 1.5";
 inline constexpr char aboutTitle[] = "About Zat Start Version 1.5";
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
-inline constexpr char loadTitle[] = "Load ZatStart Settings File";
 inline constexpr char saveTitle[] = "Save ZatStart Settings File";
-inline constexpr char helpTitle[] = "Zat Start Help";
 inline constexpr char gameTitle[] = "Zat (stand-in)";
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
 bool waitUntilGone(HWND window, Duration timeout = 10s);
 
-// The text of a dialog's item, read through the control itself (works across processes,
-// unlike GetWindowText).
+// The text of a window or of a dialog's item, read through the control itself (works across
+// processes, unlike GetWindowText); itemText's in UTF-8.
+std::wstring controlText(HWND control);
 std::string itemText(HWND dialog, int id);
-bool hasItem(HWND dialog, int id);
+std::string utf8Of(const std::wstring& text);
 // Whether the window's thread answers a message within the time.
 bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
@@ -53,8 +51,6 @@ void click(HWND dialog, int id);
 bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
-// Empties an edit box and types the text key by key, so that the box's own limits apply.
-void typeKeys(HWND dialog, int id, const std::string& text);
 // Presses a key with the keyboard's own input queue on one of the dialog's items, as a
 // player does (VK_ESCAPE, VK_F1).
 void pressKey(HWND dialog, int focusedItem, WORD key);
@@ -72,16 +68,11 @@ enum class Page {
     run,
     videoOptions
 };
-const char* pageName(Page page);
 // Tells the pages apart by controls only that page has.
 Page pageOf(HWND page);
 
-struct MessageBoxWindow {
-    HWND window = nullptr;
-    std::string caption;
-};
 // Presses one of a message box's buttons (IDOK, IDYES, IDNO).
-void answer(const MessageBoxWindow& box, int button);
+void answer(HWND box, int button);
 
 // Types a path (UTF-8) into an open or save dialog and presses its OK button; false if the
 // dialog did not close.
@@ -111,7 +102,7 @@ class ZatStart {
     HWND waitForPage(Page page, Duration timeout = windowWait);
     // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
-    std::optional<MessageBoxWindow> waitForMessageBox(Duration timeout = windowWait);
+    HWND waitForMessageBox(Duration timeout = windowWait);
     // Any visible dialog but the given one: the page a command led to, or a dialog it opened.
     HWND waitForOtherDialog(HWND besides, Duration timeout = windowWait);
     // The splash: a visible dialog without a title.

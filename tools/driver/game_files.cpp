@@ -24,6 +24,10 @@ std::string fromHex(const std::string& hex) {
     return bytes;
 }
 
+std::filesystem::path pathOf(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
+
 } // namespace
 
 std::string zatStartExe() {
@@ -53,9 +57,16 @@ bool fileExists(const std::string& path) {
 }
 
 std::string shortPathOf(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
+    wchar_t wide[MAX_PATH * 4] = {};
+    const DWORD length = GetShortPathNameW(pathOf(path).c_str(), wide, std::size(wide));
+    char narrow[MAX_PATH * 8] = {};
+    BOOL unfit = FALSE;
+    const int size =
+        length == 0 || length >= std::size(wide)
+            ? 0
+            : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(length),
+                                  narrow, sizeof narrow, nullptr, &unfit);
+    return size > 0 && !unfit ? std::string(narrow, static_cast<std::size_t>(size)) : path;
 }
 
 std::string windowsIniPath() {
@@ -72,20 +83,20 @@ void writeIni(const std::string& gameDirectory) {
     writeFile(windowsIniPath(), "0\r\n" + gameDirectory);
 }
 
-TestFolder::TestFolder(const std::string& name) {
+TestFolder::TestFolder(const std::string& name, std::string_view gameFolder) {
     char temp[MAX_PATH + 1] = {};
     GetTempPathA(sizeof temp, temp); // ends with a backslash
     dir_ = std::string(temp) + "zat-e2e\\" + name + "\\";
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
     std::filesystem::create_directories(dir_);
-    game_ = copyGame("Zat Demo Game");
+    game_ = copyGame(gameFolder);
 }
 
 std::string TestFolder::copyGame(std::string_view folderName) const {
     const std::string game = dir_ + std::string(folderName) + "\\";
-    std::filesystem::create_directories(game + "base");
-    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", game + "zat.exe",
+    std::filesystem::create_directories(pathOf(game + "base"));
+    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", pathOf(game + "zat.exe"),
                                std::filesystem::copy_options::overwrite_existing);
     return game;
 }
