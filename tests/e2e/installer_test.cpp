@@ -15,13 +15,12 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace e2e {
 namespace {
 
 constexpr char classes[] = "Software\\Classes\\";
-constexpr char uninstallKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr char uninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZatStart";
 
 std::string installer() {
     return programPath(ZAT_E2E_INSTALLER);
@@ -36,32 +35,6 @@ std::optional<std::string> registryText(const std::string& key, const char* valu
     return std::string(buffer);
 }
 
-// The uninstall entries that call themselves "Zat Start".
-std::vector<std::string> uninstallEntries() {
-    std::vector<std::string> found;
-    HKEY entries = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, uninstallKeys, 0, KEY_READ, &entries) != ERROR_SUCCESS)
-        return found;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(entries, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        const std::string key = std::string(uninstallKeys) + "\\" + name;
-        if (registryText(key, "DisplayName") == "Zat Start")
-            found.push_back(key);
-    }
-    RegCloseKey(entries);
-    return found;
-}
-
-std::string knownFolder(int folder) {
-    char path[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
 // The files directly in a folder, by name, each with a hash of its bytes.
 std::map<std::string, std::size_t> filesIn(const std::string& folder) {
     std::map<std::string, std::size_t> files;
@@ -73,12 +46,6 @@ std::map<std::string, std::size_t> filesIn(const std::string& folder) {
                 std::hash<std::string>{}(readFile(folder + found.cFileName).value_or(""));
     FindClose(search);
     return files;
-}
-
-// The program and the arguments of a command line as the registry holds it.
-std::pair<std::string, std::string> commandOf(const std::string& line) {
-    const std::size_t close = line.find('"', 1);
-    return {line.substr(1, close - 1), line.substr(std::min(line.size(), close + 2))};
 }
 
 TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnlyItsOwn) {
@@ -97,7 +64,7 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
         ZatStart setup(installer(), folder.directory(), intoTheGame);
         EXPECT_NE(setup.waitForExit(60s).value_or(0), 0u) << "installed while the launcher runs";
         EXPECT_EQ(filesIn(directory), gameFiles);
-        EXPECT_TRUE(uninstallEntries().empty());
+        EXPECT_EQ(registryText(uninstallKey, "DisplayName"), std::nullopt);
     }
 
     // Twice, as an upgrade over the same version does it.
@@ -110,15 +77,17 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
     for (const char* own : {"zatstart.exe", "Zat Start ReadMe.txt", "Uninstall Zat Start.exe"})
         EXPECT_EQ(installed.erase(own), 1u) << own;
     EXPECT_EQ(installed, gameFiles) << "the game's files changed";
-    const std::string shortcut = knownFolder(CSIDL_PROGRAMS) + "\\Zat Start.lnk";
+    char programs[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+    const std::string shortcut = std::string(programs) + "\\Zat Start.lnk";
     EXPECT_TRUE(fileExists(shortcut));
 
-    const auto entries = uninstallEntries();
-    ASSERT_EQ(entries.size(), 1u) << "one uninstall entry after two installs";
-    const std::string& entry = entries[0];
-    EXPECT_EQ(registryText(entry, "DisplayIcon"), exe + ",0");
-    const auto quietUninstall = registryText(entry, "QuietUninstallString");
-    ASSERT_TRUE(quietUninstall.has_value());
+    EXPECT_EQ(registryText(uninstallKey, "DisplayName"), "Zat Start");
+    EXPECT_EQ(registryText(uninstallKey, "DisplayIcon"), exe + ",0");
+    const std::string quietUninstall =
+        registryText(uninstallKey, "QuietUninstallString").value_or("");
+    const std::size_t close = quietUninstall.find('"', 1); // the program in quotes, then arguments
+    ASSERT_NE(close, std::string::npos) << quietUninstall;
 
     const std::string progId = registryText(std::string(classes) + ".ZTP").value_or("(none)");
     const std::string type = std::string(classes) + progId;
@@ -128,11 +97,12 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
     EXPECT_EQ(registryText(type + "\\shell\\play\\command"), "\"" + exe + "\" /run \"%1\"");
 
     // The uninstaller hands over to a copy of itself and returns at once: wait for the copy.
-    const auto [program, arguments] = commandOf(*quietUninstall);
-    ZatStart uninstaller(program, folder.directory(), arguments);
+    ZatStart uninstaller(quietUninstall.substr(1, close - 1), folder.directory(),
+                         quietUninstall.substr(std::min(quietUninstall.size(), close + 2)));
     EXPECT_EQ(uninstaller.waitForExit(), 0u);
-    EXPECT_TRUE(waitUntil([&] { return !fileExists(exe) && uninstallEntries().empty(); }))
-        << "the uninstaller did not finish";
+    EXPECT_TRUE(waitUntil([&] {
+        return !fileExists(exe) && !registryText(uninstallKey, "DisplayName");
+    })) << "the uninstaller did not finish";
     EXPECT_EQ(filesIn(directory), gameFiles)
         << "the uninstaller took the game's files or left its own";
     EXPECT_FALSE(fileExists(shortcut));

@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 #include <stdexcept>
 #include <thread>
@@ -18,18 +19,8 @@ constexpr char dialogClass[] = "#32770"; // the window class of every dialog box
 bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      DWORD_PTR* result = nullptr, Duration timeout = messageWait) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
                                static_cast<UINT>(timeout.count()), result ? result : &ignored) != 0;
-}
-
-// Paths the tests give are UTF-8, so a folder outside the code page can be named.
-std::wstring wideOf(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        std::max(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                     wide.data(), static_cast<int>(wide.size())),
-                 0)));
-    return wide;
 }
 
 std::string windowClass(HWND window) {
@@ -98,9 +89,8 @@ bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
 std::wstring controlText(HWND control) {
     wchar_t text[8192] = {};
     DWORD_PTR copied = 0;
-    if (!control ||
-        !SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), &copied))
+    if (!control || !sendWithTimeout(control, WM_GETTEXT, std::size(text),
+                                     reinterpret_cast<LPARAM>(text), &copied))
         return {};
     return std::wstring(text, std::min<std::size_t>(copied, std::size(text) - 1));
 }
@@ -109,13 +99,13 @@ std::string itemText(HWND dialog, int id) {
     return utf8Of(controlText(GetDlgItem(dialog, id)));
 }
 
+std::wstring wideOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+
 std::string utf8Of(const std::wstring& wide) {
-    std::string text(wide.size() * 3, '\0');
-    text.resize(static_cast<std::size_t>(
-        std::max(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                     text.data(), static_cast<int>(text.size()), nullptr, nullptr),
-                 0)));
-    return text;
+    const std::u8string text = std::filesystem::path(wide).u8string();
+    return std::string(text.begin(), text.end());
 }
 
 bool answers(HWND window, Duration timeout) {
@@ -204,9 +194,7 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
     const std::wstring wide = wideOf(path);
     const bool typed = waitUntil(
         [&] {
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
-                                SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), &ignored);
+            sendWithTimeout(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
             return controlText(name) == wide;
         },
         5s);

@@ -34,7 +34,9 @@ bool waitUntilGone(HWND window, Duration timeout = 10s);
 // processes, unlike GetWindowText); itemText's in UTF-8.
 std::wstring controlText(HWND control);
 std::string itemText(HWND dialog, int id);
-std::string utf8Of(const std::wstring& text);
+// Paths the tests give are UTF-8, so a folder outside the code page can be named.
+std::wstring wideOf(const std::string& utf8);
+std::string utf8Of(const std::wstring& wide);
 // Whether the window's thread answers a message within the time.
 bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once

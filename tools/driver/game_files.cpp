@@ -24,10 +24,6 @@ std::string fromHex(const std::string& hex) {
     return bytes;
 }
 
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::u8string(utf8.begin(), utf8.end());
-}
-
 } // namespace
 
 std::string zatStartExe() {
@@ -58,7 +54,7 @@ bool fileExists(const std::string& path) {
 
 std::string shortPathOf(const std::string& path) {
     wchar_t wide[MAX_PATH * 4] = {};
-    const DWORD length = GetShortPathNameW(pathOf(path).c_str(), wide, std::size(wide));
+    const DWORD length = GetShortPathNameW(wideOf(path).c_str(), wide, std::size(wide));
     char narrow[MAX_PATH * 8] = {};
     BOOL unfit = FALSE;
     const int size =
@@ -95,8 +91,8 @@ TestFolder::TestFolder(const std::string& name, std::string_view gameFolder) {
 
 std::string TestFolder::copyGame(std::string_view folderName) const {
     const std::string game = dir_ + std::string(folderName) + "\\";
-    std::filesystem::create_directories(pathOf(game + "base"));
-    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", pathOf(game + "zat.exe"),
+    std::filesystem::create_directories(wideOf(game + "base"));
+    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", wideOf(game + "zat.exe"),
                                std::filesystem::copy_options::overwrite_existing);
     return game;
 }
@@ -141,13 +137,6 @@ LaunchSettings startupRecordFor(std::string_view gameDirectory) {
 void saveRecord(const std::string& path, LaunchSettings record) {
     if (!storeFieldText(record.savePath, path) || writeSettingsFile(record))
         throw std::runtime_error("cannot write the settings file " + path);
-}
-
-std::optional<LaunchSettings> loadRecord(const std::string& path) {
-    LaunchSettings record{};
-    if (!storeFieldText(record.loadPath, path) || readSettingsFile(record))
-        return std::nullopt;
-    return record;
 }
 
 } // namespace e2e

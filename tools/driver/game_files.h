@@ -59,9 +59,8 @@ struct GameStart {
 std::vector<GameStart> gameStarts(const std::string& logPath);
 
 // Settings files through the program's own record: the start-up record with the game
-// directory, written and read as the launcher writes and reads them.
+// directory, written as the launcher writes it.
 LaunchSettings startupRecordFor(std::string_view gameDirectory);
 void saveRecord(const std::string& path, LaunchSettings record);
-std::optional<LaunchSettings> loadRecord(const std::string& path);
 
 } // namespace e2e
