@@ -76,13 +76,10 @@ bool waitUntilGone(HWND window, Duration timeout) {
 
 bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (condition())
-            return true;
+    for (; !condition(); std::this_thread::sleep_for(50ms))
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
-        std::this_thread::sleep_for(50ms);
-    }
+    return true;
 }
 
 // Texts here are short: the longest is the option text, well under the buffer.
