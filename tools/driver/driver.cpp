@@ -266,7 +266,7 @@ std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
 
 HWND ZatStart::findWindow(const std::function<bool(HWND)>& test) const {
     for (HWND window : topLevelWindows(pid_))
-        if (IsWindowVisible(window) && test(window))
+        if (IsWindowVisible(window) && windowClass(window) == dialogClass && test(window))
             return window;
     return nullptr;
 }
@@ -291,24 +291,19 @@ HWND ZatStart::waitForPage(Page page, Duration timeout) {
 }
 
 HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
-    return waitForWindow(
-        [&title](HWND w) { return windowClass(w) == dialogClass && windowTitle(w) == title; },
-        timeout);
+    return waitForWindow([&title](HWND w) { return windowTitle(w) == title; }, timeout);
 }
 
 HWND ZatStart::waitForOtherDialog(HWND besides, Duration timeout) {
-    return waitForWindow(
-        [besides](HWND w) { return w != besides && windowClass(w) == dialogClass; }, timeout);
+    return waitForWindow([besides](HWND w) { return w != besides; }, timeout);
 }
 
 HWND ZatStart::waitForMessageBox(Duration timeout) {
-    return waitForWindow([](HWND w) { return windowClass(w) == dialogClass && isMessageBox(w); },
-                         timeout);
+    return waitForWindow(isMessageBox, timeout);
 }
 
 HWND ZatStart::findSplash() const {
-    return findWindow(
-        [](HWND w) { return windowClass(w) == dialogClass && windowTitle(w).empty(); });
+    return findWindow([](HWND w) { return windowTitle(w).empty(); });
 }
 
 bool anyPageShowing() {

@@ -97,6 +97,7 @@ class ZatStart {
     // Everything written to the standard output until the program closed it.
     std::string readOutput();
 
+    // Every window the tests look for is a dialog: waits for a visible one that passes the test.
     HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
 
     // The visible page (a dialog titled like every page), whatever it is.
@@ -111,7 +112,7 @@ class ZatStart {
     HWND findSplash() const;
 
   private:
-    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible dialogs only
 
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr; // the pipe's reading end
