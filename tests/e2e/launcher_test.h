@@ -1,9 +1,9 @@
 #pragma once
 // The common ground of the end-to-end tests. A launcher start costs seconds under Wine (the
 // splash alone shows for three), so the tests share one: started once, on a first run (no
-// INI file), in a folder with a copy of the demo game; what its start showed is kept for the
-// start-up tests, and before every test it is brought back to its welcome page. Launches by
-// /run and /print and second instances are started by the tests themselves.
+// INI file), with a copy of the demo game in a folder outside the code page; what its start showed
+// is kept for the start-up tests, and before every test it is brought back to its welcome page.
+// Launches by /run and /print and second instances are started by the tests themselves.
 
 #include "driver.h"
 #include "game_files.h"

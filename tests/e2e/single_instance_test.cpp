@@ -17,8 +17,8 @@ TEST_F(SingleInstance, TheClaimRefusesASecondLauncherWhenNoPageCanBeFound) {
     const auto refusal = second.waitForMessageBox();
     EXPECT_EQ(second.findSplash(), nullptr) << "the second launcher got through";
     SetWindowTextA(welcome(), pageTitle);
-    ASSERT_TRUE(refusal.has_value()) << "the second launcher was not refused";
-    answer(*refusal, IDOK);
+    ASSERT_NE(refusal, nullptr) << "the second launcher was not refused";
+    answer(refusal, IDOK);
     EXPECT_TRUE(second.waitForExit().has_value());
     EXPECT_TRUE(zat().running());
 }

@@ -1,5 +1,6 @@
 #include "captions.h"
 
+#include "driver.h"
 #include "game_files.h"
 
 #include <optional>
@@ -10,65 +11,33 @@ namespace {
 
 constexpr char desktopKey[] = "Control Panel\\Desktop";
 
-// The part of a dialog template that decides its layout: its size in dialog units and its font.
+// What of a dialog's template decides its layout: its size in dialog units and its font, made
+// as the dialog manager makes it at the DPI.
 struct DialogTemplate {
-    int width = 0, height = 0;
-    int points = 0, weight = 0;
-    bool italic = false;
-    std::wstring face;
+    SIZE units{};
+    HFONT font = nullptr;
 };
 
-// Past a menu or class field of a template: none, an ordinal, or a string.
+// Past a menu, class or title field of a template: none, an ordinal, or a string.
 const WORD* skipNameOrOrdinal(const WORD* at) {
-    if (*at == 0xFFFF)
-        return at + 2;
-    while (*at)
-        ++at;
-    return at + 1;
+    return *at == 0xFFFF ? at + 2 : at + lstrlenW(reinterpret_cast<const wchar_t*>(at)) + 1;
 }
 
 // Read from zatstart.exe itself. Its templates are all DIALOGEX with a font.
-std::optional<DialogTemplate> templateOf(int templateId) {
+std::optional<DialogTemplate> templateOf(int templateId, int dpi) {
     static HMODULE exe = LoadLibraryExA(zatStartExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HRSRC resource = exe ? FindResourceA(exe, MAKEINTRESOURCEA(templateId), RT_DIALOG) : nullptr;
     const auto* words =
         resource ? static_cast<const WORD*>(LockResource(LoadResource(exe, resource))) : nullptr;
     if (!words || words[0] != 1 || words[1] != 0xFFFF) // DLGTEMPLATEEX's version and signature
         return std::nullopt;
-    // After the help id, extended style, style and item count: x, y, cx, cy.
-    DialogTemplate found;
-    found.width = static_cast<short>(words[11]);
-    found.height = static_cast<short>(words[12]);
-    const WORD* at = skipNameOrOrdinal(skipNameOrOrdinal(words + 13)); // menu, class
-    at = skipNameOrOrdinal(at);                                        // title
-    found.points = at[0];
-    found.weight = at[1];
-    found.italic = LOBYTE(at[2]) != 0;
-    found.face = reinterpret_cast<const wchar_t*>(at + 3);
-    return found;
-}
-
-// The font the dialog manager makes from the template at the DPI.
-HFONT fontOf(const DialogTemplate& dialog, int dpi) {
-    return CreateFontW(-MulDiv(dialog.points, dpi, 72), 0, 0, 0, dialog.weight, dialog.italic,
-                       FALSE, FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE,
-                       dialog.face.c_str());
-}
-
-std::wstring textOf(HWND control) {
-    wchar_t text[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, 5000, &copied))
-        return {};
-    return std::wstring(text, std::min<std::size_t>(copied, std::size(text) - 1));
-}
-
-std::string narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
+    // After the help id, extended style, style and item count: x, y, cx, cy, then the menu,
+    // the class, the title and the font.
+    const WORD* font = skipNameOrOrdinal(skipNameOrOrdinal(skipNameOrOrdinal(words + 13)));
+    return DialogTemplate{{static_cast<short>(words[11]), static_cast<short>(words[12])},
+                          CreateFontW(-MulDiv(font[0], dpi, 72), 0, 0, 0, font[1], LOBYTE(font[2]),
+                                      FALSE, FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY,
+                                      FF_DONTCARE, reinterpret_cast<const wchar_t*>(font + 3))};
 }
 
 // How a control draws its caption: the width it leaves the text and the DrawText format; text
@@ -142,18 +111,18 @@ SIZE baseUnitsOf(HDC measuring) {
 } // namespace
 
 std::vector<std::string> captionMisfits(HWND dialog, int templateId, int dpi) {
-    const auto layout = templateOf(templateId);
+    const auto layout = templateOf(templateId, dpi);
     if (!layout)
         return {"no dialog template " + std::to_string(templateId) + " in zatstart.exe"};
     std::vector<std::string> misfits;
     HDC measuring = CreateCompatibleDC(nullptr);
-    HFONT font = fontOf(*layout, dpi);
-    HGDIOBJ previous = SelectObject(measuring, font);
+    HGDIOBJ previous = SelectObject(measuring, layout->font);
 
     const SIZE units = baseUnitsOf(measuring);
     RECT shown{};
     GetClientRect(dialog, &shown);
-    const SIZE laidOut{MulDiv(layout->width, units.cx, 4), MulDiv(layout->height, units.cy, 8)};
+    const SIZE laidOut{MulDiv(layout->units.cx, units.cx, 4),
+                       MulDiv(layout->units.cy, units.cy, 8)};
     if (laidOut.cx != shown.right || laidOut.cy != shown.bottom)
         misfits.push_back("the template's font lays the dialog out at " +
                           std::to_string(laidOut.cx) + "x" + std::to_string(laidOut.cy) +
@@ -162,7 +131,7 @@ std::vector<std::string> captionMisfits(HWND dialog, int templateId, int dpi) {
 
     for (HWND control = GetWindow(dialog, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        const std::wstring text = textOf(control);
+        const std::wstring text = controlText(control);
         const auto room = layoutOf(control, measuring, dpi);
         // A line of underscores is the pages' rule: it runs on past the edge, cut there.
         const bool rule = text.find_first_not_of(L'_') == std::wstring::npos;
@@ -175,12 +144,12 @@ std::vector<std::string> captionMisfits(HWND dialog, int templateId, int dpi) {
         const bool wraps = room->format & DT_WORDBREAK;
         if (needed.right > room->room || (wraps && needed.bottom > client.bottom))
             misfits.push_back("item " + std::to_string(GetDlgCtrlID(control)) + " \"" +
-                              narrow(text) + "\" needs " + std::to_string(needed.right) + "x" +
+                              utf8Of(text) + "\" needs " + std::to_string(needed.right) + "x" +
                               std::to_string(needed.bottom) + " pixels, has " +
                               std::to_string(room->room) + "x" + std::to_string(client.bottom));
     }
     SelectObject(measuring, previous);
-    DeleteObject(font);
+    DeleteObject(layout->font);
     DeleteDC(measuring);
     return misfits;
 }

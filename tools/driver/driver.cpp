@@ -3,9 +3,11 @@
 #include <dlgs.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 namespace e2e {
 
@@ -17,43 +19,13 @@ constexpr char dialogClass[] = "#32770"; // the window class of every dialog box
 bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      DWORD_PTR* result = nullptr, Duration timeout = messageWait) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
                                static_cast<UINT>(timeout.count()), result ? result : &ignored) != 0;
-}
-
-// Paths the tests give are UTF-8, so a folder outside the code page can be named.
-std::wstring wideOf(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        std::max(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                     wide.data(), static_cast<int>(wide.size())),
-                 0)));
-    return wide;
-}
-
-std::wstring wideControlText(HWND control) {
-    wchar_t text[4096] = {};
-    DWORD_PTR copied = 0;
-    if (!control ||
-        !SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), &copied))
-        return {};
-    return std::wstring(text, std::min<std::size_t>(copied, std::size(text) - 1));
 }
 
 std::string windowClass(HWND window) {
     char buffer[256] = {};
     return std::string(buffer, std::max(GetClassNameA(window, buffer, sizeof buffer), 0));
-}
-
-// Texts here are short: the longest is the option text, well under the buffer.
-std::string controlText(HWND control) {
-    char text[8192] = {};
-    DWORD_PTR copied = 0;
-    if (!control ||
-        !sendWithTimeout(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &copied))
-        return {};
-    return std::string(text, std::min<std::size_t>(copied, sizeof text - 1));
 }
 
 std::string windowTitle(HWND window) {
@@ -104,21 +76,33 @@ bool waitUntilGone(HWND window, Duration timeout) {
 
 bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (condition())
-            return true;
+    for (; !condition(); std::this_thread::sleep_for(50ms))
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
-        std::this_thread::sleep_for(50ms);
-    }
+    return true;
+}
+
+// Texts here are short: the longest is the option text, well under the buffer.
+std::wstring controlText(HWND control) {
+    wchar_t text[8192] = {};
+    DWORD_PTR copied = 0;
+    if (!control || !sendWithTimeout(control, WM_GETTEXT, std::size(text),
+                                     reinterpret_cast<LPARAM>(text), &copied))
+        return {};
+    return std::wstring(text, std::min<std::size_t>(copied, std::size(text) - 1));
 }
 
 std::string itemText(HWND dialog, int id) {
-    return controlText(GetDlgItem(dialog, id));
+    return utf8Of(controlText(GetDlgItem(dialog, id)));
 }
 
-bool hasItem(HWND dialog, int id) {
-    return GetDlgItem(dialog, id) != nullptr;
+std::wstring wideOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+
+std::string utf8Of(const std::wstring& wide) {
+    const std::u8string text = std::filesystem::path(wide).u8string();
+    return std::string(text.begin(), text.end());
 }
 
 bool answers(HWND window, Duration timeout) {
@@ -152,13 +136,6 @@ void command(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-void typeKeys(HWND dialog, int id, const std::string& text) {
-    HWND edit = GetDlgItem(dialog, id);
-    sendWithTimeout(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    for (const char key : text)
-        sendWithTimeout(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
-}
-
 // Through the keyboard's own input queue: the help request is made from real key input only.
 void pressKey(HWND dialog, int focusedItem, WORD key) {
     SetForegroundWindow(dialog);
@@ -171,14 +148,6 @@ void pressKey(HWND dialog, int focusedItem, WORD key) {
     }
     presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, presses, sizeof(INPUT));
-}
-
-const char* pageName(Page page) {
-    constexpr const char* names[] = {"unknown",      "welcome",      "game-type",
-                                     "player-setup", "multiplayer",  "server-options",
-                                     "game-options", "map-select",   "option-text",
-                                     "run",          "video-options"};
-    return names[static_cast<int>(page)];
 }
 
 Page pageOf(HWND page) {
@@ -195,20 +164,20 @@ Page pageOf(HWND page) {
         {Page::mapSelect, {IDC_LIST_DEATHMATCH_LEVELS, IDC_LEVEL_LIST}},
     };
     for (const auto& [kind, ids] : marks)
-        if (std::all_of(ids.begin(), ids.end(), [page](int id) { return hasItem(page, id); }))
+        if (std::all_of(ids.begin(), ids.end(), [page](int id) { return GetDlgItem(page, id); }))
             return kind;
     HWND edit = GetDlgItem(page, IDC_OPTION_TEXT);
     if (edit && windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
         return Page::optionText;
-    if (hasItem(page, IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
+    if (GetDlgItem(page, IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
         return Page::run;
     return Page::unknown;
 }
 
-void answer(const MessageBoxWindow& box, int button) {
-    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box.window, button)));
-    waitUntilGone(box.window, 10s);
+void answer(HWND box, int button) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    waitUntilGone(box, 10s);
 }
 
 bool chooseFile(HWND fileDialog, const std::string& path) {
@@ -222,10 +191,8 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
     const std::wstring wide = wideOf(path);
     const bool typed = waitUntil(
         [&] {
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
-                                SMTO_ABORTIFHUNG, static_cast<UINT>(messageWait.count()), &ignored);
-            return wideControlText(name) == wide;
+            sendWithTimeout(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+            return controlText(name) == wide;
         },
         5s);
     if (!typed)
@@ -299,7 +266,7 @@ std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
 
 HWND ZatStart::findWindow(const std::function<bool(HWND)>& test) const {
     for (HWND window : topLevelWindows(pid_))
-        if (IsWindowVisible(window) && test(window))
+        if (IsWindowVisible(window) && windowClass(window) == dialogClass && test(window))
             return window;
     return nullptr;
 }
@@ -324,27 +291,19 @@ HWND ZatStart::waitForPage(Page page, Duration timeout) {
 }
 
 HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
-    return waitForWindow(
-        [&title](HWND w) { return windowClass(w) == dialogClass && windowTitle(w) == title; },
-        timeout);
+    return waitForWindow([&title](HWND w) { return windowTitle(w) == title; }, timeout);
 }
 
 HWND ZatStart::waitForOtherDialog(HWND besides, Duration timeout) {
-    return waitForWindow(
-        [besides](HWND w) { return w != besides && windowClass(w) == dialogClass; }, timeout);
+    return waitForWindow([besides](HWND w) { return w != besides; }, timeout);
 }
 
-std::optional<MessageBoxWindow> ZatStart::waitForMessageBox(Duration timeout) {
-    HWND box = waitForWindow(
-        [](HWND w) { return windowClass(w) == dialogClass && isMessageBox(w); }, timeout);
-    if (!box)
-        return std::nullopt;
-    return MessageBoxWindow{box, windowTitle(box)};
+HWND ZatStart::waitForMessageBox(Duration timeout) {
+    return waitForWindow(isMessageBox, timeout);
 }
 
 HWND ZatStart::findSplash() const {
-    return findWindow(
-        [](HWND w) { return windowClass(w) == dialogClass && windowTitle(w).empty(); });
+    return findWindow([](HWND w) { return windowTitle(w).empty(); });
 }
 
 bool anyPageShowing() {

@@ -12,7 +12,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace e2e {
 
@@ -26,17 +25,19 @@ inline constexpr char pageTitle[] = ZAT_PAGE_TITLE;
 inline constexpr char aboutTitle[] = ZAT_ABOUT_TITLE;
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
 inline constexpr char saveTitle[] = "Save ZatStart Settings File";
-inline constexpr char helpTitle[] = "Zat Start Help";
 inline constexpr char gameTitle[] = "Zat (stand-in)";
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
 bool waitUntilGone(HWND window, Duration timeout = 10s);
 
-// The text of a dialog's item, read through the control itself (works across processes,
-// unlike GetWindowText).
+// The text of a window or of a dialog's item, read through the control itself (works across
+// processes, unlike GetWindowText); itemText's in UTF-8.
+std::wstring controlText(HWND control);
 std::string itemText(HWND dialog, int id);
-bool hasItem(HWND dialog, int id);
+// Paths the tests give are UTF-8, so a folder outside the code page can be named.
+std::wstring wideOf(const std::string& utf8);
+std::string utf8Of(const std::wstring& wide);
 // Whether the window's thread answers a message within the time.
 bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
@@ -53,8 +54,6 @@ void click(HWND dialog, int id);
 bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
-// Empties an edit box and types the text key by key, so that the box's own limits apply.
-void typeKeys(HWND dialog, int id, const std::string& text);
 // Presses a key with the keyboard's own input queue on one of the dialog's items, as a
 // player does (VK_ESCAPE, VK_F1).
 void pressKey(HWND dialog, int focusedItem, WORD key);
@@ -72,16 +71,11 @@ enum class Page {
     run,
     videoOptions
 };
-const char* pageName(Page page);
 // Tells the pages apart by controls only that page has.
 Page pageOf(HWND page);
 
-struct MessageBoxWindow {
-    HWND window = nullptr;
-    std::string caption;
-};
 // Presses one of a message box's buttons (IDOK, IDYES, IDNO).
-void answer(const MessageBoxWindow& box, int button);
+void answer(HWND box, int button);
 
 // Types a path (UTF-8) into an open or save dialog and presses its OK button; false if the
 // dialog did not close.
@@ -104,6 +98,7 @@ class ZatStart {
     // Everything written to the standard output until the program closed it.
     std::string readOutput();
 
+    // Every window the tests look for is a dialog: waits for a visible one that passes the test.
     HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
 
     // The visible page (a dialog titled like every page), whatever it is.
@@ -111,14 +106,14 @@ class ZatStart {
     HWND waitForPage(Page page, Duration timeout = windowWait);
     // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
-    std::optional<MessageBoxWindow> waitForMessageBox(Duration timeout = windowWait);
+    HWND waitForMessageBox(Duration timeout = windowWait);
     // Any visible dialog but the given one: the page a command led to, or a dialog it opened.
     HWND waitForOtherDialog(HWND besides, Duration timeout = windowWait);
     // The splash: a visible dialog without a title.
     HWND findSplash() const;
 
   private:
-    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible ones only
+    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible dialogs only
 
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr; // the pipe's reading end

@@ -53,9 +53,16 @@ bool fileExists(const std::string& path) {
 }
 
 std::string shortPathOf(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
+    wchar_t wide[MAX_PATH * 4] = {};
+    const DWORD length = GetShortPathNameW(wideOf(path).c_str(), wide, std::size(wide));
+    char narrow[MAX_PATH * 8] = {};
+    BOOL unfit = FALSE;
+    const int size =
+        length == 0 || length >= std::size(wide)
+            ? 0
+            : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(length),
+                                  narrow, sizeof narrow, nullptr, &unfit);
+    return size > 0 && !unfit ? std::string(narrow, static_cast<std::size_t>(size)) : path;
 }
 
 std::string windowsIniPath() {
@@ -72,20 +79,20 @@ void writeIni(const std::string& gameDirectory) {
     writeFile(windowsIniPath(), "0\r\n" + gameDirectory);
 }
 
-TestFolder::TestFolder(const std::string& name) {
+TestFolder::TestFolder(const std::string& name, std::string_view gameFolder) {
     char temp[MAX_PATH + 1] = {};
     GetTempPathA(sizeof temp, temp); // ends with a backslash
     dir_ = std::string(temp) + "zat-e2e\\" + name + "\\";
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
     std::filesystem::create_directories(dir_);
-    game_ = copyGame("Zat Demo Game");
+    game_ = copyGame(gameFolder);
 }
 
 std::string TestFolder::copyGame(std::string_view folderName) const {
     const std::string game = dir_ + std::string(folderName) + "\\";
-    std::filesystem::create_directories(game + "base");
-    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", game + "zat.exe",
+    std::filesystem::create_directories(wideOf(game + "base"));
+    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", wideOf(game + "zat.exe"),
                                std::filesystem::copy_options::overwrite_existing);
     return game;
 }
@@ -130,13 +137,6 @@ LaunchSettings startupRecordFor(std::string_view gameDirectory) {
 void saveRecord(const std::string& path, LaunchSettings record) {
     if (!storeFieldText(record.savePath, path) || writeSettingsFile(record))
         throw std::runtime_error("cannot write the settings file " + path);
-}
-
-std::optional<LaunchSettings> loadRecord(const std::string& path) {
-    LaunchSettings record{};
-    if (!storeFieldText(record.loadPath, path) || readSettingsFile(record))
-        return std::nullopt;
-    return record;
 }
 
 } // namespace e2e

@@ -18,7 +18,8 @@ std::string demoGameDirectory(); // with a trailing backslash
 std::optional<std::string> readFile(const std::string& path);
 void writeFile(const std::string& path, std::string_view bytes);
 bool fileExists(const std::string& path);
-// The 8.3 form of an existing path as the volume gives it (the path itself if it gives none).
+// The 8.3 form of an existing path (UTF-8) as the volume gives it, in the code page's
+// characters (the path itself if it gives none that fit).
 std::string shortPathOf(const std::string& path);
 
 // The INI file in the Windows directory (writable under Wine, so the launcher never falls back
@@ -28,17 +29,18 @@ void removeIniFiles();
 // The game location as the launcher writes it: "0", a line break, the directory.
 void writeIni(const std::string& gameDirectory);
 
-// A fresh, empty folder for one test with a copy of the demo game in it.
+// A fresh, empty folder for one test with a copy of the demo game in it, in a folder of the
+// given name (UTF-8).
 class TestFolder {
   public:
-    explicit TestFolder(const std::string& name);
+    explicit TestFolder(const std::string& name, std::string_view gameFolder = "Zat Demo Game");
     std::string path(std::string_view name) const { return dir_ + std::string(name); }
     const std::string& directory() const { return dir_; } // trailing backslash
     // The copied game: a directory with blanks in its name, so its short form differs.
-    const std::string& gameDirectory() const { return game_; } // trailing backslash
+    const std::string& gameDirectory() const { return game_; } // UTF-8, trailing backslash
     std::string gameShortDirectory() const { return shortPathOf(game_); }
     std::string gameExe() const { return game_ + "zat.exe"; }
-    std::string standinLog() const { return game_ + "zat-standin.log"; }
+    std::string standinLog() const { return gameShortDirectory() + "zat-standin.log"; }
     // Another copy of the game, for moving the game location.
     std::string copyGame(std::string_view folderName) const;
 
@@ -57,9 +59,8 @@ struct GameStart {
 std::vector<GameStart> gameStarts(const std::string& logPath);
 
 // Settings files through the program's own record: the start-up record with the game
-// directory, written and read as the launcher writes and reads them.
+// directory, written as the launcher writes it.
 LaunchSettings startupRecordFor(std::string_view gameDirectory);
 void saveRecord(const std::string& path, LaunchSettings record);
-std::optional<LaunchSettings> loadRecord(const std::string& path);
 
 } // namespace e2e

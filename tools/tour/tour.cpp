@@ -11,7 +11,6 @@
 // exists (tools/run.sh takes the picture); without anyone taking it, it goes on after a while.
 // The launcher must already know where the game is (INI file written).
 
-#include "deathmatch_choices.h"
 #include "driver.h"
 #include "game_files.h"
 #include "settings/choices.h"
@@ -31,6 +30,50 @@ constexpr char loadTitle[] = "Load ZatStart Settings File";
 
 std::string shotFolder;
 int shotNumber = 0;
+
+const char* pageName(Page page) {
+    constexpr const char* names[] = {"unknown",      "welcome",      "game-type",
+                                     "player-setup", "multiplayer",  "server-options",
+                                     "game-options", "map-select",   "option-text",
+                                     "run",          "video-options"};
+    return names[static_cast<int>(page)];
+}
+
+// Empties an edit box and types the text key by key, so that the box's own limits apply.
+void typeKeys(HWND dialog, int id, const std::string& text) {
+    HWND edit = GetDlgItem(dialog, id);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    for (const char key : text)
+        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
+}
+
+// The player kept; starts a server named "Zat Server".
+void serverChoices(HWND page, Page kind) {
+    if (kind == Page::gameType)
+        setButton(page, IDC_DEATHMATCH, true);
+    else if (kind == Page::multiplayer)
+        setButton(page, IDC_START_SERVER, true);
+    else if (kind == Page::serverOptions)
+        typeKeys(page, IDC_HOST_NAME, "Zat Server");
+}
+
+// A dedicated server with the three limits, team play by model, no falling damage and
+// weapons that stay.
+void dedicatedServerChoices(HWND page, Page kind) {
+    if (kind != Page::serverOptions) {
+        serverChoices(page, kind);
+        return;
+    }
+    for (int box :
+         {IDC_DEDICATED, IDC_TIME_LIMIT_ON, IDC_FRAG_LIMIT_ON, IDC_MAX_PLAYERS_ON, IDC_TEAM_PLAY})
+        setButton(page, box, true);
+    typeKeys(page, IDC_TIME_LIMIT, "20");
+    typeKeys(page, IDC_FRAG_LIMIT, "1234567");
+    typeKeys(page, IDC_MAX_PLAYERS, "16");
+    setButton(page, IDC_MODEL_TEAMS, true);
+    setButton(page, IDC_FALLING_DAMAGE, false);
+    setButton(page, IDC_WEAPONS_STAY, true);
+}
 
 struct TourStopped {
     std::string why;
@@ -85,13 +128,13 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     const std::string file = serverSettingsFile();
     saveRecord(file, server);
     click(welcome, IDC_LOAD_SETTINGS);
-    HWND dialog = zat.waitForDialog(loadTitle);
+    HWND dialog = zat.waitForDialog("Load ZatStart Settings File");
     if (!dialog || !chooseFile(dialog, file))
         throw TourStopped{"the settings file could not be loaded"};
     const auto question = zat.waitForMessageBox();
     if (!question)
         throw TourStopped{"no question after loading"};
-    answer(*question, IDNO);
+    answer(question, IDNO);
 }
 
 // A text with its control characters spelled out.
@@ -192,7 +235,7 @@ HWND expectDialog(ZatStart& zat, const char* title) {
 // The mode list and the advanced page share the pages' title: found by a control of theirs.
 HWND expectWindowWith(ZatStart& zat, int id, const char* what) {
     HWND found = zat.waitForWindow(
-        [id](HWND w) { return hasItem(w, id) && !hasItem(w, IDC_NAVIGATION_MENU); });
+        [id](HWND w) { return GetDlgItem(w, id) && !GetDlgItem(w, IDC_NAVIGATION_MENU); });
     if (!found)
         throw TourStopped{std::string("no ") + what};
     std::this_thread::sleep_for(400ms);
@@ -273,7 +316,7 @@ void tour(ZatStart& zat) {
     click(run, IDC_CLOSE);
     if (auto question = zat.waitForMessageBox()) {
         screenshot("close-question");
-        answer(*question, IDYES);
+        answer(question, IDYES);
     }
     if (!zat.waitForExit())
         throw TourStopped{"the launcher did not end after Close and Yes"};
@@ -289,7 +332,7 @@ void openedWithAFile() {
     screenshot("option-text-of-a-file");
     click(optionText, IDC_CLOSE);
     if (auto question = zat.waitForMessageBox())
-        answer(*question, IDYES);
+        answer(question, IDYES);
     if (!zat.waitForExit())
         throw TourStopped{"the launcher opened with a file did not end after Close and Yes"};
 }
