@@ -5,8 +5,6 @@
 #include "controls/game_config.h"
 #include "launcher_test.h"
 
-#include <windows.h>
-
 namespace e2e {
 namespace {
 

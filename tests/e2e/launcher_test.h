@@ -25,7 +25,6 @@ struct SharedLauncher {
     TestFolder folder{"shared-launcher", "Zat \xCE\xA9"};
     std::unique_ptr<ZatStart> zat;
     // What its start showed.
-    std::chrono::steady_clock::duration toWelcome{}; // from the start
     std::chrono::steady_clock::duration splashShown{};
     bool pageBesideSplash = false;
     HWND welcome = nullptr;

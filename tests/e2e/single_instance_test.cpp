@@ -4,8 +4,6 @@
 // it, and only the first launcher's claim can cover it.
 #include "launcher_test.h"
 
-#include <windows.h>
-
 namespace e2e {
 namespace {
 

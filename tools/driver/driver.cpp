@@ -217,10 +217,8 @@ ZatStart::ZatStart(const std::string& executable, const std::string& currentDire
 }
 
 ZatStart::~ZatStart() {
-    if (running()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 10000);
-    }
+    TerminateProcess(process_, 1); // nothing when it has ended
+    WaitForSingleObject(process_, 10000);
     CloseHandle(process_);
     if (output_)
         CloseHandle(output_);
