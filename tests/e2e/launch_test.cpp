@@ -1,12 +1,9 @@
 // Starting the game for real: one chain from the welcome page to the stand-in game in a folder
-// outside the code page, with the settings saved there on the way, and the game never from the
-// current directory nor through a command interpreter; /run hands back the game's exit code and
-// /print writes into a pipe, both beside a launcher that shows its pages.
+// outside the code page, with the settings saved there on the way; /run and /print beside a
+// launcher that shows its pages, with the game never from the current directory nor through a
+// command interpreter.
 #include "controls/game_config.h"
-#include "launch/launch_command.h"
 #include "launcher_test.h"
-
-#include <windows.h>
 
 namespace e2e {
 namespace {
@@ -14,89 +11,58 @@ namespace {
 using Launch = LauncherTest;
 
 TEST_F(Launch, AChainIsSavedAsZtpAndReachesTheGameWhileThePageAnswers) {
-    HWND page = welcome();
-    for (Page expected : {Page::gameType, Page::gameOptions, Page::mapSelect})
-        ASSERT_NE(page = next(page, expected), nullptr);
-    HWND optionText = next(page, Page::optionText);
-    ASSERT_NE(optionText, nullptr);
-    const std::string options = itemText(optionText, IDC_OPTION_TEXT);
-    HWND run = next(optionText, Page::run);
-    ASSERT_NE(run, nullptr);
-    ASSERT_TRUE(setButton(run, IDC_SAVE_SETTINGS, true));
-
-    const std::size_t startsBefore = gameStarts(folder().standinLog()).size();
-    click(run, IDC_NEXT);
-    HWND save = zat().waitForDialog(saveTitle);
+    HWND page = welcome;
+    std::string options;
+    for (Page next :
+         {Page::gameType, Page::gameOptions, Page::mapSelect, Page::optionText, Page::run}) {
+        click(page, IDC_NEXT);
+        ASSERT_NE(page = launcher.zat->waitForPage(next), nullptr) << static_cast<int>(next);
+        if (next == Page::optionText)
+            options = itemText(page, IDC_OPTION_TEXT);
+    }
+    ASSERT_TRUE(setButton(page, IDC_SAVE_SETTINGS, true));
+    click(page, IDC_NEXT);
+    HWND save = launcher.zat->waitForDialog("Save ZatStart Settings File");
     ASSERT_NE(save, nullptr);
-    EXPECT_EQ(GetWindow(save, GW_OWNER), run) << "the save dialog is not the run page's";
-    ASSERT_TRUE(chooseFile(save, folder().gameDirectory() + "chain"));
-    ASSERT_TRUE(waitUntil([] { return FindWindowA(nullptr, gameTitle) != nullptr; }))
-        << "the game window did not show";
-    EXPECT_TRUE(answers(run, 300ms)) << "the launcher froze while the game runs";
-    EXPECT_TRUE(waitUntil([&] { return launchEnded(run); })) << "Run did not come back";
-    EXPECT_TRUE(waitUntil([&] { return focusIn(run) == GetDlgItem(run, IDC_NEXT); }, 5s))
-        << "the focus did not come back to Run";
+    EXPECT_EQ(GetWindow(save, GW_OWNER), page) << "the save dialog is not the run page's";
+    ASSERT_TRUE(chooseFile(save, launcher.folder.gameDirectory() + "chain"));
+    ASSERT_TRUE(waitUntil([] { return FindWindowA(nullptr, "Zat (stand-in)") != nullptr; }));
+    EXPECT_TRUE(answers(page, 300ms)) << "the launcher froze while the game runs";
+    EXPECT_TRUE(waitUntil([&] { return launchEnded(page); })) << "Run did not come back";
 
     // The game's folder lies outside the code page: the launcher knows it by its short form.
-    const std::string game = folder().gameShortDirectory();
-    const auto starts = gameStarts(folder().standinLog());
-    ASSERT_EQ(starts.size(), startsBefore + 1) << "the game did not start";
-    EXPECT_EQ(starts.back().launchCommand, composeGameLaunch(startupRecordFor(game)).launchCommand);
-    EXPECT_EQ(starts.back().config, gameConfigText(options));
-    EXPECT_EQ(shortPathOf(starts.back().currentDirectory + "\\"), game)
-        << "the game did not start in its own directory";
-
+    const std::string game = launcher.folder.gameShortDirectory();
+    const auto starts = gameStarts(launcher.folder.standinLog());
+    ASSERT_EQ(starts.size(), 1u) << "the game did not start";
+    EXPECT_EQ(starts[0].config, gameConfigText(options));
+    EXPECT_EQ(shortPathOf(starts[0].currentDirectory + "\\"), game) << "not in its own directory";
     // A name typed without an extension is saved as a settings file.
-    EXPECT_TRUE(fileExists(game + "chain.ZTP")) << "no settings file under the typed name and .ZTP";
+    EXPECT_TRUE(fileExists(game + "chain.ZTP"));
 }
 
-TEST_F(Launch, NoGameFromTheCurrentDirectoryAndNoCommandInterpreter) {
-    // No game directory known, and a zat.exe where the launcher starts: it must not run.
-    TestFolder here("current-directory");
+// A game directory full of a shell's signs, a zat.exe where the launcher starts, and a settings
+// file named outside the code page: /run starts the located game and nothing else and hands
+// back its exit code; /print writes the same launch into a pipe.
+TEST_F(Launch, RunAndPrintUseTheLocatedGameWithoutAShellAndGiveItsExitCodeAndItsLaunch) {
+    const TestFolder here("run-and-print", "x&md;pwned&y");
     CopyFileA(here.gameExe().c_str(), here.path("zat.exe").c_str(), FALSE);
     CreateDirectoryA(here.path("base").c_str(), nullptr);
-    const std::string file = here.path("settings.ZTP");
-    saveRecord(file, startupRecordFor(""));
-    writeIni("");
-    // Its error goes into the pipe, and no box holds the script.
-    ZatStart& unknown = startZatStart("/run \"" + file + "\"", here.directory(), true);
-    ASSERT_EQ(unknown.waitForExit(), 1u);
-    EXPECT_EQ(unknown.readOutput(), std::string(kGameDirectoryUnknown) + "\r\n");
+    writeIni(here.gameDirectory());
+    saveRecord(launcher.folder.gameShortDirectory() + "run.ZTP", startupRecordFor(""));
+    const std::string file = " \"" + launcher.folder.gameDirectory() + "run.ZTP\"";
+    SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1");
+    SetEnvironmentVariableA("ZAT_STANDIN_EXIT_CODE", "7");
+
+    EXPECT_EQ(ZatStart(zatStartExe(), here.directory(), "/run" + file).waitForExit(), 7u);
+    const auto starts = gameStarts(here.gameDirectory() + "zat-standin.log");
+    ASSERT_EQ(starts.size(), 1u) << "the located game did not start";
     EXPECT_FALSE(fileExists(here.path("zat-standin.log"))) << "the current directory's game ran";
-
-    // A game directory full of a shell's signs: the game starts, and nothing else does; its
-    // semicolon is quoted for the game.
-    const std::string shellSigns = here.copyGame("x&md;pwned&y");
-    writeIni(shellSigns);
-    EXPECT_EQ(startZatStart("/run \"" + file + "\"", here.directory()).waitForExit(), 0u);
-    const auto starts = gameStarts(shellSigns + "zat-standin.log");
-    ASSERT_EQ(starts.size(), 1u) << "the game in " << shellSigns << " did not start";
-    EXPECT_NE(starts[0].launchCommand.find('"' + shellSigns + "zat.exe\" "), std::string::npos)
-        << starts[0].launchCommand;
-    for (const std::string& where : {here.directory(), shellSigns, folder().directory()})
+    for (const std::string& where : {here.directory(), here.gameDirectory()})
         EXPECT_FALSE(fileExists(where + "pwned")) << "a command interpreter ran in " << where;
-}
 
-using LauncherArguments = LauncherTest;
-
-TEST_F(LauncherArguments, RunReturnsTheGamesExitCodeAndPrintWritesIntoAPipe) {
-    // Named outside the code page on the command line; the INI's game wins over the file's.
-    saveRecord(folder().gameShortDirectory() + "arguments.ZTP",
-               startupRecordFor("C:\\Elsewhere\\"));
-    const std::string file = folder().gameDirectory() + "arguments.ZTP";
-    const GameLaunch expected = composeGameLaunch(startupRecordFor(folder().gameShortDirectory()));
-
-    ZatStart& print = startZatStart("/print \"" + file + "\"", folder().directory(), true);
-    EXPECT_EQ(print.readOutput(),
-              expected.launchCommand + "\r\n" + gameConfigText(expected.optionText) + "\r\n");
+    ZatStart print(zatStartExe(), here.directory(), "/print" + file, true);
+    EXPECT_EQ(print.readOutput().find(starts[0].launchCommand + "\r\n"), 0u);
     EXPECT_EQ(print.waitForExit(), 0u);
-
-    standInGame(true, 7);
-    const std::size_t startsBefore = gameStarts(folder().standinLog()).size();
-    EXPECT_EQ(startZatStart("/run \"" + file + "\"", folder().directory()).waitForExit(), 7u);
-    const auto starts = gameStarts(folder().standinLog());
-    ASSERT_EQ(starts.size(), startsBefore + 1);
-    EXPECT_EQ(starts.back().launchCommand, expected.launchCommand);
 }
 
 } // namespace

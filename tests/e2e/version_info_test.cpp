@@ -11,31 +11,24 @@
 namespace e2e {
 namespace {
 
-std::string versionString(const std::vector<char>& info, const char* name) {
-    char* value = nullptr;
-    UINT length = 0;
-    const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
-    if (!VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) ||
-        length == 0)
-        return "(missing)";
-    return std::string(value);
-}
-
 TEST(VersionInfo, WindowsReadsTheProductAndItsVersion) {
     const std::string exe = zatStartExe();
-    const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), nullptr);
-    ASSERT_GT(size, 0u) << exe << " carries no version information";
-    std::vector<char> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, info.data()));
-
-    EXPECT_EQ(versionString(info, "ProductName"), "Zat Start");
-    EXPECT_EQ(versionString(info, "ProductVersion"), ZAT_VERSION_TEXT);
-    EXPECT_EQ(versionString(info, "FileVersion"), ZAT_VERSION_TEXT);
-    EXPECT_NE(versionString(info, "FileDescription"), "(missing)");
-
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, info.size(), info.data())) << "none";
+    // A value of the version resource; nothing when it is missing or empty.
+    const auto value = [&info](const std::string& name) -> const char* {
+        char* data = nullptr;
+        UINT length = 0;
+        VerQueryValueA(info.data(), name.c_str(), reinterpret_cast<void**>(&data), &length);
+        return length ? data : nullptr;
+    };
+    const std::string strings = "\\StringFileInfo\\040904B0\\";
+    EXPECT_STREQ(value(strings + "ProductName"), "Zat Start");
+    EXPECT_STREQ(value(strings + "ProductVersion"), ZAT_VERSION_TEXT);
+    EXPECT_STREQ(value(strings + "FileVersion"), ZAT_VERSION_TEXT);
+    EXPECT_NE(value(strings + "FileDescription"), nullptr);
+    const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(value("\\"));
+    ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(ZAT_VERSION_MINOR, ZAT_VERSION_MAJOR));
 }
 

@@ -33,12 +33,6 @@ std::string windowTitle(HWND window) {
     return std::string(buffer, std::max(GetWindowTextA(window, buffer, sizeof buffer), 0));
 }
 
-bool isChecked(HWND dialog, int id) {
-    DWORD_PTR state = 0;
-    return sendWithTimeout(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, &state) &&
-           state == BST_CHECKED;
-}
-
 bool isMessageBox(HWND window) {
     // Its text is a static without an id of its own: IDC_STATIC as a 16-bit id.
     return GetDlgItem(window, LOWORD(IDC_STATIC)) && !GetDlgItem(window, IDC_NEXT) &&
@@ -48,24 +42,18 @@ bool isMessageBox(HWND window) {
 // A page of the chain: the page title and the Navigation Menu button, which the mode list and
 // the advanced video page, titled alike, do not have.
 bool isPageWindow(HWND window) {
-    return windowClass(window) == dialogClass && windowTitle(window) == pageTitle &&
-           GetDlgItem(window, IDC_NAVIGATION_MENU) && !isMessageBox(window);
+    return windowTitle(window) == pageTitle && GetDlgItem(window, IDC_NAVIGATION_MENU);
 }
 
-// The top-level windows of a process, or of all with pid 0.
-std::vector<HWND> topLevelWindows(DWORD pid) {
-    std::pair<DWORD, std::vector<HWND>> found{pid, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& [wanted, windows] = *reinterpret_cast<decltype(found)*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (wanted == 0 || owner == wanted)
-                windows.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.second;
+// The first visible dialog of the process (of any with pid 0) that passes the test.
+HWND findDialog(DWORD pid, const std::function<bool(HWND)>& test) {
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, dialogClass, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if ((pid == 0 || owner == pid) && IsWindowVisible(window) && test(window))
+            return window;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -113,13 +101,6 @@ bool launchEnded(HWND run) {
     return answers(run) && IsWindowEnabled(GetDlgItem(run, IDC_NEXT));
 }
 
-HWND focusIn(HWND window) {
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ? thread.hwndFocus
-                                                                                : nullptr;
-}
-
 void click(HWND dialog, int id) {
     HWND button = GetDlgItem(dialog, id);
     if (!button)
@@ -129,7 +110,13 @@ void click(HWND dialog, int id) {
 
 bool setButton(HWND dialog, int id, bool checked) {
     click(dialog, id);
-    return waitUntil([&] { return isChecked(dialog, id) == checked; }, 5s);
+    return waitUntil(
+        [&] {
+            DWORD_PTR state = 0;
+            return sendWithTimeout(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, &state) &&
+                   (state == BST_CHECKED) == checked;
+        },
+        5s);
 }
 
 void command(HWND dialog, int id) {
@@ -174,10 +161,10 @@ Page pageOf(HWND page) {
     return Page::unknown;
 }
 
-void answer(HWND box, int button) {
+bool answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-    waitUntilGone(box, 10s);
+    return waitUntilGone(box, 10s);
 }
 
 bool chooseFile(HWND fileDialog, const std::string& path) {
@@ -195,11 +182,7 @@ bool chooseFile(HWND fileDialog, const std::string& path) {
             return controlText(name) == wide;
         },
         5s);
-    if (!typed)
-        return false;
-    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
-    return waitUntilGone(fileDialog, 10s);
+    return typed && answer(fileDialog, IDOK);
 }
 
 ZatStart::ZatStart(const std::string& executable, const std::string& currentDirectory,
@@ -234,10 +217,8 @@ ZatStart::ZatStart(const std::string& executable, const std::string& currentDire
 }
 
 ZatStart::~ZatStart() {
-    if (running()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 10000);
-    }
+    TerminateProcess(process_, 1); // nothing when it has ended
+    WaitForSingleObject(process_, 10000);
     CloseHandle(process_);
     if (output_)
         CloseHandle(output_);
@@ -264,26 +245,14 @@ std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
     return code;
 }
 
-HWND ZatStart::findWindow(const std::function<bool(HWND)>& test) const {
-    for (HWND window : topLevelWindows(pid_))
-        if (IsWindowVisible(window) && windowClass(window) == dialogClass && test(window))
-            return window;
-    return nullptr;
-}
-
 HWND ZatStart::waitForWindow(const std::function<bool(HWND)>& test, Duration timeout) {
     HWND found = nullptr;
-    waitUntil(
-        [&] {
-            found = findWindow(test);
-            return found != nullptr || !running();
-        },
-        timeout);
+    waitUntil([&] { return (found = findDialog(pid_, test)) || !running(); }, timeout);
     return found;
 }
 
 HWND ZatStart::visiblePage() const {
-    return findWindow(isPageWindow);
+    return findDialog(pid_, isPageWindow);
 }
 
 HWND ZatStart::waitForPage(Page page, Duration timeout) {
@@ -294,23 +263,16 @@ HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
     return waitForWindow([&title](HWND w) { return windowTitle(w) == title; }, timeout);
 }
 
-HWND ZatStart::waitForOtherDialog(HWND besides, Duration timeout) {
-    return waitForWindow([besides](HWND w) { return w != besides; }, timeout);
-}
-
 HWND ZatStart::waitForMessageBox(Duration timeout) {
     return waitForWindow(isMessageBox, timeout);
 }
 
 HWND ZatStart::findSplash() const {
-    return findWindow([](HWND w) { return windowTitle(w).empty(); });
+    return findDialog(pid_, [](HWND w) { return windowTitle(w).empty(); });
 }
 
 bool anyPageShowing() {
-    for (HWND window : topLevelWindows(0))
-        if (IsWindowVisible(window) && isPageWindow(window))
-            return true;
-    return false;
+    return findDialog(0, isPageWindow) != nullptr;
 }
 
 std::string programPath(const std::string& buildPath) {

@@ -24,8 +24,6 @@ inline constexpr Duration windowWait = 20s;
 inline constexpr char pageTitle[] = ZAT_PAGE_TITLE;
 inline constexpr char aboutTitle[] = ZAT_ABOUT_TITLE;
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
-inline constexpr char saveTitle[] = "Save ZatStart Settings File";
-inline constexpr char gameTitle[] = "Zat (stand-in)";
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
@@ -43,8 +41,6 @@ bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
 // the game has ended does Run work again.
 bool launchEnded(HWND run);
-// The window that has the keyboard focus in the thread of this one; none when none has it.
-HWND focusIn(HWND window);
 
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
@@ -74,8 +70,9 @@ enum class Page {
 // Tells the pages apart by controls only that page has.
 Page pageOf(HWND page);
 
-// Presses one of a message box's buttons (IDOK, IDYES, IDNO).
-void answer(HWND box, int button);
+// Presses one of a message box's or dialog's buttons (IDOK, IDYES, IDNO); false if it did not
+// close.
+bool answer(HWND box, int button);
 
 // Types a path (UTF-8) into an open or save dialog and presses its OK button; false if the
 // dialog did not close.
@@ -107,14 +104,10 @@ class ZatStart {
     // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
     HWND waitForMessageBox(Duration timeout = windowWait);
-    // Any visible dialog but the given one: the page a command led to, or a dialog it opened.
-    HWND waitForOtherDialog(HWND besides, Duration timeout = windowWait);
     // The splash: a visible dialog without a title.
     HWND findSplash() const;
 
   private:
-    HWND findWindow(const std::function<bool(HWND)>& test) const; // visible dialogs only
-
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr; // the pipe's reading end
     DWORD pid_ = 0;

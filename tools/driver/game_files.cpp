@@ -54,15 +54,12 @@ bool fileExists(const std::string& path) {
 
 std::string shortPathOf(const std::string& path) {
     wchar_t wide[MAX_PATH * 4] = {};
-    const DWORD length = GetShortPathNameW(wideOf(path).c_str(), wide, std::size(wide));
     char narrow[MAX_PATH * 8] = {};
     BOOL unfit = FALSE;
-    const int size =
-        length == 0 || length >= std::size(wide)
-            ? 0
-            : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(length),
-                                  narrow, sizeof narrow, nullptr, &unfit);
-    return size > 0 && !unfit ? std::string(narrow, static_cast<std::size_t>(size)) : path;
+    GetShortPathNameW(wideOf(path).c_str(), wide, std::size(wide)); // none: left empty
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, narrow,
+                                         sizeof narrow, nullptr, &unfit);
+    return size > 1 && !unfit ? std::string(narrow) : path;
 }
 
 std::string windowsIniPath() {
@@ -85,16 +82,9 @@ TestFolder::TestFolder(const std::string& name, std::string_view gameFolder) {
     dir_ = std::string(temp) + "zat-e2e\\" + name + "\\";
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
-    std::filesystem::create_directories(dir_);
-    game_ = copyGame(gameFolder);
-}
-
-std::string TestFolder::copyGame(std::string_view folderName) const {
-    const std::string game = dir_ + std::string(folderName) + "\\";
-    std::filesystem::create_directories(wideOf(game + "base"));
-    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", wideOf(game + "zat.exe"),
-                               std::filesystem::copy_options::overwrite_existing);
-    return game;
+    game_ = dir_ + std::string(gameFolder) + "\\";
+    std::filesystem::create_directories(wideOf(game_ + "base"));
+    std::filesystem::copy_file(demoGameDirectory() + "zat.exe", wideOf(game_ + "zat.exe"));
 }
 
 std::vector<GameStart> gameStarts(const std::string& logPath) {

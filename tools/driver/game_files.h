@@ -41,8 +41,6 @@ class TestFolder {
     std::string gameShortDirectory() const { return shortPathOf(game_); }
     std::string gameExe() const { return game_ + "zat.exe"; }
     std::string standinLog() const { return gameShortDirectory() + "zat-standin.log"; }
-    // Another copy of the game, for moving the game location.
-    std::string copyGame(std::string_view folderName) const;
 
   private:
     std::string dir_;
