@@ -22,7 +22,7 @@ HMODULE loadSystemLibrary(const wchar_t* library) {
 } // namespace
 
 FARPROC systemProcedure(const wchar_t* library, const char* name, WhenMissing whenMissing) {
-    // Loaded once and never freed: a second load only counts up.
+    // Once loaded, the library stays for the life of the process.
     HMODULE module = GetModuleHandleW(library);
     if (!module)
         module = loadSystemLibrary(library);
