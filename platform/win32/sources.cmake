@@ -5,6 +5,7 @@ set(ZAT_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win32_file_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_system.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win32_system_library.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_handed_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/terminate_handler.cpp

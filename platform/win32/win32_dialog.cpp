@@ -5,6 +5,7 @@
 #include "platform/win32/win32_handed_file.h"
 #include "platform/win32/win32_page_window.h"
 #include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_system_library.h"
 #include "platform/win32/win32_text.h"
 
 #include <shellapi.h>
@@ -36,19 +37,25 @@ struct DialogSession {
 };
 
 // The dropped files' paths, in the order the shell gives them; the drop's memory is freed.
-std::vector<HandedPath> droppedFiles(HDROP drop) {
+// Nothing when the shell's library is missing (the player has been told).
+std::optional<std::vector<HandedPath>> droppedFiles(HDROP drop) {
+    const auto query = systemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+    const auto finish =
+        query ? systemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish") : nullptr;
+    if (!query || !finish)
+        return std::nullopt;
     std::vector<HandedPath> files;
     constexpr UINT countOfFiles = 0xFFFFFFFF; // the index that asks for the count
-    const UINT count = DragQueryFileW(drop, countOfFiles, nullptr, 0);
+    const UINT count = query(drop, countOfFiles, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        const UINT length = query(drop, i, nullptr, 0);
         std::wstring path(length + 1, L'\0');
-        const UINT copied = DragQueryFileW(drop, i, path.data(), length + 1);
+        const UINT copied = query(drop, i, path.data(), length + 1);
         path.resize(copied <= length ? copied : 0);
         if (!path.empty())
             files.push_back(handedPathOf(path));
     }
-    DragFinish(drop);
+    finish(drop);
     return files;
 }
 
@@ -110,8 +117,12 @@ INT_PTR CALLBACK pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return deliver(*session, dialog, {PageEvent::Kind::mouseMove, 0, {cursor.x, cursor.y}});
     }
     case WM_DROPFILES: {
+        std::optional<std::vector<HandedPath>> files =
+            droppedFiles(reinterpret_cast<HDROP>(wParam));
+        if (!files)
+            return TRUE;
         PageEvent event{PageEvent::Kind::filesDropped, 0, {}};
-        event.files = droppedFiles(reinterpret_cast<HDROP>(wParam));
+        event.files = std::move(*files);
         deliver(*session, dialog, event);
         return TRUE; // handled: the dialog answers zero, as a processed drop should
     }

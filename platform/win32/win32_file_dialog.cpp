@@ -1,6 +1,7 @@
 // Open and save dialogs in the explorer style (its file name box is the one scripts drive).
 #include "platform/win32/win32_file_dialog.h"
 
+#include "platform/win32/win32_system_library.h"
 #include "platform/win32/win32_text.h"
 
 #include <commdlg.h>
@@ -60,8 +61,11 @@ std::optional<HandedPath> showFileDialog(HWND owner, const FileDialogRequest& re
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = flagsFor(request);
 
-    const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!chosen)
+    const auto show =
+        request.save
+            ? systemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW")
+            : systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (!show || !show(&dialog))
         return std::nullopt;
     path.back() = L'\0';
     return handedPathOf(std::wstring_view(path.data(), wcsnlen(path.data(), pathRoom)));

@@ -4,8 +4,6 @@
 
 #include "platform/win32/win32_text.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <climits>
 #include <cwchar>
@@ -178,8 +176,11 @@ void Win32PageWindow::focusItem(int id) {
         SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
 }
 
+// The style alone, as DragAcceptFiles sets it, so that the shell's library is loaded only
+// when a drop arrives.
 void Win32PageWindow::acceptDroppedFiles() {
-    DragAcceptFiles(dialog_, TRUE);
+    const LONG_PTR style = GetWindowLongPtrW(dialog_, GWL_EXSTYLE);
+    SetWindowLongPtrW(dialog_, GWL_EXSTYLE, style | WS_EX_ACCEPTFILES);
 }
 
 void Win32PageWindow::end() {

@@ -1,5 +1,6 @@
 // The desktop's system queries and program start: folders, short names, processes.
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_system_library.h"
 #include "platform/win32/win32_text.h"
 
 #include <shlobj.h>
@@ -39,6 +40,15 @@ void waitPumpingMessages(HANDLE object) {
 
 namespace {
 
+// An absolute path (a drive's or a share's) of a folder that exists.
+bool isExistingFolder(const wchar_t* path) {
+    const bool absolute = (path[0] != L'\0' && path[1] == L':' && path[2] == L'\\') ||
+                          (path[0] == L'\\' && path[1] == L'\\');
+    const DWORD attributes = GetFileAttributesW(path);
+    return absolute && attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // A folder Windows names, in the form the program can hold; empty when there is none.
 std::string usableFolder(std::wstring_view folder) {
     HandedPath path = handedPathOf(folder);
@@ -60,9 +70,20 @@ std::string Win32Desktop::windowsDirectory() {
     return usableFolder(std::wstring_view(buffer.data(), length));
 }
 
+// The folder Windows gives every program in APPDATA when it exists, as it does for a player
+// logged on; where it does not, the shell is asked, which costs the start its library.
 std::string Win32Desktop::appDataDirectory() {
     wchar_t buffer[MAX_PATH + 1] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
+    if (length > 0 && length < MAX_PATH && isExistingFolder(buffer))
+        return usableFolder(std::wstring_view(buffer, length));
+    buffer[0] = L'\0';
+    // Quiet: without the library there is no such folder, and the INI file keeps to the
+    // Windows directory, also for a start without pages.
+    const auto folderPath = systemFunction<decltype(SHGetFolderPathW)>(
+        L"shell32.dll", "SHGetFolderPathW", WhenMissing::stayQuiet);
+    if (!folderPath ||
+        FAILED(folderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)))
         return {};
     buffer[MAX_PATH] = L'\0';
     return usableFolder(std::wstring_view(buffer, wcsnlen(buffer, MAX_PATH)));
@@ -154,6 +175,9 @@ bool Win32Desktop::interactive() {
 // its type.
 void Win32Desktop::addToRecentDocuments(std::string_view path) {
     const std::wstring full = fullPathOf(path);
-    if (!full.empty())
-        SHAddToRecentDocs(SHARD_PATHW, full.c_str());
+    if (full.empty())
+        return;
+    if (const auto add =
+            systemFunction<decltype(SHAddToRecentDocs)>(L"shell32.dll", "SHAddToRecentDocs"))
+        add(SHARD_PATHW, full.c_str());
 }

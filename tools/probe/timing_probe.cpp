@@ -1,7 +1,7 @@
 // Times the real zatstart.exe under Wine from outside, as a player sees it, side by side with
 // bare_pages.exe (the same templates with nothing of the program's own): start to the first
 // window and page switches (Next and Back), in rounds that take turns between the two so that
-// the machine's load falls on both alike. Then the launcher's resident memory over many page
+// the machine's load falls on both alike. Then the launcher's memory over many page
 // switches, and Run to the game's start against starting the stand-in game directly. Prints
 // medians and their spread.
 // Not a test: tools/benchmark.sh runs it on a virtual display, at each DPI.
@@ -84,8 +84,15 @@ double switchPage(ZatStart& zat, HWND& page, int button, Page expected) {
     return took;
 }
 
-// The resident size of the process that shows the window.
-double residentMegabytes(HWND window) {
+// In MB. Under Wine the working set is the process's resident size, shared and mapped files
+// included, and the page file use is its anonymous resident memory (and swap): its own heaps
+// and bitmaps, which show growth without the coming and going of shared pages.
+struct Memory {
+    double resident, own;
+};
+
+// The memory of the process that shows the window.
+Memory memoryOf(HWND window) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
@@ -95,11 +102,13 @@ double residentMegabytes(HWND window) {
         CloseHandle(process);
     if (!read)
         throw ProbeFailed{"the launcher's memory could not be read"};
-    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+    constexpr double megabyte = 1024.0 * 1024.0;
+    return {static_cast<double>(counters.WorkingSetSize) / megabyte,
+            static_cast<double>(counters.PagefileUsage) / megabyte};
 }
 
 // Walks the single-player chain from the welcome page to the run page and back, again and
-// again, and prints the launcher's resident memory every hundred switches. Ends on the
+// again, and prints the launcher's memory every hundred switches. Ends on the
 // welcome page.
 void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
     const Page chain[] = {Page::welcome,   Page::gameType,   Page::gameOptions,
@@ -107,9 +116,11 @@ void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
     const int last = static_cast<int>(std::size(chain)) - 1;
     int switches = 0;
     const auto count = [&] {
-        if (++switches % 100 == 0)
-            std::printf("resident memory after %4d page switches %20.1f MB\n", switches,
-                        residentMegabytes(page));
+        if (++switches % 100 == 0) {
+            const Memory memory = memoryOf(page);
+            std::printf("memory after %4d page switches: resident %6.1f MB, private %6.1f MB\n",
+                        switches, memory.resident, memory.own);
+        }
     };
     while (switches < kMemorySwitches) {
         for (int i = 1; i <= last; ++i, count())
