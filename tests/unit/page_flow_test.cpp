@@ -24,25 +24,29 @@ TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsButHandsOverItsFile) {
                   "running another instance.",
                   box.text);
         EXPECT_EQ(MessageIcon::error, box.icon);
-        EXPECT_TRUE(box.ownerless);
+        EXPECT_EQ(0, box.ownerTemplate);
     }
 }
 
-// The welcome page's place is seen on the real desktop.
-TEST(StartUp, ALaterStartClaimsAfterTheSplashAndAsksNothingAndCloseEndsTheProgram) {
+// The welcome page's place, and Escape as Close, are seen on the real desktop.
+TEST(StartUp, ALaterStartClaimsAfterTheSplashAsksNothingAndEndsOnlyWhenCloseIsAnsweredYes) {
     Walk walk;
     walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
     walk.on(IDD_SPLASH, [](FakePage& page) {
         EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
         page.timer(IDT_SPLASH);
     });
+    walk.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
     walk.on(IDD_WELCOME, [&](FakePage& page) {
         EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash, not in it";
         EXPECT_TRUE(page.timers().empty()) << "a later start does not ask for the game";
+        page.click(IDC_CLOSE);
+        EXPECT_FALSE(page.ended());
+        page.click(IDC_CLOSE);
     });
-    walk.closeOn(IDD_WELCOME);
     EXPECT_EQ(0, walk.run());
-    EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes.at(0).text);
+    ASSERT_EQ(2u, walk.desktop.messageBoxes.size());
+    EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes[1].text);
 }
 
 // A first run asks once the welcome page shows, or first when the player is quicker; a cancel
@@ -55,8 +59,8 @@ TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
             walk.desktop.chosenFiles.push_back("C:\\GAMES\\ZAT\\zat.exe");
             walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
         }
-        walk.click(IDD_WELCOME, IDC_NEXT);
-        walk.click(IDD_GAME_TYPE, IDC_BACK);
+        walk.on(IDD_WELCOME, [](FakePage& page) { page.click(IDC_NEXT); });
+        walk.on(IDD_GAME_TYPE, [](FakePage& page) { page.click(IDC_BACK); });
         walk.on(IDD_WELCOME, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
         walk.closeOn(IDD_WELCOME);
         walk.run();
@@ -64,18 +68,6 @@ TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
         EXPECT_EQ(quicker ? "0\r\n" : "0\r\nC:\\GAMES\\ZAT\\", walk.folder.read("ZatStart.ini"));
         EXPECT_EQ(1u, walk.desktop.maxDepth) << "pages never nest";
     }
-}
-
-// Escape is Cancel and asks the same: seen on the real desktop.
-TEST(PageFrame, CloseAsksAndOnlyYesEndsTheProgram) {
-    Bench bench;
-    bench.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
-    EXPECT_EQ(0, bench.open(gameOptionsPage, [](FakePage& page) {
-        page.click(IDC_CLOSE);
-        EXPECT_FALSE(page.ended());
-        page.click(IDC_CLOSE);
-    }));
-    EXPECT_EQ(2u, bench.desktop.messageBoxes.size());
 }
 
 TEST(PageFrame, OnlyThePlaceTravelsAndTheWelcomePageStaysCentredAtLeftZero) {
@@ -107,33 +99,32 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
         EXPECT_EQ(targets[i],
                   bench.open(runPage, [i](FakePage& page) { page.command(IDM_WELCOME + i); }));
     }
+    // Help shows the page's own topic and any other; one that cannot be shown is reported.
     Bench bench;
-    bench.on(IDD_OPTION_TEXT, [&](FakePage& page) {
+    bench.on(IDD_SERVER_OPTIONS, [&](FakePage& page) {
+        EXPECT_TRUE(page.pressF1());
+        bench.desktop.dialogsThatFail.insert(IDD_HELP);
         page.pressF1();
         page.command(IDM_ABOUT);
         bench.desktop.menuChoices.push_back(IDM_MAP_SELECT);
         page.click(IDC_NAVIGATION_MENU); // the menu's choice arrives as a command
     });
-    bench.on(IDD_HELP, [](FakePage& page) {
-        EXPECT_TRUE(page.chooseListEntry(IDC_HELP_TOPICS, 0));
-        EXPECT_EQ(0u, page.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
-        page.pressEscape();
+    bench.on(IDD_HELP, [](FakePage& help) {
+        EXPECT_EQ("Server Options",
+                  help.entries(IDC_HELP_TOPICS).at(help.listSelection(IDC_HELP_TOPICS)));
+        EXPECT_TRUE(help.chooseListEntry(IDC_HELP_TOPICS, 0));
+        EXPECT_EQ(0u, help.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
+        help.pressEscape();
     });
     bench.on(IDD_ABOUT, [](FakePage& page) {
         page.pressEscape();
         EXPECT_FALSE(page.ended()) << "only OK closes the About box";
         page.click(IDC_OK);
     });
-    EXPECT_EQ(IDD_MAP_SELECT, bench.open(optionTextPage));
-    EXPECT_EQ(IDD_MAP_SELECT, bench.open(serverOptionsPage, [&](FakePage& page) {
-        bench.on(IDD_HELP, [](FakePage& help) {
-            EXPECT_EQ("Server Options",
-                      help.entries(IDC_HELP_TOPICS).at(help.listSelection(IDC_HELP_TOPICS)));
-            help.pressEscape();
-        });
-        EXPECT_TRUE(page.pressF1()) << "no help on the server options page";
-        page.command(IDM_MAP_SELECT);
-    }));
+    EXPECT_EQ(IDD_MAP_SELECT, bench.open(serverOptionsPage));
+    const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
+    EXPECT_EQ("The help could not be shown.", error.text);
+    EXPECT_EQ(MessageIcon::error, error.icon);
 }
 
 TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirectoryItCannotUse) {
@@ -145,21 +136,19 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirecto
     bench.desktop.unfitPaths = {{unfit, u"C:\\Spiele\\Zat \u03A9\\ZAT.EXE"}};
     bench.desktop.chosenFiles = {std::nullopt, "C:\\" + std::string(200, 'd') + "\\zat.exe", unfit,
                                  "D:\\ZAT\\zat_v2.exe"};
+    const std::string kept = "0\r\nC:\\GAMES\\ZAT\\";
     bench.open(gameTypePage, [&](FakePage& page) {
-        page.command(IDM_LOCATE_GAME);
+        for (const std::string& ini : {kept, kept, kept, std::string("0\r\nD:\\ZAT\\")}) {
+            page.command(IDM_LOCATE_GAME);
+            EXPECT_EQ(ini, bench.folder.read("ZatStart.ini"));
+        }
         EXPECT_FALSE(page.ended());
-        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
-        page.command(IDM_LOCATE_GAME);
-        EXPECT_EQ("Error", bench.desktop.messageBoxes.at(0).caption);
-        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
-        page.command(IDM_LOCATE_GAME);
-        EXPECT_NE(std::u16string::npos,
-                  bench.desktop.messageBoxes.at(1).wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
-        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
-        page.command(IDM_LOCATE_GAME);
-        EXPECT_EQ("0\r\nD:\\ZAT\\", bench.folder.read("ZatStart.ini"));
         page.command(IDM_WELCOME);
     });
+    ASSERT_EQ(2u, bench.desktop.messageBoxes.size());
+    EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
+    EXPECT_NE(std::u16string::npos,
+              bench.desktop.messageBoxes[1].wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
 }
 
 TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
