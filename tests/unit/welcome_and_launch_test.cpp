@@ -13,10 +13,6 @@ struct LaunchBench : Bench {
         std::filesystem::create_directories(folder.native("game\\base"));
         storeFieldText(app.settings.gameDirectory, folder.path("game\\"));
     }
-    // The option text page composes the launch and writes the config file on its Next.
-    void toRunPage() {
-        EXPECT_EQ(IDD_RUN, open(optionTextPage, [](FakePage& page) { page.click(IDC_NEXT); }));
-    }
 };
 
 } // namespace
@@ -103,8 +99,11 @@ TEST(SettingsFileOnAPage, IsLoadedAsLoadDoesAndItsDirectoryUsedOnlyWhenThePlayer
     }
 }
 
-// Where the text is refused as too long the boundaries test shows.
-TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
+// Next writes what the player sees, one command per line (a text too long is refused: the
+// boundaries test). While the game runs the controls rest, and Enter, the close box, a menu
+// choice or a handed file that still reach the window do nothing; afterwards the focus is back
+// on Run. A cancelled save still starts the game.
+TEST(OptionTextAndRunPages, NextWritesWhatThePlayerSeesAndRunStartsTheGameDirectlyAsOftenAsAsked) {
     LaunchBench bench;
     bench.open(optionTextPage, [](FakePage& page) {
         page.typeText(IDC_OPTION_TEXT, "edited");
@@ -119,20 +118,6 @@ TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
     EXPECT_EQ(" \r\nset skill 1 \r\nset hostname " + std::string(700, 'h'),
               bench.folder.read("game\\base\\ZatStart.cfg"));
 
-    // Without base\ the write fails, is reported, and the player still goes on.
-    std::filesystem::remove_all(bench.folder.native("game\\base"));
-    bench.toRunPage();
-    EXPECT_EQ(configMessages::cantWrite, bench.desktop.messageBoxes.at(0).text);
-    EXPECT_EQ(IDD_OPTION_TEXT, bench.desktop.messageBoxes.at(0).ownerTemplate);
-    EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
-}
-
-// While the game runs the controls rest, and Enter, the close box, a menu choice or a handed
-// file that still reach the window do nothing; afterwards the focus is back on Run. A
-// cancelled save still starts the game.
-TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterTheLaunch) {
-    LaunchBench bench;
-    bench.toRunPage();
     bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("before-run.ZTP")};
     EXPECT_EQ(0, bench.open(runPage, [&](FakePage& page) {
         const int controls[] = {IDC_NEXT,          IDC_BACK,
@@ -168,6 +153,12 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterThe
         EXPECT_EQ(directory + "zat.exe +set deathmatch 0 +exec " + directory + "base\\zatstart.cfg",
                   launch.commandLine);
     }
+    // Without base\ the write fails, is reported, and the player still goes on.
+    std::filesystem::remove_all(bench.folder.native("game\\base"));
+    EXPECT_EQ(IDD_RUN, bench.open(optionTextPage, [](FakePage& page) { page.click(IDC_NEXT); }));
+    EXPECT_EQ(configMessages::cantWrite, bench.desktop.messageBoxes.at(0).text);
+    EXPECT_EQ(IDD_OPTION_TEXT, bench.desktop.messageBoxes.at(0).ownerTemplate);
+    EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
 }
 
 // Saving first would only delay the bad news; closing after the launch is not looked at. The
