@@ -53,6 +53,8 @@ class FakeDesktop : public Desktop {
     // Called while a started program runs, as the run page waits for it.
     std::function<void()> whileProgramRuns;
     std::string windowsFolder = "C:\\WINDOWS";
+    // Paths with a short (8.3) form, to it; any other path is its own short form.
+    std::map<std::string, std::string, std::less<>> shortPaths;
     bool programStarts = true;
     std::uint32_t programExitCode = 0;
     // What was written to the standard output and error; unset: no console, pipe or file
@@ -99,9 +101,9 @@ class FakeDesktop : public Desktop {
     }
     std::string windowsDirectory() override { return windowsFolder; }
     std::string appDataDirectory() override { return {}; }
-    // Every path is its own short form.
     std::optional<std::string> shortPath(std::string_view path) override {
-        return std::string(path);
+        const auto found = shortPaths.find(path);
+        return found != shortPaths.end() ? found->second : std::string(path);
     }
     std::optional<std::uint32_t> runProgram(std::string_view executable,
                                             std::string_view commandLine,

@@ -3,6 +3,9 @@
 #include "app/navigation_menu.h"
 #include "walk.h"
 
+#include <cctype>
+#include <set>
+
 // Between two pages, when no page shows, the claim alone refuses: seen on the real desktop,
 // as is the hand-over itself. A settings file goes to the running launcher, silently; only
 // one that launcher did not take is refused.
@@ -72,17 +75,19 @@ TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
 
 TEST(PageFrame, OnlyThePlaceTravelsAndTheWelcomePageStaysCentredAtLeftZero) {
     Bench bench;
-    bench.app.pagePosition = {300, 200, 10, 10};
-    bench.open(gameTypePage, [](FakePage& page) {
-        EXPECT_EQ(300, page.windowRect().left);
-        EXPECT_EQ(200, page.windowRect().top);
-        EXPECT_NE(10, page.windowRect().right - page.windowRect().left);
+    Rect own{};
+    bench.open(gameTypePage, [&](FakePage& page) {
+        own = page.windowRect();
         page.moveWindow({0, 40, 460, 400});
         page.click(IDC_NEXT);
     });
     EXPECT_EQ(460, bench.app.pagePosition.width);
-    bench.open(gameOptionsPage, [](FakePage& page) {
-        EXPECT_EQ(40, page.windowRect().top) << "any other page takes left 0 as it is";
+    bench.open(gameTypePage, [&](FakePage& page) {
+        const Rect at = page.windowRect();
+        EXPECT_EQ(0, at.left) << "any other page takes left 0 as it is";
+        EXPECT_EQ(40, at.top);
+        EXPECT_EQ(own.right - own.left, at.right - at.left) << "the size is the page's own";
+        EXPECT_EQ(own.bottom - own.top, at.bottom - at.top);
         page.command(IDM_WELCOME);
     });
     bench.open(welcomePage, [](FakePage& page) {
@@ -114,6 +119,8 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
                   help.entries(IDC_HELP_TOPICS).at(help.listSelection(IDC_HELP_TOPICS)));
         EXPECT_TRUE(help.chooseListEntry(IDC_HELP_TOPICS, 0));
         EXPECT_EQ(0u, help.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
+        help.chooseListEntry(IDC_HELP_TOPICS, static_cast<int>(helpTopics().size()) - 1);
+        EXPECT_EQ(helpTopics().back().text, help.text(IDC_HELP_TEXT));
         help.pressEscape();
     });
     bench.on(IDD_ABOUT, [](FakePage& page) {
@@ -135,10 +142,11 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirecto
     const std::string unfit = "C:\\Spiele\\Zat ?\\ZAT.EXE";
     bench.desktop.unfitPaths = {{unfit, u"C:\\Spiele\\Zat \u03A9\\ZAT.EXE"}};
     bench.desktop.chosenFiles = {std::nullopt, "C:\\" + std::string(200, 'd') + "\\zat.exe", unfit,
-                                 "D:\\ZAT\\zat_v2.exe"};
+                                 "D:\\Zat Game\\zat_v2.exe"};
+    bench.desktop.shortPaths = {{"D:\\Zat Game\\", "D:\\ZATGAM~1\\"}};
     const std::string kept = "0\r\nC:\\GAMES\\ZAT\\";
     bench.open(gameTypePage, [&](FakePage& page) {
-        for (const std::string& ini : {kept, kept, kept, std::string("0\r\nD:\\ZAT\\")}) {
+        for (const std::string& ini : {kept, kept, kept, std::string("0\r\nD:\\ZATGAM~1\\")}) {
             page.command(IDM_LOCATE_GAME);
             EXPECT_EQ(ini, bench.folder.read("ZatStart.ini"));
         }
@@ -221,5 +229,12 @@ TEST(NavigationMenu, OffersThePagesThatApplyAndOpensAboveItsButton) {
         };
         EXPECT_EQ(c.multiplayer, offered(IDM_MULTIPLAYER));
         EXPECT_EQ(c.server, offered(IDM_SERVER_OPTIONS));
+        std::set<int> keys; // every item its own access key
+        for (const MenuItem& item : items) {
+            const std::size_t amp = item.label.find('&');
+            EXPECT_TRUE(amp == std::string::npos ||
+                        keys.insert(std::tolower(item.label[amp + 1])).second)
+                << item.label;
+        }
     }
 }
