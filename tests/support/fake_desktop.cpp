@@ -47,35 +47,27 @@ bool FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
 MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,
                                       std::string_view caption, MessageIcon icon,
                                       MessageButtons buttons) {
-    const auto* page = dynamic_cast<const FakePage*>(owner);
-    messageBoxes.push_back({std::string(text),
-                            {},
-                            std::string(caption),
-                            icon,
-                            buttons,
-                            owner == nullptr,
-                            page ? page->templateId() : 0});
-    if (buttons == MessageButtons::ok)
-        return MessageAnswer::ok;
-    if (answers.empty() || answers.front() == MessageAnswer::ok)
-        throw std::logic_error("no yes or no scripted for \"" + std::string(text) + "\"");
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return show(owner, {std::string(text), {}, std::string(caption), icon, buttons});
 }
 
+// Only errors name a path the code page cannot hold.
 MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::u16string_view text,
                                       std::string_view caption, MessageIcon icon,
                                       MessageButtons buttons) {
-    const auto* page = dynamic_cast<const FakePage*>(owner);
-    messageBoxes.push_back({{},
-                            std::u16string(text),
-                            std::string(caption),
-                            icon,
-                            buttons,
-                            owner == nullptr,
-                            page ? page->templateId() : 0});
-    return MessageAnswer::ok; // only errors name such a path
+    return show(owner, {{}, std::u16string(text), std::string(caption), icon, buttons});
+}
+
+MessageAnswer FakeDesktop::show(PageWindow* owner, MessageBoxShown box) {
+    if (const auto* page = dynamic_cast<const FakePage*>(owner))
+        box.ownerTemplate = page->templateId();
+    messageBoxes.push_back(box);
+    if (box.buttons == MessageButtons::ok)
+        return MessageAnswer::ok;
+    if (answers.empty() || answers.front() == MessageAnswer::ok)
+        throw std::logic_error("no yes or no scripted for \"" + box.text + "\"");
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 std::optional<HandedPath> FakeDesktop::fileDialog(PageWindow&, const FileDialogRequest& request) {

@@ -24,7 +24,6 @@ struct MessageBoxShown {
     std::string caption;
     MessageIcon icon = MessageIcon::none;
     MessageButtons buttons = MessageButtons::ok;
-    bool ownerless = false;
     int ownerTemplate = 0; // the owning page's template; 0 without one
 };
 
@@ -54,8 +53,8 @@ class FakeDesktop : public Desktop {
     // Called while a started program runs, as the run page waits for it.
     std::function<void()> whileProgramRuns;
     std::string windowsFolder = "C:\\WINDOWS";
-    // The short form of a path; unset, every path is its own short form.
-    std::function<std::optional<std::string>(std::string_view)> shortPathOf;
+    // Paths with a short (8.3) form, to it; any other path is its own short form.
+    std::map<std::string, std::string, std::less<>> shortPaths;
     bool programStarts = true;
     std::uint32_t programExitCode = 0;
     // What was written to the standard output and error; unset: no console, pipe or file
@@ -103,7 +102,8 @@ class FakeDesktop : public Desktop {
     std::string windowsDirectory() override { return windowsFolder; }
     std::string appDataDirectory() override { return {}; }
     std::optional<std::string> shortPath(std::string_view path) override {
-        return shortPathOf ? shortPathOf(path) : std::string(path);
+        const auto found = shortPaths.find(path);
+        return found != shortPaths.end() ? found->second : std::string(path);
     }
     std::optional<std::uint32_t> runProgram(std::string_view executable,
                                             std::string_view commandLine,
@@ -132,5 +132,6 @@ class FakeDesktop : public Desktop {
     bool interactive() override { return interactiveDesktop; }
 
   private:
+    MessageAnswer show(PageWindow* owner, MessageBoxShown box);
     std::size_t depth_ = 0;
 };

@@ -2,8 +2,8 @@
 // A page window in memory, built from one dialog template of the resource script. It keeps
 // the controls' texts, check states, enabled and shown states, list entries and timers, and
 // does what Windows does when the player acts: a disabled or hidden control takes no click,
-// an automatic radio button clears its group, a sorted list inserts in order, a number box
-// refuses letters, a box with a typing limit refuses keys beyond it.
+// an automatic radio button clears its group, a sorted list inserts in order, a box with a
+// typing limit refuses keys beyond it.
 
 #include "platform/port.h"
 #include "resources/resource_ids.h"
@@ -18,9 +18,8 @@
 
 class FakePage : public PageWindow {
   public:
-    // Where every page starts: a nonzero left, so a recorded position of 0 stands out.
+    // Where every page starts, left and top: nonzero, so a recorded position of 0 stands out.
     static constexpr int kStartLeft = 100;
-    static constexpr int kStartTop = 100;
 
     FakePage(const DialogTemplate& dialog, PageHandler handler);
 

@@ -4,15 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Leaves any page for another.
-void leave(FakePage& page) {
-    page.command(page.templateId() == IDD_WELCOME ? IDM_GAME_TYPE : IDM_WELCOME);
-}
-
-} // namespace
-
 // A loaded text longer than the limit still shows whole and is cut when stored; the player
 // types no further than the limit.
 TEST(Boundaries, EveryTextBoxTakesItsLimitAndNotOneMore) {
@@ -42,7 +33,7 @@ TEST(Boundaries, EveryTextBoxTakesItsLimitAndNotOneMore) {
         bench.open(*b.page, [&](FakePage& page) {
             EXPECT_FALSE(page.typeText(b.box, longer)) << b.box;
             EXPECT_EQ(b.limit, page.text(b.box).size()) << b.box;
-            leave(page);
+            page.command(IDM_WELCOME);
         });
     }
     // The option text is refused, not cut, one past its limit.

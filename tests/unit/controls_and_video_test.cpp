@@ -1,5 +1,5 @@
 // The control setup page over the game options page, the video options page with its lists
-// and advanced page, and help.
+// and advanced page, and which pages have help.
 #include "controls/bindings.h"
 #include "walk.h"
 
@@ -57,42 +57,18 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
     LaunchSettings& s = bench.app.settings;
     s.videoDriver = 0;
     s.videoMode = 10;
-    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
+    // The dialogs over the page take the steps after it.
+    bench.on(IDD_VIDEO_OPTIONS, [&](FakePage& page) {
         EXPECT_EQ("Static", page.text(IDC_VIDEO_DRIVER)) << "a position outside its table";
         EXPECT_EQ("Static", page.text(IDC_VIDEO_MODE));
         page.click(IDC_TEXTURE_16BIT);
         page.click(IDC_FULLSCREEN_NO);
         page.click(IDC_CHANGE_DRIVER);
-    });
-    bench.on(IDD_DRIVER_LIST, [](FakePage& page) {
-        page.chooseListEntry(IDC_VIDEO_LIST, 2);
-        page.click(IDC_OK);
-    });
-    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
         EXPECT_EQ("3DFX OpenGL", page.text(IDC_VIDEO_DRIVER));
         page.click(IDC_CHANGE_MODE);
-    });
-    bench.on(IDD_MODE_LIST, [](FakePage& page) {
-        EXPECT_EQ(0, page.listSelection(IDC_VIDEO_LIST)) << "the list opens on its first entry";
-        page.chooseListEntry(IDC_VIDEO_LIST, 8);
-        page.click(IDC_CLOSE);
-    });
-    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) {
         EXPECT_EQ("Static", page.text(IDC_VIDEO_MODE)) << "Cancel stores nothing";
         page.click(IDC_ADVANCED_VIDEO);
-    });
-    bench.on(IDD_ADVANCED_VIDEO, [](FakePage& page) {
-        page.click(IDC_SHADOWS_ON);
-        page.click(IDC_SET_VIDEO_DEFAULTS);
-        EXPECT_TRUE(page.checked(IDC_SHADOWS_ON));
-        page.click(IDC_OK);
-    });
-    bench.on(IDD_VIDEO_OPTIONS, [](FakePage& page) { page.click(IDC_ADVANCED_VIDEO); });
-    bench.on(IDD_ADVANCED_VIDEO, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(IDC_SHADOWS_ON)) << "the advanced page opens empty every time";
-        page.pressEscape();
-    });
-    bench.on(IDD_VIDEO_OPTIONS, [&](FakePage& page) {
+        page.click(IDC_ADVANCED_VIDEO);
         EXPECT_EQ(3, s.videoDriver);
         EXPECT_EQ(10, s.videoMode);
         EXPECT_EQ(textureModes::bits16, s.textureMode);
@@ -104,20 +80,27 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
             EXPECT_EQ(id == IDC_TEXTURE_AUTO || id == IDC_FULLSCREEN_YES, page.checked(id)) << id;
         page.click(IDC_BACK);
     });
+    bench.on(IDD_DRIVER_LIST, [](FakePage& page) {
+        page.chooseListEntry(IDC_VIDEO_LIST, 2);
+        page.click(IDC_OK);
+    });
+    bench.on(IDD_MODE_LIST, [](FakePage& page) {
+        EXPECT_EQ(0, page.listSelection(IDC_VIDEO_LIST)) << "the list opens on its first entry";
+        page.chooseListEntry(IDC_VIDEO_LIST, 8);
+        page.click(IDC_CLOSE);
+    });
+    bench.on(IDD_ADVANCED_VIDEO, [](FakePage& page) {
+        page.click(IDC_SHADOWS_ON);
+        page.click(IDC_SET_VIDEO_DEFAULTS);
+        EXPECT_TRUE(page.checked(IDC_SHADOWS_ON));
+        page.click(IDC_OK);
+    });
+    bench.on(IDD_ADVANCED_VIDEO, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_SHADOWS_ON)) << "the advanced page opens empty every time";
+        page.pressEscape();
+    });
     EXPECT_EQ(IDD_MAP_SELECT, bench.open(videoOptionsPage));
     EXPECT_EQ(0, std::memcmp(&kStartupValues.videoDriver, &s.videoDriver, 16));
-}
-
-TEST(Help, AHelpWindowThatCannotBeShownIsReported) {
-    Bench bench;
-    bench.desktop.dialogsThatFail.insert(IDD_HELP);
-    bench.open(welcomePage, [](FakePage& page) {
-        page.pressF1();
-        page.command(IDM_GAME_TYPE);
-    });
-    const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
-    EXPECT_EQ("The help could not be shown.", error.text);
-    EXPECT_EQ(MessageIcon::error, error.icon);
 }
 
 // Help describes only what a player can reach: no page leads to the video options page.

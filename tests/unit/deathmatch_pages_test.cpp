@@ -49,26 +49,32 @@ TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
 }
 
 // Rook and Mira bring an index beyond their list down to their last skin; Tov keeps it and
-// then selects nothing.
+// then selects nothing; a model that names none (a record no page wrote) shows no list and
+// keeps the skin.
 TEST(PlayerSetup, EachModelClampsATooLargeSkinIndexAsItsListAllows) {
     const struct {
         int32_t model;
-        int list;
+        std::vector<int> shown;
         int selected;
         int32_t kept;
-    } models[] = {{playerModels::rook, IDC_SKINS_ROOK, 5, 5},
-                  {playerModels::mira, IDC_SKINS_MIRA, 5, 5},
-                  {playerModels::tov, IDC_SKINS_TOV, -1, 40}};
+    } models[] = {{playerModels::rook, {IDC_SKINS_ROOK}, 5, 5},
+                  {playerModels::mira, {IDC_SKINS_MIRA}, 5, 5},
+                  {playerModels::tov, {IDC_SKINS_TOV}, -1, 40},
+                  {7, {}, -1, 40}};
     for (const auto& m : models) {
         Bench bench;
-        bench.app.settings.playerModel = m.model;
-        bench.app.settings.skinIndex = 40;
-        bench.desktop.answers.push_back(MessageAnswer::yes);
+        LaunchSettings& s = bench.app.settings;
+        s.playerModel = m.model;
+        s.skinIndex = 40;
+        std::fill_n(s.skinName, 80, 'x');
         bench.open(playerSetupPage, [&](FakePage& page) {
-            EXPECT_EQ(m.selected, page.listSelection(m.list)) << m.model;
-            EXPECT_EQ(m.kept, bench.app.settings.skinIndex) << m.model;
-            page.click(IDC_CLOSE);
+            EXPECT_EQ(m.shown, shownLists(page)) << m.model;
+            for (const int list : m.shown)
+                EXPECT_EQ(m.selected, page.listSelection(list)) << m.model;
+            EXPECT_EQ(m.kept, s.skinIndex) << m.model;
+            page.command(IDM_WELCOME);
         });
+        EXPECT_EQ(m.model == 7, fieldText(s.skinName) == std::string(80, 'x')) << m.model;
     }
 }
 
@@ -109,6 +115,12 @@ TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
                   page.click(IDC_TEAM_PLAY);
                   EXPECT_TRUE(page.enabled(IDC_SKIN_TEAMS) && page.enabled(IDC_MODEL_TEAMS));
               }));
+    // A record no page wrote: the team bits stay while team play is not exactly 1.
+    LaunchSettings& s = bench.app.settings;
+    s.teamPlay = 5;
+    s.dmflags = -1;
+    s.skinTeams = s.modelTeams = 0;
+    EXPECT_EQ(-1 & ~kInvertedBits, visit([](FakePage&) {}));
 }
 
 // The address is for joining, a limit for its box; each keeps its text while disabled.
@@ -133,25 +145,4 @@ TEST(DeathmatchPages, ATextFieldIsEnabledByItsChoiceAndKeepsItsTextWhileDisabled
     EXPECT_EQ("10.0.0.7", fieldText(s.serverAddress));
     EXPECT_EQ(0, s.timeLimitOn);
     EXPECT_EQ("45", fieldText(s.timeLimit));
-}
-
-// A record no page wrote (what a damaged one shows, and where its texts are cut, the
-// boundaries test shows): a model that names none shows no skin list and keeps the skin, and
-// the team bits stay while team play is not exactly 1.
-TEST(DeathmatchPages, DamagedRecordsKeepWhatNoControlShows) {
-    Bench bench;
-    LaunchSettings& s = bench.app.settings;
-    s.playerModel = 7;
-    s.dmflags = -1;
-    s.teamPlay = 5;
-    s.skinTeams = s.modelTeams = 1;
-    std::fill_n(s.skinName, 80, 'x');
-    bench.open(playerSetupPage, [](FakePage& page) {
-        EXPECT_TRUE(shownLists(page).empty());
-        page.click(IDC_NEXT);
-    });
-    EXPECT_EQ(std::string(80, 'x'), fieldText(s.skinName)) << "no character: the skin is kept";
-    bench.open(serverOptionsPage, [](FakePage& page) { page.click(IDC_NEXT); });
-    EXPECT_EQ(-1 & ~(kInvertedBits | kOtherBits), s.dmflags)
-        << "team bits untouched with team play off";
 }

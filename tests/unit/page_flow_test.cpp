@@ -3,6 +3,9 @@
 #include "app/navigation_menu.h"
 #include "walk.h"
 
+#include <cctype>
+#include <set>
+
 // Between two pages, when no page shows, the claim alone refuses: seen on the real desktop,
 // as is the hand-over itself. A settings file goes to the running launcher, silently; only
 // one that launcher did not take is refused.
@@ -24,25 +27,29 @@ TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsButHandsOverItsFile) {
                   "running another instance.",
                   box.text);
         EXPECT_EQ(MessageIcon::error, box.icon);
-        EXPECT_TRUE(box.ownerless);
+        EXPECT_EQ(0, box.ownerTemplate);
     }
 }
 
-// The welcome page's place is seen on the real desktop.
-TEST(StartUp, ALaterStartClaimsAfterTheSplashAndAsksNothingAndCloseEndsTheProgram) {
+// The welcome page's place, and Escape as Close, are seen on the real desktop.
+TEST(StartUp, ALaterStartClaimsAfterTheSplashAsksNothingAndEndsOnlyWhenCloseIsAnsweredYes) {
     Walk walk;
     walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
     walk.on(IDD_SPLASH, [](FakePage& page) {
         EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
         page.timer(IDT_SPLASH);
     });
+    walk.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
     walk.on(IDD_WELCOME, [&](FakePage& page) {
         EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash, not in it";
         EXPECT_TRUE(page.timers().empty()) << "a later start does not ask for the game";
+        page.click(IDC_CLOSE);
+        EXPECT_FALSE(page.ended());
+        page.click(IDC_CLOSE);
     });
-    walk.closeOn(IDD_WELCOME);
     EXPECT_EQ(0, walk.run());
-    EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes.at(0).text);
+    ASSERT_EQ(2u, walk.desktop.messageBoxes.size());
+    EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes[1].text);
 }
 
 // A first run asks once the welcome page shows, or first when the player is quicker; a cancel
@@ -55,8 +62,8 @@ TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
             walk.desktop.chosenFiles.push_back("C:\\GAMES\\ZAT\\zat.exe");
             walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
         }
-        walk.click(IDD_WELCOME, IDC_NEXT);
-        walk.click(IDD_GAME_TYPE, IDC_BACK);
+        walk.on(IDD_WELCOME, [](FakePage& page) { page.click(IDC_NEXT); });
+        walk.on(IDD_GAME_TYPE, [](FakePage& page) { page.click(IDC_BACK); });
         walk.on(IDD_WELCOME, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
         walk.closeOn(IDD_WELCOME);
         walk.run();
@@ -66,31 +73,21 @@ TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
     }
 }
 
-// Escape is Cancel and asks the same: seen on the real desktop.
-TEST(PageFrame, CloseAsksAndOnlyYesEndsTheProgram) {
-    Bench bench;
-    bench.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
-    EXPECT_EQ(0, bench.open(gameOptionsPage, [](FakePage& page) {
-        page.click(IDC_CLOSE);
-        EXPECT_FALSE(page.ended());
-        page.click(IDC_CLOSE);
-    }));
-    EXPECT_EQ(2u, bench.desktop.messageBoxes.size());
-}
-
 TEST(PageFrame, OnlyThePlaceTravelsAndTheWelcomePageStaysCentredAtLeftZero) {
     Bench bench;
-    bench.app.pagePosition = {300, 200, 10, 10};
-    bench.open(gameTypePage, [](FakePage& page) {
-        EXPECT_EQ(300, page.windowRect().left);
-        EXPECT_EQ(200, page.windowRect().top);
-        EXPECT_NE(10, page.windowRect().right - page.windowRect().left);
+    Rect own{};
+    bench.open(gameTypePage, [&](FakePage& page) {
+        own = page.windowRect();
         page.moveWindow({0, 40, 460, 400});
         page.click(IDC_NEXT);
     });
     EXPECT_EQ(460, bench.app.pagePosition.width);
-    bench.open(gameOptionsPage, [](FakePage& page) {
-        EXPECT_EQ(40, page.windowRect().top) << "any other page takes left 0 as it is";
+    bench.open(gameTypePage, [&](FakePage& page) {
+        const Rect at = page.windowRect();
+        EXPECT_EQ(0, at.left) << "any other page takes left 0 as it is";
+        EXPECT_EQ(40, at.top);
+        EXPECT_EQ(own.right - own.left, at.right - at.left) << "the size is the page's own";
+        EXPECT_EQ(own.bottom - own.top, at.bottom - at.top);
         page.command(IDM_WELCOME);
     });
     bench.open(welcomePage, [](FakePage& page) {
@@ -107,33 +104,34 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
         EXPECT_EQ(targets[i],
                   bench.open(runPage, [i](FakePage& page) { page.command(IDM_WELCOME + i); }));
     }
+    // Help shows the page's own topic and any other; one that cannot be shown is reported.
     Bench bench;
-    bench.on(IDD_OPTION_TEXT, [&](FakePage& page) {
+    bench.on(IDD_SERVER_OPTIONS, [&](FakePage& page) {
+        EXPECT_TRUE(page.pressF1());
+        bench.desktop.dialogsThatFail.insert(IDD_HELP);
         page.pressF1();
         page.command(IDM_ABOUT);
         bench.desktop.menuChoices.push_back(IDM_MAP_SELECT);
         page.click(IDC_NAVIGATION_MENU); // the menu's choice arrives as a command
     });
-    bench.on(IDD_HELP, [](FakePage& page) {
-        EXPECT_TRUE(page.chooseListEntry(IDC_HELP_TOPICS, 0));
-        EXPECT_EQ(0u, page.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
-        page.pressEscape();
+    bench.on(IDD_HELP, [](FakePage& help) {
+        EXPECT_EQ("Server Options",
+                  help.entries(IDC_HELP_TOPICS).at(help.listSelection(IDC_HELP_TOPICS)));
+        EXPECT_TRUE(help.chooseListEntry(IDC_HELP_TOPICS, 0));
+        EXPECT_EQ(0u, help.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
+        help.chooseListEntry(IDC_HELP_TOPICS, static_cast<int>(helpTopics().size()) - 1);
+        EXPECT_EQ(helpTopics().back().text, help.text(IDC_HELP_TEXT));
+        help.pressEscape();
     });
     bench.on(IDD_ABOUT, [](FakePage& page) {
         page.pressEscape();
         EXPECT_FALSE(page.ended()) << "only OK closes the About box";
         page.click(IDC_OK);
     });
-    EXPECT_EQ(IDD_MAP_SELECT, bench.open(optionTextPage));
-    EXPECT_EQ(IDD_MAP_SELECT, bench.open(serverOptionsPage, [&](FakePage& page) {
-        bench.on(IDD_HELP, [](FakePage& help) {
-            EXPECT_EQ("Server Options",
-                      help.entries(IDC_HELP_TOPICS).at(help.listSelection(IDC_HELP_TOPICS)));
-            help.pressEscape();
-        });
-        EXPECT_TRUE(page.pressF1()) << "no help on the server options page";
-        page.command(IDM_MAP_SELECT);
-    }));
+    EXPECT_EQ(IDD_MAP_SELECT, bench.open(serverOptionsPage));
+    const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
+    EXPECT_EQ("The help could not be shown.", error.text);
+    EXPECT_EQ(MessageIcon::error, error.icon);
 }
 
 TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirectoryItCannotUse) {
@@ -144,22 +142,21 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirecto
     const std::string unfit = "C:\\Spiele\\Zat ?\\ZAT.EXE";
     bench.desktop.unfitPaths = {{unfit, u"C:\\Spiele\\Zat \u03A9\\ZAT.EXE"}};
     bench.desktop.chosenFiles = {std::nullopt, "C:\\" + std::string(200, 'd') + "\\zat.exe", unfit,
-                                 "D:\\ZAT\\zat_v2.exe"};
+                                 "D:\\Zat Game\\zat_v2.exe"};
+    bench.desktop.shortPaths = {{"D:\\Zat Game\\", "D:\\ZATGAM~1\\"}};
+    const std::string kept = "0\r\nC:\\GAMES\\ZAT\\";
     bench.open(gameTypePage, [&](FakePage& page) {
-        page.command(IDM_LOCATE_GAME);
+        for (const std::string& ini : {kept, kept, kept, std::string("0\r\nD:\\ZATGAM~1\\")}) {
+            page.command(IDM_LOCATE_GAME);
+            EXPECT_EQ(ini, bench.folder.read("ZatStart.ini"));
+        }
         EXPECT_FALSE(page.ended());
-        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
-        page.command(IDM_LOCATE_GAME);
-        EXPECT_EQ("Error", bench.desktop.messageBoxes.at(0).caption);
-        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
-        page.command(IDM_LOCATE_GAME);
-        EXPECT_NE(std::u16string::npos,
-                  bench.desktop.messageBoxes.at(1).wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
-        EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", bench.folder.read("ZatStart.ini"));
-        page.command(IDM_LOCATE_GAME);
-        EXPECT_EQ("0\r\nD:\\ZAT\\", bench.folder.read("ZatStart.ini"));
         page.command(IDM_WELCOME);
     });
+    ASSERT_EQ(2u, bench.desktop.messageBoxes.size());
+    EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
+    EXPECT_NE(std::u16string::npos,
+              bench.desktop.messageBoxes[1].wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
 }
 
 TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
@@ -232,5 +229,12 @@ TEST(NavigationMenu, OffersThePagesThatApplyAndOpensAboveItsButton) {
         };
         EXPECT_EQ(c.multiplayer, offered(IDM_MULTIPLAYER));
         EXPECT_EQ(c.server, offered(IDM_SERVER_OPTIONS));
+        std::set<int> keys; // every item its own access key
+        for (const MenuItem& item : items) {
+            const std::size_t amp = item.label.find('&');
+            EXPECT_TRUE(amp == std::string::npos ||
+                        keys.insert(std::tolower(item.label[amp + 1])).second)
+                << item.label;
+        }
     }
 }

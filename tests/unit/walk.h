@@ -42,9 +42,6 @@ struct Player {
             act(page);
         });
     }
-    void click(int templateId, int id) {
-        on(templateId, [id](FakePage& page) { page.click(id); });
-    }
 };
 
 // One page opened by itself, as the page loop opens it, with the record the test sets.

@@ -13,10 +13,6 @@ struct LaunchBench : Bench {
         std::filesystem::create_directories(folder.native("game\\base"));
         storeFieldText(app.settings.gameDirectory, folder.path("game\\"));
     }
-    // The option text page composes the launch and writes the config file on its Next.
-    void toRunPage() {
-        EXPECT_EQ(IDD_RUN, open(optionTextPage, [](FakePage& page) { page.click(IDC_NEXT); }));
-    }
 };
 
 } // namespace
@@ -40,79 +36,74 @@ TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     EXPECT_TRUE(bench.desktop.recentDocuments.empty()) << "a file not loaded is no document";
 }
 
-TEST(WelcomeLoad, AnotherGameDirectoryIsUsedOnlyWhenThePlayerSaysSo) {
+// Loaded on the welcome page, dropped or handed over by a second start (the frame's, the same
+// on every page: shown on the game type page), a settings file opens its option text. Its game
+// directory is used only when the player says so; the located one in another letter case or
+// without its backslash, or one no Windows path is, asks nothing and keeps the located one. A
+// drop takes the first settings file by its extension, a handed file is taken whatever its name.
+TEST(SettingsFileOnAPage, IsLoadedAsLoadDoesAndItsDirectoryUsedOnlyWhenThePlayerSaysSo) {
     const std::string located = "C:\\GAMES\\ZAT\\", elsewhere = "D:\\ELSEWHERE\\";
-    // No answer: the located directory in another letter case and without its backslash, or
-    // one no Windows path is, asks nothing and keeps the located one. The answer No is the
-    // drop's below.
-    const std::pair<std::string, std::optional<MessageAnswer>> cases[] = {
-        {elsewhere, MessageAnswer::yes},
-        {"c:\\games\\zat", std::nullopt},
-        {"D:\\\"\nbut Zat was located in\nC:\\GAMES\\ZAT\\", std::nullopt}};
-    for (const auto& [directory, answer] : cases) {
+    const std::string question = "This settings file starts Zat from the directory\n" + elsewhere +
+                                 "\nbut Zat was located in\n" + located +
+                                 "\n\nUse the directory of the settings file?";
+    const std::string skip = "Skip to the Command Line dialog?";
+    const std::string forged = "D:\\\"\nbut Zat was located in\n" + located; // no Windows path
+    const std::string refused =
+        "Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.";
+    enum class How { load, drop, hand };
+    const struct {
+        How how;
+        std::string directory;
+        std::vector<MessageAnswer> answers;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {How::load, elsewhere, {MessageAnswer::yes, MessageAnswer::yes}, {question, skip}},
+        {How::load, "c:\\games\\zat", {MessageAnswer::yes}, {skip}},
+        {How::load, forged, {MessageAnswer::yes}, {skip}},
+        {How::drop, elsewhere, {MessageAnswer::no}, {refused, question}},
+        {How::hand, elsewhere, {MessageAnswer::no}, {question}},
+    };
+    for (const auto& c : cases) {
         Bench bench;
         LaunchSettings saved = kStartupValues;
-        storeFieldText(saved.gameDirectory, directory);
-        bench.folder.write("shared.ZTP", imageOf(saved));
-        bench.desktop.chosenFiles.push_back(bench.folder.path("shared.ZTP"));
-        if (answer)
-            bench.desktop.answers.push_back(*answer);
-        bench.desktop.answers.push_back(MessageAnswer::yes); // skip to the option text
-        EXPECT_EQ(IDD_OPTION_TEXT,
-                  bench.open(welcomePage, [](FakePage& page) { page.click(IDC_LOAD_SETTINGS); }));
-        EXPECT_TRUE(sameDirectory(answer ? elsewhere : located,
-                                  fieldText(bench.app.settings.gameDirectory)));
-        EXPECT_EQ("Skip to the Command Line dialog?", bench.desktop.messageBoxes.back().text)
-            << "the question comes before anything else";
-        ASSERT_EQ(answer ? 2u : 1u, bench.desktop.messageBoxes.size());
-        if (!answer)
-            continue;
-        const MessageBoxShown& question = bench.desktop.messageBoxes[0];
-        EXPECT_EQ("Zat Start", question.caption);
-        EXPECT_EQ(MessageIcon::question, question.icon);
-        EXPECT_EQ(IDD_WELCOME, question.ownerTemplate);
-        EXPECT_NE(std::string::npos, question.text.find(elsewhere + "\n"));
-        EXPECT_NE(std::string::npos, question.text.find(located + "\n"));
-    }
-}
-
-// Dropping, and a file handed over by a second start, are the frame's, the same on every
-// page: shown here on the game type page. A handed file is taken whatever its name, as on the
-// command line.
-TEST(WelcomeLoad, AFileDroppedOrHandedOverIsLoadedAsLoadDoesAndOpensItsOptionText) {
-    for (const bool handed : {false, true}) {
-        Bench bench;
-        LaunchSettings saved = kStartupValues;
-        storeFieldText(saved.gameDirectory, "C:\\ELSEWHERE\\");
+        storeFieldText(saved.gameDirectory, c.directory);
         storeFieldText(saved.mapName, "citadel2");
-        const std::string file = bench.folder.path(handed ? "mine" : "mine.Ztp");
-        bench.folder.write(handed ? "mine" : "mine.Ztp", imageOf(saved));
-        bench.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
-        EXPECT_EQ(IDD_OPTION_TEXT, bench.open(gameTypePage, [&](FakePage& page) {
-            if (handed) {
-                page.handFile(file);
+        const std::string name = c.how == How::hand ? "mine" : "mine.Ztp";
+        const std::string file = bench.folder.path(name);
+        bench.folder.write(name, imageOf(saved));
+        bench.desktop.chosenFiles.push_back(file);
+        bench.desktop.answers.assign(c.answers.begin(), c.answers.end());
+        const Page& page = c.how == How::load ? welcomePage : gameTypePage;
+        EXPECT_EQ(IDD_OPTION_TEXT, bench.open(page, [&](FakePage& p) {
+            if (c.how == How::load)
+                p.click(IDC_LOAD_SETTINGS);
+            if (c.how == How::hand)
+                p.handFile(file);
+            if (c.how != How::drop)
                 return;
-            }
-            EXPECT_TRUE(
-                page.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("a.ZTP.txt")}));
-            EXPECT_FALSE(page.ended());
-            page.dropFiles({bench.folder.path("notes.txt"), file, bench.folder.path("absent.ZTP")});
+            p.dropFiles({bench.folder.path("notes.txt"), bench.folder.path("a.ZTP.txt")});
+            p.dropFiles({bench.folder.path("notes.txt"), file, bench.folder.path("absent.ZTP")});
         }));
         EXPECT_EQ("citadel2", fieldText(bench.app.settings.mapName));
-        EXPECT_EQ("C:\\GAMES\\ZAT\\", fieldText(bench.app.settings.gameDirectory));
+        const bool taken = c.shown[0] == question && c.answers[0] == MessageAnswer::yes;
+        EXPECT_TRUE(sameDirectory(taken ? elsewhere : located,
+                                  fieldText(bench.app.settings.gameDirectory)));
         EXPECT_EQ(std::vector{file}, bench.desktop.recentDocuments);
-        ASSERT_EQ(handed ? 1u : 2u, bench.desktop.messageBoxes.size())
-            << "the refusal of a drop, the directory question";
-        if (handed)
-            continue;
-        EXPECT_EQ("Only Zat Start settings files (.ZTP) can be dropped onto Zat Start.",
-                  bench.desktop.messageBoxes[0].text);
-        EXPECT_EQ(IDD_GAME_TYPE, bench.desktop.messageBoxes[0].ownerTemplate);
+        std::vector<std::string> shown;
+        for (const MessageBoxShown& box : bench.desktop.messageBoxes) {
+            shown.push_back(box.text);
+            EXPECT_EQ(page.templateId, box.ownerTemplate);
+            EXPECT_EQ(box.text == question, box.icon == MessageIcon::question);
+        }
+        EXPECT_EQ(c.shown, shown);
     }
 }
 
-// Where the text is refused as too long the boundaries test shows.
-TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
+// Next writes what the player sees, one command per line (a text too long is refused: the
+// boundaries test). While the game runs the controls rest, and Enter, the close box, a menu
+// choice or a handed file that still reach the window do nothing; afterwards the focus is back
+// on Run. A cancelled save still starts the game.
+TEST(OptionTextAndRunPages, NextWritesWhatThePlayerSeesAndRunStartsTheGameDirectlyAsOftenAsAsked) {
     LaunchBench bench;
     bench.open(optionTextPage, [](FakePage& page) {
         page.typeText(IDC_OPTION_TEXT, "edited");
@@ -127,20 +118,6 @@ TEST(OptionTextPage, NextWritesWhatThePlayerSeesOneCommandPerLine) {
     EXPECT_EQ(" \r\nset skill 1 \r\nset hostname " + std::string(700, 'h'),
               bench.folder.read("game\\base\\ZatStart.cfg"));
 
-    // Without base\ the write fails, is reported, and the player still goes on.
-    std::filesystem::remove_all(bench.folder.native("game\\base"));
-    bench.toRunPage();
-    EXPECT_EQ(configMessages::cantWrite, bench.desktop.messageBoxes.at(0).text);
-    EXPECT_EQ(IDD_OPTION_TEXT, bench.desktop.messageBoxes.at(0).ownerTemplate);
-    EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
-}
-
-// While the game runs the controls rest, and Enter, the close box, a menu choice or a handed
-// file that still reach the window do nothing; afterwards the focus is back on Run. A
-// cancelled save still starts the game.
-TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterTheLaunch) {
-    LaunchBench bench;
-    bench.toRunPage();
     bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("before-run.ZTP")};
     EXPECT_EQ(0, bench.open(runPage, [&](FakePage& page) {
         const int controls[] = {IDC_NEXT,          IDC_BACK,
@@ -176,6 +153,12 @@ TEST(RunPage, StartsTheGameDirectlyAsOftenAsAskedSavesWhenAskedAndClosesAfterThe
         EXPECT_EQ(directory + "zat.exe +set deathmatch 0 +exec " + directory + "base\\zatstart.cfg",
                   launch.commandLine);
     }
+    // Without base\ the write fails, is reported, and the player still goes on.
+    std::filesystem::remove_all(bench.folder.native("game\\base"));
+    EXPECT_EQ(IDD_RUN, bench.open(optionTextPage, [](FakePage& page) { page.click(IDC_NEXT); }));
+    EXPECT_EQ(configMessages::cantWrite, bench.desktop.messageBoxes.at(0).text);
+    EXPECT_EQ(IDD_OPTION_TEXT, bench.desktop.messageBoxes.at(0).ownerTemplate);
+    EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
 }
 
 // Saving first would only delay the bad news; closing after the launch is not looked at. The
