@@ -58,16 +58,12 @@ def failed_unit_tests(report):
             for test in suite["testsuite"] if test.get("failures")]
 
 
-def all_unit_tests(scratch):
-    listing = subprocess.run(["build/native/tests/zat_unit_tests", "--gtest_list_tests"],
-                             cwd=scratch, capture_output=True, text=True).stdout
-    tests, suite = [], ""
-    for line in listing.splitlines():
-        if not line.startswith(" "):
-            suite = line.split("#")[0].strip()
-        else:
-            tests.append(suite + line.split("#")[0].strip())
-    return tests
+def all_tests(scratch):
+    """Every test ctest knows (the unit tests one by one, and the rest), by name."""
+    listing = subprocess.run(["ctest", "--test-dir", "build/native", "-N"], cwd=scratch,
+                             capture_output=True, text=True).stdout
+    return [line.split(": ", 1)[1].strip() for line in listing.splitlines()
+            if line.strip().startswith("Test") and "#" in line and ": " in line]
 
 
 def failed_ctest_tests(scratch):
@@ -94,7 +90,7 @@ def tests_failed_by_fault(scratch):
     return sorted(set(failed))
 
 
-def write_matrix(path, results, total, all_tests, seconds):
+def write_matrix(path, results, total, test_names, seconds):
     """results: (fault, failing tests or None when it does not build), in the list's order."""
     built = [(f, tests) for f, tests in results if tests is not None]
     missed = [f for f, tests in built if not tests]
@@ -104,6 +100,13 @@ def write_matrix(path, results, total, all_tests, seconds):
              f"{'' if len(results) == total else ' (PARTIAL: the run goes on)'}, {seconds:.0f} s."]
     lines += [f"  not caught: {f['name']} ({f['file']})" for f in missed]
     lines += [f"  does not build: {f['name']} ({f['file']})" for f in broken]
+    areas = {}
+    for fault, tests in built:
+        counts = areas.setdefault(fault["name"].split(":")[0], [0, 0])
+        counts[0] += bool(tests)
+        counts[1] += 1
+    lines.append("Caught per area: " + ", ".join(f"{area} {caught}/{total}"
+                                                for area, (caught, total) in areas.items()))
     lines += ["", "== Per fault: the tests that fail =="]
     for fault, tests in results:
         verdict = "does not build" if tests is None else f"{len(tests)} failing"
@@ -118,7 +121,7 @@ def write_matrix(path, results, total, all_tests, seconds):
         lines.append(f"{test}: {len(alone[test])}")
         lines += [f"    {name}" for name in alone[test]]
     lines += ["", "== Tests that catch no fault alone =="]
-    lines += [test for test in all_tests if test not in alone]
+    lines += [test for test in test_names if test not in alone]
     lines += ["", "== Faults no test catches =="]
     lines += [f"{f['name']} ({f['file']})" for f in missed]
     path.write_text("\n".join(lines) + "\n")
@@ -161,7 +164,7 @@ def main():
         sys.exit("the unchanged tree does not build or pass its tests in " + str(scratch))
 
     missed, broken, results = [], [], []
-    all_tests = all_unit_tests(scratch) if args.matrix else []
+    tests = all_tests(scratch) if args.matrix else []
     start = time.monotonic()
     for number, fault in enumerate(faults, 1):
         source = scratch / fault["file"]
@@ -187,7 +190,7 @@ def main():
         finally:
             source.write_text(original)
         if args.matrix:
-            write_matrix(args.matrix, results, len(faults), all_tests, time.monotonic() - start)
+            write_matrix(args.matrix, results, len(faults), tests, time.monotonic() - start)
         print(f"[{number}/{len(faults)}] {verdict}: {fault['name']} ({fault['file']})",
               flush=True)
 
