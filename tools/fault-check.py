@@ -107,8 +107,8 @@ def write_matrix(path, results, total, test_names, seconds):
         counts = areas.setdefault(fault["name"].split(":")[0], [0, 0])
         counts[0] += bool(tests)
         counts[1] += 1
-    lines.append("Caught per area: " + ", ".join(f"{area} {caught}/{total}"
-                                                for area, (caught, total) in areas.items()))
+    lines.append("Caught per area: " + ", ".join(f"{area} {caught}/{count}"
+                                                for area, (caught, count) in areas.items()))
     lines += ["", "== Per fault: the tests that fail =="]
     for fault, tests in results:
         verdict = "does not build" if tests is None else f"{len(tests)} failing"
