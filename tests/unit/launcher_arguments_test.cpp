@@ -74,8 +74,6 @@ TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
         {{}, StartForm::pages, ""},
         {{"C:\\a b.ZTP"}, StartForm::openFile, "C:\\a b.ZTP"},
         {{"/Run", "x.ZTP"}, StartForm::run, "x.ZTP"},
-        {{"/PRINT", "x.ZTP"}, StartForm::print, "x.ZTP"},
-        {{"/?"}, StartForm::usage, ""},
         {{"/runn", "x.ZTP"}, StartForm::wrongUse, "Unknown switch \"/runn\"."},
         {{"/run"}, StartForm::wrongUse, "\"/run\" needs a settings file."},
         {{""}, StartForm::wrongUse, "The settings file to open is missing."},
