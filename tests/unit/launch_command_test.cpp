@@ -26,8 +26,8 @@ LaunchSettings joining() {
 } // namespace
 
 // Record in, the launch command's switches and the option text out. A single player sends
-// nothing of deathmatch; only a server sends a map; a flag counts only at exactly 1 and a
-// choice no radio stands for sends nothing; values lose what would start, end or quote a
+// nothing of deathmatch; only a server sends a map; a choice no radio stands for sends
+// nothing (any far off the full-field test shows); values lose what would start, end or quote a
 // command of their own (plus signs, semicolons, quotation marks, control characters).
 TEST(Composition, EachGameSendsItsOwnPartsFromExactValuesOnly) {
     const std::string player = " +set name Rook +set hand 0 +set model pl_rook +set skin Rook_Base";
@@ -67,15 +67,10 @@ TEST(Composition, EachGameSendsItsOwnPartsFromExactValuesOnly) {
              storeFieldText(s.playerName, "++");
              storeFieldText(s.skinName, "");
              storeFieldText(s.serverAddress, "");
-             s.handedness = 0;
-             s.playerModel = 9;
              s.crosshair = 706;
              s.dialogMode = 799;
-             s.alwaysRun = 2;
          },
-         " +set deathmatch 1",
-         " +set skin  +set cl_run 0 +set m_filter 1 +set lookspring 1 +set lookstrafe 0"
-         " +set freelook 1"},
+         " +set deathmatch 1", " +set hand 0 +set model pl_rook +set skin " + kFlags},
         // Neither joining nor starting a server: no server part and no map.
         {[](LaunchSettings& s) { s.multiplayerMode = 201; }, " +set deathmatch 1",
          player + " +set crosshair 1 +set dialog 3" + kFlags},
