@@ -112,39 +112,30 @@ TEST(LauncherArguments, AFileOpensOnTheWelcomePageAndGoesOnToItsOptionText) {
 // use it refuses with an error and exit code 1. Without a page, the claim of the single
 // instance or a look for another launcher, it starts beside a launcher that shows its pages.
 TEST(LauncherArguments, RunStartsTheLocatedGameOrRefusesWithAnErrorAndExitCode1) {
-    const struct {
-        std::string file; // in the test's folder
-        void (*arrange)(FileWalk&);
-        std::string_view error;
-    } cases[] = {
-        {"my files\\server.ZTP", [](FileWalk&) {}, ""},
-        {"absent.ZTP", [](FileWalk&) {}, "Can't load file!"},
-        {"my files", [](FileWalk&) {}, "Can't load file!"},
-        {"my files\\server.ZTP", [](FileWalk& w) { w.gameLocatedAt("GAMES\\ZAT\\"); },
-         kGameDirectoryUnknown},
-        {"my files\\server.ZTP",
-         [](FileWalk& w) { std::filesystem::remove_all(w.folder.native("game\\base")); },
+    const std::pair<void (*)(FileWalk&), std::string_view> cases[] = {
+        {[](FileWalk&) {}, ""},
+        {[](FileWalk& w) { w.file = w.folder.path("absent.ZTP"); }, "Can't load file!"},
+        {[](FileWalk& w) { w.file = w.folder.path("my files"); }, "Can't load file!"},
+        {[](FileWalk& w) { w.gameLocatedAt("GAMES\\ZAT\\"); }, kGameDirectoryUnknown},
+        {[](FileWalk& w) { std::filesystem::remove_all(w.folder.native("game\\base")); },
          configMessages::cantWrite},
-        {"my files\\server.ZTP", [](FileWalk& w) { w.desktop.programStarts = false; },
-         kGameNotStarted},
+        {[](FileWalk& w) { w.desktop.programStarts = false; }, kGameNotStarted},
     };
     // Each error into the pipe that a script reads; the rule of boxes is the usage test's.
-    for (const auto& c : cases) {
+    for (const auto& [arrange, error] : cases) {
         FileWalk walk;
         walk.startedBy(FileWalk::Starter::pipe);
         walk.desktop.programExitCode = 0xC0000005u;
-        c.arrange(walk);
-        const int exitCode = walk.start("/run \"" + walk.folder.path(c.file) + "\"");
-        EXPECT_EQ(c.error.empty() ? static_cast<int>(0xC0000005u) : 1, exitCode) << c.error;
-        EXPECT_EQ(c.error.empty() ? "" : std::string(c.error) + "\r\n",
-                  *walk.desktop.standardError);
-        EXPECT_TRUE(walk.desktop.messageBoxes.empty()) << c.error;
+        arrange(walk);
+        EXPECT_EQ(error.empty() ? static_cast<int>(0xC0000005u) : 1,
+                  walk.start("/run \"" + walk.file + "\""));
+        EXPECT_EQ(error.empty() ? "" : std::string(error) + "\r\n", *walk.desktop.standardError);
         EXPECT_FALSE(walk.desktop.claimedAfterDialogs.has_value());
-        if (!c.error.empty() && c.error != kGameNotStarted) {
-            EXPECT_TRUE(walk.desktop.programRuns.empty()) << c.error;
+        const bool started = error.empty() || error == kGameNotStarted;
+        ASSERT_EQ(started, !walk.desktop.programRuns.empty()) << error;
+        if (!started)
             continue;
-        }
-        EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns.at(0).executable);
+        EXPECT_EQ(walk.folder.path("game\\zat.exe"), walk.desktop.programRuns[0].executable);
         EXPECT_NE(std::string::npos,
                   walk.folder.read("game\\base\\ZatStart.cfg").find("\r\nmap dm_forge"));
     }
