@@ -95,14 +95,17 @@ TEST(Composition, EveryTextFieldFullIsReadOnlyToItsEdge) {
     s.gameType = gameTypes::deathmatch;
     s.multiplayerMode = multiplayerModes::startServer;
     s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
+    std::memset(s.timeLimit, 't', sizeof s.timeLimit); // each limit its own letter
+    std::memset(s.fragLimit, 'f', sizeof s.fragLimit);
+    std::memset(s.maxPlayers, 'm', sizeof s.maxPlayers);
     const GameLaunch line = composeGameLaunch(s);
     const auto x = [](std::size_t count) { return std::string(count, 'x'); };
     EXPECT_EQ(x(200) + "zat.exe +set deathmatch 1 +exec " + x(200) + "base\\zatstart.cfg",
               line.launchCommand);
     EXPECT_EQ(" +set name " + x(80) + " +set skin " + x(80) +
                   " +set dmflags 2021161080 +set allow_download 0 +set cheats 0 +set hostname " +
-                  x(82) + " +set timelimit " + x(10) + " +set fraglimit " + x(10) +
-                  " +set maxclients " + x(10) +
+                  x(82) + " +set timelimit tttttttttt +set fraglimit ffffffffff" +
+                  " +set maxclients mmmmmmmmmm" +
                   " +set cl_run 0 +set m_filter 0 +set lookspring 0 +set lookstrafe 0"
                   " +set freelook 0 +map " +
                   x(80),
