@@ -34,7 +34,8 @@ TEST(BindReader, TakesBindOnlyAtTheStartOfAFiveCharacterPieceWithAKnownCommand) 
         {"bind CTRL +attack 1234bind C +movedown\n", 0, "CTRL"},
         {"bind CTRL +attack 1234bind C +movedown\n", 13, "C"},
         {"bind CTRL \"+attack\"\n", 0, ""},
-        {"bind F1 help\nbind", 0, ""}, // an unknown command and a final bare bind
+        {"bind SHIFT +speed\n", 3, "SHIFT"}, // Run
+        {"bind F1 help\nbind", 0, ""},       // an unknown command and a final bare bind
         {"bind CTRL", 0, ""},
         {"bind " + std::string(19, 'K') + " +forward\n", 1, std::string(19, 'K')},
         {"bind " + std::string(20, 'K') + " +forward\nbind DOWNARROW " + std::string(20, 'c') +

@@ -34,9 +34,9 @@ struct Picture {
 
 TEST(PictureScaling, KeepsAUniformPictureUniformAtAnySizeAndLeavesThePaddingAlone) {
     const auto grey = [](int, int) { return 201; };
-    for (const auto& [width, height] : {std::pair{7, 5}, {11, 8}, {3, 2}, {1, 1}})
+    for (const auto& [width, height] : {std::pair{97, 61}, {131, 70}, {11, 8}, {3, 2}, {1, 1}})
         EXPECT_EQ(Picture(width, height, grey).bytes,
-                  Picture(7, 5, grey).scaled(width, height).bytes)
+                  Picture(97, 61, grey).scaled(width, height).bytes)
             << width << "x" << height;
 }
 
