@@ -11,21 +11,10 @@
 
 namespace {
 
-struct FailingFiles : Bench {
-    FailingFiles() {
-        app.ini = iniLocationsOf(desktop);
-        std::filesystem::create_directories(folder.native("game\\base"));
-        storeFieldText(app.settings.gameDirectory, folder.path("game\\"));
-        desktop.chosenFiles = {folder.path("mine.ZTP")}; // saved as, or the game located at
-    }
-    ~FailingFiles() { failFileStep(std::nullopt); }
-
-    std::vector<std::string> shown() const {
-        std::vector<std::string> texts;
-        for (const MessageBoxShown& box : desktop.messageBoxes)
-            texts.push_back(box.text + (box.caption == "Error" ? "" : " (not an error)"));
-        return texts;
-    }
+// Every step works again when a check ends, however it ends.
+struct FailingStep {
+    explicit FailingStep(FileStep step) { failFileStep(step); }
+    ~FailingStep() { failFileStep(std::nullopt); }
 };
 
 } // namespace
@@ -52,9 +41,13 @@ TEST(FileFailures, AFailedWriteIsReportedAndLeavesTheOldFileAlone) {
     };
     for (const auto& f : files)
         for (const FileStep step : {FileStep::create, FileStep::write, FileStep::replace}) {
-            FailingFiles bench;
+            Bench bench;
+            bench.app.ini = iniLocationsOf(bench.desktop);
+            std::filesystem::create_directories(bench.folder.native("game\\base"));
+            storeFieldText(bench.app.settings.gameDirectory, bench.folder.path("game\\"));
+            bench.desktop.chosenFiles = {bench.folder.path("mine.ZTP")}; // saved as, or located
             bench.folder.write(f.file, "the old file");
-            failFileStep(step);
+            const FailingStep failing(step);
             bench.open(*f.page, [&](FakePage& page) {
                 f.write(page);
                 if (!page.ended())
@@ -62,8 +55,9 @@ TEST(FileFailures, AFailedWriteIsReportedAndLeavesTheOldFileAlone) {
             });
             const std::string_view message =
                 step == FileStep::create || f.cannotWrite.empty() ? f.cannotCreate : f.cannotWrite;
-            EXPECT_EQ(std::vector<std::string>{std::string(message)}, bench.shown())
-                << f.file << " " << static_cast<int>(step);
+            ASSERT_EQ(1u, bench.desktop.messageBoxes.size()) << f.file << static_cast<int>(step);
+            EXPECT_EQ(message, bench.desktop.messageBoxes[0].text);
+            EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
             EXPECT_EQ("the old file", bench.folder.read(f.file)) << f.file;
             const auto folder = bench.folder.native(f.file).parent_path();
             EXPECT_EQ(f.file[0] == 'g' ? 1 : 2,
@@ -72,18 +66,33 @@ TEST(FileFailures, AFailedWriteIsReportedAndLeavesTheOldFileAlone) {
         }
 }
 
-// Once the INI lives in application data, a failed write there is the failure the player hears
-// of, not a success.
-TEST(FileFailures, AnIniInApplicationDataThatCannotBeWrittenIsAFailure) {
+// The INI file goes to application data when the Windows folder is closed, and from then on is
+// read and written there; a failed write there is a failure, not a success.
+TEST(FileFailures, TheIniMovesToApplicationDataForGoodAndAFailedWriteThereIsAFailure) {
     TempFolder folder;
-    std::filesystem::create_directory(folder.native("app"));
-    folder.write("app\\ZatStart.ini", "the old file");
-    const IniLocations where{folder.path("ZatStart.ini"), folder.path("app\\ZatStart.ini")};
+    LaunchSettings s = kStartupValues;
+    storeFieldText(s.gameDirectory, "C:\\GAMES\\ZAT\\");
+    std::filesystem::create_directories(folder.native("windows"));
+    std::filesystem::create_directories(folder.native("app"));
+    const IniLocations where{folder.path("windows\\ZatStart.ini"),
+                             folder.path("app\\ZatStart.ini")};
+    ASSERT_TRUE(writeGameLocation(s, where));
+    EXPECT_FALSE(folder.exists("app\\ZatStart.ini")) << "the Windows folder first";
+    std::filesystem::remove_all(folder.native("windows"));
+    ASSERT_TRUE(writeGameLocation(s, where));
+    EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", folder.read("app\\ZatStart.ini"));
+
+    std::filesystem::create_directory(folder.native("windows"));
+    folder.write("windows\\ZatStart.ini", "0\r\nC:\\OLD\\");
+    storeFieldText(s.gameDirectory, "D:\\ZAT\\");
+    ASSERT_TRUE(writeGameLocation(s, where));
+    LaunchSettings next{};
+    readGameLocation(next, where);
+    EXPECT_EQ("D:\\ZAT\\", fieldText(next.gameDirectory));
     for (const FileStep step : {FileStep::create, FileStep::write, FileStep::replace}) {
-        failFileStep(step);
+        const FailingStep failing(step);
         EXPECT_FALSE(writeGameLocation(kStartupValues, where)) << static_cast<int>(step);
     }
-    failFileStep(std::nullopt);
-    EXPECT_EQ("the old file", folder.read("app\\ZatStart.ini"));
-    EXPECT_FALSE(folder.exists("ZatStart.ini"));
+    EXPECT_EQ("0\r\nD:\\ZAT\\", folder.read("app\\ZatStart.ini"));
+    EXPECT_EQ("0\r\nC:\\OLD\\", folder.read("windows\\ZatStart.ini"));
 }

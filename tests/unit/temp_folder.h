@@ -31,9 +31,12 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder with a trailing backslash, as gameDirectory holds it.
+    // The folder with backslashes only, and one at its end, as gameDirectory holds it: so
+    // natively too its paths are never read as switches.
     std::string directory() const {
-        return std::filesystem::path(dir_).make_preferred().string() + "\\";
+        std::string directory = dir_.string() + "\\";
+        std::replace(directory.begin(), directory.end(), '/', '\\');
+        return directory;
     }
     std::string path(std::string_view name) const { return directory() + std::string(name); }
     std::filesystem::path native(std::string_view relative) const {
