@@ -63,18 +63,18 @@ TEST(GameOptionsPage, BoxesAreKeptOnLeavingAndRadiosAtTheClick) {
     bench.open(gameOptionsPage, [&](FakePage& page) {
         page.click(IDC_ALWAYS_RUN);
         page.click(IDC_LOOK_STRAFE);
-        page.click(IDC_CROSSHAIR_TRIAD);
-        page.click(IDC_DIALOG_SPEECH_ONLY);
+        page.click(IDC_CROSSHAIR_DOT);
+        page.click(IDC_DIALOG_OFF);
         EXPECT_EQ(1, s.alwaysRun) << "a box is kept on leaving";
-        EXPECT_EQ(crosshairs::triad, s.crosshair) << "a radio at its click";
+        EXPECT_EQ(crosshairs::dot, s.crosshair) << "a radio at its click";
         page.command(IDM_MAP_SELECT);
     });
     EXPECT_EQ(0, s.alwaysRun);
     EXPECT_EQ(1, s.lookStrafe);
-    EXPECT_EQ(dialogModes::speechOnly, s.dialogMode);
+    EXPECT_EQ(dialogModes::off, s.dialogMode);
     bench.open(gameOptionsPage, [](FakePage& page) {
         EXPECT_FALSE(page.checked(IDC_ALWAYS_RUN));
-        EXPECT_TRUE(page.checked(IDC_CROSSHAIR_TRIAD) && page.checked(IDC_DIALOG_SPEECH_ONLY));
+        EXPECT_TRUE(page.checked(IDC_CROSSHAIR_DOT) && page.checked(IDC_DIALOG_OFF));
         page.command(IDM_WELCOME);
     });
 }
