@@ -67,6 +67,8 @@ TEST(Boundaries, AFlagIsCheckedOnlyAtOneAndAnUnknownChoiceChecksNothing) {
                 for (int id : b.controls())
                     EXPECT_TRUE(b.kind == FieldBinding::Kind::text || !p.checked(id))
                         << page->templateId << " " << id;
+            EXPECT_TRUE(page != &mapSelectPage || p.listCount(IDC_LEVEL_LIST) == 0)
+                << "a list flag of 2 adds no table";
             // A box that flips its field at the click takes anything but 0 to 0 (once a choice
             // has enabled it).
             for (const FieldBinding& b : page->fields)
