@@ -140,9 +140,11 @@ TEST(DeathmatchPages, ATextFieldIsEnabledByItsChoiceAndKeepsItsTextWhileDisabled
         page.typeText(IDC_TIME_LIMIT, "45");
         page.click(IDC_TIME_LIMIT_ON);
         EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
+        page.click(IDC_DEDICATED);
         page.click(IDC_NEXT);
     });
     EXPECT_EQ("10.0.0.7", fieldText(s.serverAddress));
     EXPECT_EQ(0, s.timeLimitOn);
     EXPECT_EQ("45", fieldText(s.timeLimit));
+    EXPECT_EQ(1, s.dedicated);
 }
