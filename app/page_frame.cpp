@@ -131,6 +131,8 @@ void applyPagePosition(App& app, PageWindow& window) {
     if (p.width <= 0 || p.height <= 0)
         return; // nothing recorded yet
     const Rect r = window.windowRect();
+    if (r.left == p.left && r.top == p.top)
+        return; // already there: a move would only cost the window system a round trip
     window.moveWindow({p.left, p.top, p.left + (r.right - r.left), p.top + (r.bottom - r.top)});
 }
 

@@ -141,11 +141,13 @@ HBITMAP cachedCopy(int templateId, int place, HBITMAP original, SIZE size, int w
     return bitmap;
 }
 
+// The style first: it is read in the process, while the class name is asked of the server.
 bool isPicture(HWND control) {
+    if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
+        return false;
     wchar_t className[16]{};
     GetClassNameW(control, className, static_cast<int>(std::size(className)));
-    return lstrcmpiW(className, L"Static") == 0 &&
-           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    return lstrcmpiW(className, L"Static") == 0;
 }
 
 HBITMAP shownBy(HWND control) {
@@ -160,16 +162,27 @@ DialogPictures::~DialogPictures() {
 
 void DialogPictures::adopt(HWND dialog, int templateId) {
     templateId_ = templateId;
-    int place = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!isPicture(child))
-            continue;
-        BITMAP size{};
-        HBITMAP original = shownBy(child);
-        if (original && GetObjectW(original, sizeof size, &size))
-            pictures_.push_back({child, place, original, {size.bmWidth, size.bmHeight}});
-        ++place;
-    }
+    // The children in one list from the window system, rather than one question a child.
+    struct Walk {
+        HWND dialog;
+        std::vector<Picture>& pictures;
+        int place = 0;
+    } walk{dialog, pictures_};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto& found = *reinterpret_cast<Walk*>(context);
+            if (!isPicture(child) || GetAncestor(child, GA_PARENT) != found.dialog)
+                return TRUE;
+            BITMAP size{};
+            HBITMAP original = shownBy(child);
+            if (original && GetObjectW(original, sizeof size, &size))
+                found.pictures.push_back(
+                    {child, found.place, original, {size.bmWidth, size.bmHeight}});
+            ++found.place;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
     if (pictures_.empty())
         return;
     auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
@@ -198,12 +211,9 @@ void DialogPictures::show(const Picture& picture, double scaleX, double scaleY) 
     if (!wanted || wanted == shownBy(picture.control))
         return; // the control keeps what it shows
     // What comes back is the original, kept until the dialog closes, or a copy of the cache.
+    // The control redraws itself, and one not centred in a box of its own takes the
+    // picture's size.
     SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
-    // A picture that is not centred in a box of its own takes the picture's size.
-    if (!(GetWindowLongW(picture.control, GWL_STYLE) & SS_CENTERIMAGE))
-        SetWindowPos(picture.control, nullptr, 0, 0, width, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(picture.control, nullptr, TRUE);
 }
 
 void DialogPictures::release() {
