@@ -55,7 +55,7 @@ TEST(Installer, InstallsBesideTheGameButNotWhileTheLauncherRunsAndUninstallsOnly
 
     {
         ZatStart running(zatStartExe(), folder.directory());
-        ASSERT_NE(running.waitForPage(Page::welcome), nullptr);
+        ASSERT_NE(running.waitForPage(IDC_LOAD_SETTINGS), nullptr);
         ZatStart setup(installer, folder.directory(), intoTheGame);
         EXPECT_NE(setup.waitForExit(60s).value_or(0), 0u) << "installed while the launcher runs";
         EXPECT_EQ(filesIn(directory), gameFiles);

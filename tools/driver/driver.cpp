@@ -7,7 +7,6 @@
 #include <iterator>
 #include <stdexcept>
 #include <thread>
-#include <vector>
 
 namespace e2e {
 
@@ -21,11 +20,6 @@ bool sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
                                static_cast<UINT>(timeout.count()), result ? result : &ignored) != 0;
-}
-
-std::string windowClass(HWND window) {
-    char buffer[256] = {};
-    return std::string(buffer, std::max(GetClassNameA(window, buffer, sizeof buffer), 0));
 }
 
 std::string windowTitle(HWND window) {
@@ -45,22 +39,18 @@ bool isPageWindow(HWND window) {
     return windowTitle(window) == pageTitle && GetDlgItem(window, IDC_NAVIGATION_MENU);
 }
 
-// The first visible dialog of the process (of any with pid 0) that passes the test.
+// The first visible dialog of the process that passes the test.
 HWND findDialog(DWORD pid, const std::function<bool(HWND)>& test) {
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, dialogClass, nullptr));) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if ((pid == 0 || owner == pid) && IsWindowVisible(window) && test(window))
+        if (owner == pid && IsWindowVisible(window) && test(window))
             return window;
     }
     return nullptr;
 }
 
 } // namespace
-
-bool waitUntilGone(HWND window, Duration timeout) {
-    return waitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
-}
 
 bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -81,16 +71,13 @@ std::wstring controlText(HWND control) {
 }
 
 std::string itemText(HWND dialog, int id) {
-    return utf8Of(controlText(GetDlgItem(dialog, id)));
+    const std::u8string text =
+        std::filesystem::path(controlText(GetDlgItem(dialog, id))).u8string();
+    return std::string(text.begin(), text.end());
 }
 
 std::wstring wideOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
-}
-
-std::string utf8Of(const std::wstring& wide) {
-    const std::u8string text = std::filesystem::path(wide).u8string();
-    return std::string(text.begin(), text.end());
 }
 
 bool answers(HWND window, Duration timeout) {
@@ -102,21 +89,7 @@ bool launchEnded(HWND run) {
 }
 
 void click(HWND dialog, int id) {
-    HWND button = GetDlgItem(dialog, id);
-    if (!button)
-        throw std::runtime_error("no control " + std::to_string(id) + " to click");
-    PostMessageA(button, BM_CLICK, 0, 0);
-}
-
-bool setButton(HWND dialog, int id, bool checked) {
-    click(dialog, id);
-    return waitUntil(
-        [&] {
-            DWORD_PTR state = 0;
-            return sendWithTimeout(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, &state) &&
-                   (state == BST_CHECKED) == checked;
-        },
-        5s);
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 void command(HWND dialog, int id) {
@@ -137,34 +110,10 @@ void pressKey(HWND dialog, int focusedItem, WORD key) {
     SendInput(2, presses, sizeof(INPUT));
 }
 
-Page pageOf(HWND page) {
-    // Ids repeat across pages, so each page is told by a combination only it has, and the
-    // pages with the most controls are asked first.
-    const std::pair<Page, std::vector<int>> marks[] = {
-        {Page::welcome, {IDC_LOAD_SETTINGS}},
-        {Page::videoOptions, {IDC_CHANGE_DRIVER, IDC_CHANGE_MODE, IDC_ADVANCED_VIDEO}},
-        {Page::gameType, {IDC_SINGLE_PLAYER, IDC_DEATHMATCH}},
-        {Page::serverOptions, {IDC_HOST_NAME, IDC_TEAM_PLAY}},
-        {Page::multiplayer, {IDC_SERVER_ADDRESS, IDC_START_SERVER}},
-        {Page::playerSetup, {IDC_HAND_LEFT, IDC_HAND_RIGHT, IDC_SKINS_TOV}},
-        {Page::gameOptions, {IDC_CROSSHAIR_DOT, IDC_DIALOG_OFF}},
-        {Page::mapSelect, {IDC_LIST_DEATHMATCH_LEVELS, IDC_LEVEL_LIST}},
-    };
-    for (const auto& [kind, ids] : marks)
-        if (std::all_of(ids.begin(), ids.end(), [page](int id) { return GetDlgItem(page, id); }))
-            return kind;
-    HWND edit = GetDlgItem(page, IDC_OPTION_TEXT);
-    if (edit && windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
-        return Page::optionText;
-    if (GetDlgItem(page, IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
-        return Page::run;
-    return Page::unknown;
-}
-
 bool answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-    return waitUntilGone(box, 10s);
+    return waitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, 10s);
 }
 
 bool chooseFile(HWND fileDialog, const std::string& path) {
@@ -233,10 +182,6 @@ std::string ZatStart::readOutput() {
     return text;
 }
 
-bool ZatStart::running() const {
-    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
 std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
     if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
         return std::nullopt;
@@ -247,7 +192,12 @@ std::optional<DWORD> ZatStart::waitForExit(Duration timeout) {
 
 HWND ZatStart::waitForWindow(const std::function<bool(HWND)>& test, Duration timeout) {
     HWND found = nullptr;
-    waitUntil([&] { return (found = findDialog(pid_, test)) || !running(); }, timeout);
+    waitUntil(
+        [&] {
+            return (found = findDialog(pid_, test)) ||
+                   WaitForSingleObject(process_, 0) != WAIT_TIMEOUT; // it ended
+        },
+        timeout);
     return found;
 }
 
@@ -255,8 +205,9 @@ HWND ZatStart::visiblePage() const {
     return findDialog(pid_, isPageWindow);
 }
 
-HWND ZatStart::waitForPage(Page page, Duration timeout) {
-    return waitForWindow([page](HWND w) { return isPageWindow(w) && pageOf(w) == page; }, timeout);
+HWND ZatStart::waitForPage(int control, Duration timeout) {
+    return waitForWindow([control](HWND w) { return isPageWindow(w) && GetDlgItem(w, control); },
+                         timeout);
 }
 
 HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
@@ -265,14 +216,6 @@ HWND ZatStart::waitForDialog(const std::string& title, Duration timeout) {
 
 HWND ZatStart::waitForMessageBox(Duration timeout) {
     return waitForWindow(isMessageBox, timeout);
-}
-
-HWND ZatStart::findSplash() const {
-    return findDialog(pid_, [](HWND w) { return windowTitle(w).empty(); });
-}
-
-bool anyPageShowing() {
-    return findDialog(0, isPageWindow) != nullptr;
 }
 
 std::string programPath(const std::string& buildPath) {

@@ -22,12 +22,10 @@ using Duration = std::chrono::milliseconds;
 inline constexpr Duration windowWait = 20s;
 
 inline constexpr char pageTitle[] = ZAT_PAGE_TITLE;
-inline constexpr char aboutTitle[] = ZAT_ABOUT_TITLE;
 inline constexpr char locateTitle[] = "Locate ZAT Executable";
 
 // Polls until the condition holds; false when the time ran out.
 bool waitUntil(const std::function<bool()>& condition, Duration timeout = windowWait);
-bool waitUntilGone(HWND window, Duration timeout = 10s);
 
 // The text of a window or of a dialog's item, read through the control itself (works across
 // processes, unlike GetWindowText); itemText's in UTF-8.
@@ -35,7 +33,6 @@ std::wstring controlText(HWND control);
 std::string itemText(HWND dialog, int id);
 // Paths the tests give are UTF-8, so a folder outside the code page can be named.
 std::wstring wideOf(const std::string& utf8);
-std::string utf8Of(const std::wstring& wide);
 // Whether the window's thread answers a message within the time.
 bool answers(HWND window, Duration timeout = 5s);
 // Whether the run page is back from a launch: it answers during the game too, but only once
@@ -45,30 +42,11 @@ bool launchEnded(HWND run);
 // Clicks a button as the mouse would (BM_CLICK, posted so that a dialog it opens does not
 // block the test).
 void click(HWND dialog, int id);
-// Clicks a radio button or check box and waits until it shows the wanted state; false when
-// it never did.
-bool setButton(HWND dialog, int id, bool checked);
 // Sends a command as a menu choice would.
 void command(HWND dialog, int id);
 // Presses a key with the keyboard's own input queue on one of the dialog's items, as a
 // player does (VK_ESCAPE, VK_F1).
 void pressKey(HWND dialog, int focusedItem, WORD key);
-
-enum class Page {
-    unknown,
-    welcome,
-    gameType,
-    playerSetup,
-    multiplayer,
-    serverOptions,
-    gameOptions,
-    mapSelect,
-    optionText,
-    run,
-    videoOptions
-};
-// Tells the pages apart by controls only that page has.
-Page pageOf(HWND page);
 
 // Presses one of a message box's or dialog's buttons (IDOK, IDYES, IDNO); false if it did not
 // close.
@@ -89,32 +67,29 @@ class ZatStart {
     ZatStart(const ZatStart&) = delete;
     ZatStart& operator=(const ZatStart&) = delete;
 
-    bool running() const;
     // Waits until the process has ended; its exit code, or nothing when it still runs.
     std::optional<DWORD> waitForExit(Duration timeout = windowWait);
     // Everything written to the standard output until the program closed it.
     std::string readOutput();
 
-    // Every window the tests look for is a dialog: waits for a visible one that passes the test.
+    // Every window the tests look for is a dialog: waits for a visible one that passes the test
+    // (with no time: looks once).
     HWND waitForWindow(const std::function<bool(HWND)>& test, Duration timeout = windowWait);
 
     // The visible page (a dialog titled like every page), whatever it is.
     HWND visiblePage() const;
-    HWND waitForPage(Page page, Duration timeout = windowWait);
-    // Any visible dialog with exactly this title, e.g. the About box or a file dialog.
+    // The page that holds the control: ids repeat across pages, so one that only the wanted
+    // page holds (IDC_LOAD_SETTINGS: the welcome page), or one the page shown now lacks.
+    HWND waitForPage(int control, Duration timeout = windowWait);
+    // Any visible dialog with exactly this title, e.g. a file dialog; "" is the splash.
     HWND waitForDialog(const std::string& title, Duration timeout = windowWait);
     HWND waitForMessageBox(Duration timeout = windowWait);
-    // The splash: a visible dialog without a title.
-    HWND findSplash() const;
 
   private:
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr; // the pipe's reading end
     DWORD pid_ = 0;
 };
-
-// Whether any process shows a page now (as a second instance would see it).
-bool anyPageShowing();
 
 // A path given by the build (a host path under Wine) as this program sees it.
 std::string programPath(const std::string& buildPath);

@@ -11,20 +11,8 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
-#include <utility>
 
 namespace e2e {
-
-namespace {
-
-std::string fromHex(const std::string& hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return bytes;
-}
-
-} // namespace
 
 std::string zatStartExe() {
     return programPath(ZAT_E2E_ZATSTART);
@@ -68,10 +56,6 @@ std::string windowsIniPath() {
     return std::string(buffer) + "\\ZatStart.ini";
 }
 
-void removeIniFiles() {
-    DeleteFileA(windowsIniPath().c_str());
-}
-
 void writeIni(const std::string& gameDirectory) {
     writeFile(windowsIniPath(), "0\r\n" + gameDirectory);
 }
@@ -87,45 +71,21 @@ TestFolder::TestFolder(const std::string& name, std::string_view gameFolder) {
     std::filesystem::copy_file(demoGameDirectory() + "zat.exe", wideOf(game_ + "zat.exe"));
 }
 
-std::vector<GameStart> gameStarts(const std::string& logPath) {
-    std::vector<GameStart> starts;
-    const std::optional<std::string> log = readFile(logPath);
-    if (!log)
-        return starts;
-    std::istringstream lines(*log);
-    std::optional<GameStart> current; // a block whose [end] is not written yet is no start
-    for (std::string line; std::getline(lines, line);) {
-        if (line.ends_with('\r'))
-            line.pop_back();
-        if (line == "[zat-standin]")
-            current = GameStart{};
-        else if (line == "[end]" && current)
-            starts.push_back(*std::exchange(current, std::nullopt));
-        if (!current)
-            continue;
-        const std::size_t colon = line.find(": ");
-        const std::string key = line.substr(0, colon);
-        const std::string value = colon == std::string::npos ? "" : line.substr(colon + 2);
-        if (key == "command-line")
-            current->launchCommand = value;
-        else if (key == "current-directory")
-            current->currentDirectory = value;
-        else if (key == "config-path")
-            current->configPath = value;
-        else if (key == "config-bytes")
-            current->config = fromHex(value);
-    }
-    return starts;
+std::vector<std::string> logged(const std::string& logPath, std::string_view key) {
+    std::vector<std::string> values;
+    std::istringstream lines(readFile(logPath).value_or(""));
+    const std::string start = std::string(key) + ": ";
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with(start))
+            values.push_back(
+                line.substr(start.size(), line.find_last_not_of('\r') + 1 - start.size()));
+    return values;
 }
 
-LaunchSettings startupRecordFor(std::string_view gameDirectory) {
+void saveSettingsFile(const std::string& path, std::string_view gameDirectory) {
     LaunchSettings record = kStartupValues;
-    storeFieldText(record.gameDirectory, gameDirectory);
-    return record;
-}
-
-void saveRecord(const std::string& path, LaunchSettings record) {
-    if (!storeFieldText(record.savePath, path) || writeSettingsFile(record))
+    if (!storeFieldText(record.gameDirectory, gameDirectory) ||
+        !storeFieldText(record.savePath, path) || writeSettingsFile(record))
         throw std::runtime_error("cannot write the settings file " + path);
 }
 

@@ -2,8 +2,6 @@
 // What the launcher leaves on disk and what the stand-in game recorded: a fresh folder per
 // test with a copy of the demo game, the INI file, settings files and the stand-in's log.
 
-#include "settings/launch_settings.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +23,6 @@ std::string shortPathOf(const std::string& path);
 // The INI file in the Windows directory (writable under Wine, so the launcher never falls back
 // to the one in application data).
 std::string windowsIniPath();
-void removeIniFiles();
 // The game location as the launcher writes it: "0", a line break, the directory.
 void writeIni(const std::string& gameDirectory);
 
@@ -47,18 +44,12 @@ class TestFolder {
     std::string game_;
 };
 
-// One start of the stand-in game as its log recorded it.
-struct GameStart {
-    std::string launchCommand; // the command line the game was started with
-    std::string currentDirectory;
-    std::optional<std::string> configPath; // as resolved by the game
-    std::optional<std::string> config;     // the bytes, or nothing when the file was missing
-};
-std::vector<GameStart> gameStarts(const std::string& logPath);
+// What the stand-in game's log holds under the key, one value a start, oldest first: its
+// "command-line" (as the game was started), "current-directory", "config-path".
+std::vector<std::string> logged(const std::string& logPath, std::string_view key);
 
-// Settings files through the program's own record: the start-up record with the game
-// directory, written as the launcher writes it.
-LaunchSettings startupRecordFor(std::string_view gameDirectory);
-void saveRecord(const std::string& path, LaunchSettings record);
+// A settings file through the program's own record, written as the launcher writes it: the
+// start-up record with the game directory.
+void saveSettingsFile(const std::string& path, std::string_view gameDirectory);
 
 } // namespace e2e

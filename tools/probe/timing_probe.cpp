@@ -70,7 +70,7 @@ long long fileSize(const std::string& path) {
 }
 
 // Presses a page's button; how long until the page it leads to shows.
-double switchPage(ZatStart& zat, HWND& page, int button, Page expected) {
+double switchPage(ZatStart& zat, HWND& page, int button) {
     const HWND from = page;
     const auto pressed = Clock::now();
     click(from, button);
@@ -78,7 +78,7 @@ double switchPage(ZatStart& zat, HWND& page, int button, Page expected) {
         pressed,
         [&] {
             page = zat.visiblePage();
-            return page && page != from && pageOf(page) == expected;
+            return page && page != from;
         },
         "a page switch did not happen");
     return took;
@@ -111,9 +111,7 @@ Memory memoryOf(HWND window) {
 // again, and prints the launcher's memory every hundred switches. Ends on the
 // welcome page.
 void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
-    const Page chain[] = {Page::welcome,   Page::gameType,   Page::gameOptions,
-                          Page::mapSelect, Page::optionText, Page::run};
-    const int last = static_cast<int>(std::size(chain)) - 1;
+    constexpr int last = 5; // the run page: the welcome page is the first
     int switches = 0;
     const auto count = [&] {
         if (++switches % 100 == 0) {
@@ -124,9 +122,9 @@ void memoryOverPageSwitches(ZatStart& zat, HWND& page) {
     };
     while (switches < kMemorySwitches) {
         for (int i = 1; i <= last; ++i, count())
-            switchPage(zat, page, IDC_NEXT, chain[i]);
+            switchPage(zat, page, IDC_NEXT);
         for (int i = last - 1; i >= 0; --i, count())
-            switchPage(zat, page, IDC_BACK, chain[i]);
+            switchPage(zat, page, IDC_BACK);
     }
 }
 
@@ -141,18 +139,18 @@ struct Timings {
 // Starts the program, times it to its splash, then switches between the welcome and the game
 // type page; the program is ended after.
 Timings timeOneStart(const std::string& program, const std::string& directory) {
-    waitUntil([] { return !anyPageShowing(); }, 15s);
+    waitUntil([] { return !FindWindowA(nullptr, pageTitle); }, 15s);
     Timings times;
     const auto started = Clock::now();
     ZatStart running(program, directory);
     times.splash.push_back(millisecondsUntil(
-        started, [&] { return running.findSplash() != nullptr; }, "no splash"));
-    HWND page = running.waitForPage(Page::welcome);
+        started, [&] { return running.waitForDialog("", 0s) != nullptr; }, "no splash"));
+    HWND page = running.waitForPage(IDC_LOAD_SETTINGS);
     if (!page)
         throw ProbeFailed{"no welcome page"};
     for (int i = 0; i < kSwitchPairsARound; ++i) {
-        times.switches.push_back(switchPage(running, page, IDC_NEXT, Page::gameType));
-        times.switches.push_back(switchPage(running, page, IDC_BACK, Page::welcome));
+        times.switches.push_back(switchPage(running, page, IDC_NEXT));
+        times.switches.push_back(switchPage(running, page, IDC_BACK));
     }
     return times;
 }
@@ -185,7 +183,6 @@ void startGameDirectly(const std::string& launchCommand, const std::string& game
 
 void probe() {
     TestFolder folder("timing-probe");
-    removeIniFiles();
     writeIni(folder.gameShortDirectory());
     SetEnvironmentVariableA("ZAT_STANDIN_QUICK", "1"); // the game records its start and ends
 
@@ -213,18 +210,18 @@ void probe() {
     compare("page switch, Next and Back (welcome, game type)", launcherTimes.switches,
             bareTimes.switches, switchRatios);
 
-    waitUntil([] { return !anyPageShowing(); }, 15s);
+    waitUntil([] { return !FindWindowA(nullptr, pageTitle); }, 15s);
     auto zat = std::make_unique<ZatStart>(launcher, folder.directory());
-    HWND page = zat->waitForPage(Page::welcome);
+    HWND page = zat->waitForPage(IDC_LOAD_SETTINGS);
     if (!page)
         throw ProbeFailed{"no welcome page"};
     memoryOverPageSwitches(*zat, page);
 
     command(page, IDM_OPTION_TEXT);
-    HWND optionText = zat->waitForPage(Page::optionText);
+    HWND optionText = zat->waitForPage(IDC_OPTION_TEXT);
     if (!optionText)
         throw ProbeFailed{"no option text page"};
-    switchPage(*zat, optionText, IDC_NEXT, Page::run);
+    switchPage(*zat, optionText, IDC_NEXT);
     const HWND run = optionText;
 
     // One start via Run first, to learn the launch command the launcher gives the game; then
@@ -241,7 +238,7 @@ void probe() {
         return took;
     };
     startViaRun();
-    const std::string gameCommand = gameStarts(log).back().launchCommand;
+    const std::string gameCommand = logged(log, "command-line").back();
     std::vector<double> viaRun, direct;
     for (int i = 0; i < kGameStarts; ++i) {
         viaRun.push_back(startViaRun());
@@ -265,9 +262,9 @@ int main() {
         probe();
     } catch (const ProbeFailed& failed) {
         std::printf("probe failed: %s\n", failed.why.c_str());
-        removeIniFiles();
+        DeleteFileA(windowsIniPath().c_str());
         return 1;
     }
-    removeIniFiles();
+    DeleteFileA(windowsIniPath().c_str());
     return 0;
 }

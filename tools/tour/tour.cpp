@@ -14,12 +14,16 @@
 #include "driver.h"
 #include "game_files.h"
 #include "settings/choices.h"
+#include "settings/settings_file.h"
 #include "settings/text_field.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace e2e;
@@ -30,6 +34,60 @@ constexpr char loadTitle[] = "Load ZatStart Settings File";
 
 std::string shotFolder;
 int shotNumber = 0;
+
+enum class Page {
+    unknown,
+    welcome,
+    gameType,
+    playerSetup,
+    multiplayer,
+    serverOptions,
+    gameOptions,
+    mapSelect,
+    optionText,
+    run,
+    videoOptions
+};
+
+// Tells the pages apart by controls only that page has.
+Page pageOf(HWND page) {
+    // Ids repeat across pages, so each page is told by a combination only it has, and the
+    // pages with the most controls are asked first.
+    const std::pair<Page, std::vector<int>> marks[] = {
+        {Page::welcome, {IDC_LOAD_SETTINGS}},
+        {Page::videoOptions, {IDC_CHANGE_DRIVER, IDC_CHANGE_MODE, IDC_ADVANCED_VIDEO}},
+        {Page::gameType, {IDC_SINGLE_PLAYER, IDC_DEATHMATCH}},
+        {Page::serverOptions, {IDC_HOST_NAME, IDC_TEAM_PLAY}},
+        {Page::multiplayer, {IDC_SERVER_ADDRESS, IDC_START_SERVER}},
+        {Page::playerSetup, {IDC_HAND_LEFT, IDC_HAND_RIGHT, IDC_SKINS_TOV}},
+        {Page::gameOptions, {IDC_CROSSHAIR_DOT, IDC_DIALOG_OFF}},
+        {Page::mapSelect, {IDC_LIST_DEATHMATCH_LEVELS, IDC_LEVEL_LIST}},
+    };
+    for (const auto& [kind, ids] : marks)
+        if (std::all_of(ids.begin(), ids.end(), [page](int id) { return GetDlgItem(page, id); }))
+            return kind;
+    HWND edit = GetDlgItem(page, IDC_OPTION_TEXT);
+    char editClass[16] = {};
+    if (edit && GetClassNameA(edit, editClass, sizeof editClass) &&
+        std::string(editClass) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
+        return Page::optionText;
+    if (GetDlgItem(page, IDC_CLOSE_AFTER_START) && itemText(page, IDC_NEXT) == "&Run")
+        return Page::run;
+    return Page::unknown;
+}
+
+// Clicks a radio button or check box and waits until it shows the wanted state.
+void setButton(HWND dialog, int id, bool checked) {
+    click(dialog, id);
+    waitUntil(
+        [&] {
+            DWORD_PTR state = 0;
+            return SendMessageTimeoutA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG,
+                                       5000, &state) &&
+                   (state == BST_CHECKED) == checked;
+        },
+        5s);
+}
 
 const char* pageName(Page page) {
     constexpr const char* names[] = {"unknown",      "welcome",      "game-type",
@@ -92,7 +150,8 @@ void screenshot(const std::string& what) {
 }
 
 HWND expectPage(ZatStart& zat, Page page) {
-    HWND found = zat.waitForPage(page);
+    HWND found =
+        zat.waitForWindow([&](HWND w) { return w == zat.visiblePage() && pageOf(w) == page; });
     if (!found)
         throw TourStopped{std::string("the ") + pageName(page) + " page did not show"};
     // Let the page paint before its picture is taken.
@@ -118,7 +177,8 @@ std::string serverSettingsFile() {
 
 // A deathmatch server as a player would have saved it, loaded on the welcome page.
 void loadServerSettings(ZatStart& zat, HWND welcome) {
-    LaunchSettings server = startupRecordFor(demoGameDirectory());
+    LaunchSettings server = kStartupValues;
+    storeFieldText(server.gameDirectory, demoGameDirectory());
     server.gameType = gameTypes::deathmatch;
     server.multiplayerMode = multiplayerModes::startServer;
     storeFieldText(server.mapName, "dm_forge");
@@ -126,7 +186,8 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     storeFieldText(server.skinName, "Rook_Base2");
     server.skinIndex = 1; // Rook_Base2's place in Rook's skins
     const std::string file = serverSettingsFile();
-    saveRecord(file, server);
+    if (!storeFieldText(server.savePath, file) || writeSettingsFile(server))
+        throw TourStopped{"cannot write the settings file " + file};
     click(welcome, IDC_LOAD_SETTINGS);
     HWND dialog = zat.waitForDialog("Load ZatStart Settings File");
     if (!dialog || !chooseFile(dialog, file))
@@ -135,24 +196,6 @@ void loadServerSettings(ZatStart& zat, HWND welcome) {
     if (!question)
         throw TourStopped{"no question after loading"};
     answer(question, IDNO);
-}
-
-// A text with its control characters spelled out.
-std::string visible(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c < 0x20 || c >= 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            out += hex;
-        } else
-            out += static_cast<char>(c);
-    }
-    return out;
 }
 
 // Selects an entry of a list box as a click on it would (no notification is sent).
@@ -288,7 +331,7 @@ HWND dialogsOnTop(ZatStart& zat, HWND page) {
 }
 
 void tour(ZatStart& zat) {
-    if (zat.waitForWindow([&](HWND w) { return w == zat.findSplash(); }))
+    if (zat.waitForDialog("")) // the splash
         screenshot("splash");
     HWND page = expectPage(zat, Page::welcome);
     if (zat.waitForDialog(locateTitle, 2s))
@@ -297,7 +340,7 @@ void tour(ZatStart& zat) {
     // A single-player game, then the deathmatch chains.
     HWND run = walk(zat, page, "", singlePlayerChoices);
     command(run, IDM_ABOUT);
-    if (HWND about = zat.waitForDialog(aboutTitle)) {
+    if (HWND about = zat.waitForDialog(ZAT_ABOUT_TITLE)) {
         std::this_thread::sleep_for(400ms);
         screenshot("about");
         click(about, IDC_OK);
@@ -348,7 +391,8 @@ int main(int argc, char** argv) {
     if (shotFolder.back() != '\\')
         shotFolder += '\\';
     const std::string log = demoGameDirectory() + "zat-standin.log";
-    const std::size_t startsBefore = gameStarts(log).size();
+    const std::size_t startsBefore = logged(log, "command-line").size();
+    const std::size_t logBefore = readFile(log).value_or("").size();
 
     try {
         {
@@ -364,21 +408,17 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const auto starts = gameStarts(log);
+    // The stand-in's own record of every start, its control characters spelled out (the
+    // config's bytes in hex left out: its text says the same).
     std::printf("\nWhat the stand-in game received (%s):\n", log.c_str());
-    for (std::size_t i = startsBefore; i < starts.size(); ++i) {
-        const GameStart& start = starts[i];
-        std::printf("\n  launch command:    %s\n", start.launchCommand.c_str());
-        std::printf("  current directory: %s\n", start.currentDirectory.c_str());
-        std::printf("  config file:       %s\n", start.configPath.value_or("(none)").c_str());
-        if (start.config)
-            std::printf("  config bytes:      %s\n", visible(*start.config).c_str());
-        else
-            std::printf("  config bytes:      (file missing)\n");
-    }
-    if (starts.size() != startsBefore + 4) {
+    std::istringstream received(readFile(log).value_or("").substr(logBefore));
+    for (std::string line; std::getline(received, line);)
+        if (!line.starts_with("config-bytes:"))
+            std::printf("%s%s\n", line.starts_with('[') ? "" : "  ", line.c_str());
+    const std::size_t starts = logged(log, "command-line").size() - startsBefore;
+    if (starts != 4) {
         std::printf("tour stopped: expected four starts of the game, saw %d\n",
-                    static_cast<int>(starts.size() - startsBefore));
+                    static_cast<int>(starts));
         return 1;
     }
     std::printf("\ntour complete: %d screenshots in %s\n", shotNumber, shotFolder.c_str());
