@@ -158,6 +158,10 @@ TEST(Captions, FitTheirControlsOnEveryPageAndDialogAt96And144Dpi) {
             HWND shown = zat.waitForWindow([page](HWND w) { return w != page; });
             if (!expectCaptionsFit(shown, stop.templateId, dpi))
                 break;
+            if (stop.templateId == IDD_ABOUT) { // on top of everything, without a system menu
+                EXPECT_TRUE((GetWindowLongW(shown, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+                            !(GetWindowLongW(shown, GWL_STYLE) & WS_SYSMENU));
+            }
             if (stop.closeWith)
                 answer(shown, stop.closeWith);
             else
