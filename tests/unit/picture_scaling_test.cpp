@@ -9,28 +9,24 @@ namespace {
 // A picture whose every pixel is value(x, y) in all three colours, in rows padded as a
 // bitmap's are (the padding 0xEE, so a write into it shows).
 struct Picture {
+    int width, height;
     std::vector<std::uint8_t> bytes;
-    PixelRows rows;
-    template <typename Value>
-    Picture(int width, int height, Value value)
-        : bytes(rowBytes(width) * static_cast<std::size_t>(height), 0xEE), rows{width, height,
-                                                                                rowBytes(width),
-                                                                                bytes.data()} {
+    Picture(int w, int h, auto value) : width(w), height(h), bytes(rowBytes(w) * h, 0xEE) {
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 for (int c = 0; c < 3; ++c)
                     at(x, y, c) = static_cast<std::uint8_t>(value(x, y));
     }
-    std::uint8_t& at(int x, int y, int c = 0) {
-        return bytes[static_cast<std::size_t>(y) * rows.stride + static_cast<std::size_t>(x) * 3 +
-                     static_cast<std::size_t>(c)];
-    }
-    Picture scaled(int width, int height) const {
-        Picture to(width, height, [](int, int) { return 0; });
-        scalePixels(rows, to.rows);
+    std::uint8_t& at(int x, int y, int c = 0) { return bytes[y * rowBytes(width) + x * 3 + c]; }
+    Picture scaled(int w, int h) {
+        Picture to(w, h, [](int, int) { return 0; });
+        scalePixels({width, height, rowBytes(width), bytes.data()},
+                    {w, h, rowBytes(w), to.bytes.data()});
         return to;
     }
 };
+
+} // namespace
 
 TEST(PictureScaling, KeepsAUniformPictureUniformAtAnySizeAndLeavesThePaddingAlone) {
     const auto grey = [](int, int) { return 201; };
@@ -51,5 +47,3 @@ TEST(PictureScaling, HalvesByAveragingEachTwoByTwoBlockAndDoublesWithoutRepeatin
     EXPECT_EQ(doubled.at(0, 1), 0);
     EXPECT_EQ(doubled.at(7, 1), 120);
 }
-
-} // namespace
