@@ -4,10 +4,13 @@
 #include "app/locate_game.h"
 #include "controls/game_config.h"
 #include "platform/posix/file_faults.h"
+#include "platform/temporary_name.h"
 #include "settings/settings_file.h"
 #include "walk.h"
 
+#include <ctime>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -76,6 +79,9 @@ TEST(FileFailures, TheIniMovesToApplicationDataForGoodAndAFailedWriteThereIsAFai
     std::filesystem::create_directories(folder.native("app"));
     const IniLocations where{folder.path("windows\\ZatStart.ini"),
                              folder.path("app\\ZatStart.ini")};
+    // The first temporary names a write would try, taken by a writer that did not finish.
+    for (auto now = static_cast<unsigned>(std::time(nullptr)), t = now; t < now + 3; ++t)
+        folder.write(temporaryNameFor("windows\\ZatStart.ini", ::getpid() ^ t, 0), "");
     ASSERT_TRUE(writeGameLocation(s, where));
     EXPECT_FALSE(folder.exists("app\\ZatStart.ini")) << "the Windows folder first";
     std::filesystem::remove_all(folder.native("windows"));
