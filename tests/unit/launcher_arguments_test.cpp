@@ -24,7 +24,6 @@ struct FileWalk : Walk {
     std::string file = folder.path("my files\\server.ZTP");
     FileWalk() {
         std::filesystem::create_directories(folder.native("game\\base"));
-        std::filesystem::create_directories(folder.native("my files"));
         gameLocatedAt(folder.path("game\\"));
         LaunchSettings saved = kStartupValues;
         storeFieldText(saved.gameDirectory, folder.path("elsewhere\\"));

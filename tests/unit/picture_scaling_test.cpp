@@ -28,15 +28,15 @@ struct Picture {
 
 } // namespace
 
-TEST(PictureScaling, KeepsAUniformPictureUniformAtAnySizeAndLeavesThePaddingAlone) {
+// A uniform picture stays uniform at any size with its padding untouched; halving averages
+// each two-by-two block, doubling repeats no pixel.
+TEST(PictureScaling, KeepsUniformUniformHalvesByAveragingAndDoublesWithoutRepeating) {
     const auto grey = [](int, int) { return 201; };
     for (const auto& [width, height] : {std::pair{97, 61}, {131, 70}, {11, 8}, {3, 2}, {1, 1}})
         EXPECT_EQ(Picture(width, height, grey).bytes,
                   Picture(97, 61, grey).scaled(width, height).bytes)
             << width << "x" << height;
-}
 
-TEST(PictureScaling, HalvesByAveragingEachTwoByTwoBlockAndDoublesWithoutRepeatingAPixel) {
     Picture half = Picture(4, 2, [](int x, int y) { return 10 * x + 100 * y; }).scaled(2, 1);
     EXPECT_EQ(half.at(0, 0), 55); // (0 + 10 + 100 + 110) / 4
     EXPECT_EQ(half.at(1, 0), 75); // (20 + 30 + 120 + 130) / 4
