@@ -3,39 +3,37 @@
 #include "walk.h"
 
 #include <algorithm>
+#include <map>
 
 // A loaded text longer than the limit still shows whole and is cut when stored; the player
 // types no further than the limit.
 TEST(Boundaries, EveryTextBoxTakesItsLimitAndNotOneMore) {
-    const struct {
-        const Page* page;
-        int box;
-        std::size_t limit;
-    } boxes[] = {
-        {&playerSetupPage, IDC_PLAYER_NAME, 15},  {&multiplayerPage, IDC_SERVER_ADDRESS, 39},
-        {&serverOptionsPage, IDC_TIME_LIMIT, 5},  {&serverOptionsPage, IDC_FRAG_LIMIT, 5},
-        {&serverOptionsPage, IDC_MAX_PLAYERS, 5}, {&serverOptionsPage, IDC_HOST_NAME, 15}};
-    for (const auto& b : boxes) {
-        const auto binding = std::find_if(b.page->fields.begin(), b.page->fields.end(),
-                                          [&](const FieldBinding& f) { return f.ids[0] == b.box; });
-        ASSERT_NE(b.page->fields.end(), binding) << b.box;
-        const auto field = binding->textField;
-        Bench bench;
-        LaunchSettings& s = bench.app.settings;
-        s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
-        const std::string longer(b.limit + 1, '7');
-        std::copy(longer.begin(), longer.end(), field(s).begin());
-        bench.open(*b.page, [&](FakePage& page) {
-            EXPECT_EQ(longer, page.text(b.box)) << b.box;
-            page.click(IDC_NEXT);
-        });
-        EXPECT_EQ(longer.substr(1), field(s).data()) << b.box;
-        bench.open(*b.page, [&](FakePage& page) {
-            EXPECT_FALSE(page.typeText(b.box, longer)) << b.box;
-            EXPECT_EQ(b.limit, page.text(b.box).size()) << b.box;
-            page.command(IDM_WELCOME);
-        });
-    }
+    const std::map<std::pair<const Page*, int>, std::size_t> limits = {
+        {{&playerSetupPage, IDC_PLAYER_NAME}, 15},  {{&multiplayerPage, IDC_SERVER_ADDRESS}, 39},
+        {{&serverOptionsPage, IDC_TIME_LIMIT}, 5},  {{&serverOptionsPage, IDC_FRAG_LIMIT}, 5},
+        {{&serverOptionsPage, IDC_MAX_PLAYERS}, 5}, {{&serverOptionsPage, IDC_HOST_NAME}, 15}};
+    for (const Page* page : zatStartPages().pages)
+        for (const FieldBinding& b : page->fields) {
+            if (b.kind != FieldBinding::Kind::text)
+                continue;
+            const int box = b.ids[0];
+            const std::size_t limit = limits.at({page, box});
+            Bench bench;
+            LaunchSettings& s = bench.app.settings;
+            s.timeLimitOn = s.fragLimitOn = s.maxPlayersOn = 1;
+            const std::string longer(limit + 1, '7');
+            std::copy(longer.begin(), longer.end(), b.textField(s).begin());
+            bench.open(*page, [&](FakePage& p) {
+                EXPECT_EQ(longer, p.text(box)) << box;
+                p.click(IDC_NEXT);
+            });
+            EXPECT_EQ(longer.substr(1), b.textField(s).data()) << box;
+            bench.open(*page, [&](FakePage& p) {
+                EXPECT_FALSE(p.typeText(box, longer)) << box;
+                EXPECT_EQ(limit, p.text(box).size()) << box;
+                p.command(IDM_WELCOME);
+            });
+        }
     // The option text is refused, not cut, one past its limit.
     for (const std::size_t length : {kOptionTextLimit, kOptionTextLimit + 1}) {
         Bench bench;

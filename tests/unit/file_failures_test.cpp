@@ -4,10 +4,13 @@
 #include "app/locate_game.h"
 #include "controls/game_config.h"
 #include "platform/posix/file_faults.h"
+#include "platform/temporary_name.h"
 #include "settings/settings_file.h"
 #include "walk.h"
 
+#include <ctime>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -72,17 +75,19 @@ TEST(FileFailures, TheIniMovesToApplicationDataForGoodAndAFailedWriteThereIsAFai
     TempFolder folder;
     LaunchSettings s = kStartupValues;
     storeFieldText(s.gameDirectory, "C:\\GAMES\\ZAT\\");
-    std::filesystem::create_directories(folder.native("windows"));
     std::filesystem::create_directories(folder.native("app"));
     const IniLocations where{folder.path("windows\\ZatStart.ini"),
                              folder.path("app\\ZatStart.ini")};
+    // The first temporary names a write would try, taken by a writer that did not finish (the
+    // Windows folder is made with them).
+    for (auto now = static_cast<unsigned>(std::time(nullptr)), t = now; t < now + 3; ++t)
+        folder.write(temporaryNameFor("windows\\ZatStart.ini", ::getpid() ^ t, 0), "");
     ASSERT_TRUE(writeGameLocation(s, where));
     EXPECT_FALSE(folder.exists("app\\ZatStart.ini")) << "the Windows folder first";
     std::filesystem::remove_all(folder.native("windows"));
     ASSERT_TRUE(writeGameLocation(s, where));
     EXPECT_EQ("0\r\nC:\\GAMES\\ZAT\\", folder.read("app\\ZatStart.ini"));
 
-    std::filesystem::create_directory(folder.native("windows"));
     folder.write("windows\\ZatStart.ini", "0\r\nC:\\OLD\\");
     storeFieldText(s.gameDirectory, "D:\\ZAT\\");
     ASSERT_TRUE(writeGameLocation(s, where));

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <tuple>
 
 // How the INI file is written, that a missing one means a first run, and which directory a
 // chosen zat.exe gives, the start-up and locate tests show with the bytes on disk; where it is
@@ -11,12 +12,7 @@
 // A directory as a person or another tool writes it gets its backslash; one that no Windows
 // path is, or that no longer fits, is asked for again.
 TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCannotUse) {
-    const struct {
-        std::string ini;
-        int32_t pending;
-        std::string directory;
-    } cases[] = {
-        {"0\r\nC:\\GAMES\\ZAT\\", 0, "C:\\GAMES\\ZAT\\"},
+    const std::tuple<std::string, int32_t, std::string> cases[] = {
         {"0\nC:\\GAMES\\ZAT", 0, "C:\\GAMES\\ZAT\\"},
         {"0\r\nC:\\GAMES\\ZAT\r\n", 0, "C:\\GAMES\\ZAT\\"},
         {"0\n  \tC:\\GAMES\\ZAT\\\n", 0, "C:\\GAMES\\ZAT\\"},
@@ -28,10 +24,10 @@ TEST(IniFile, ReadsTheNumberAndTheDirectoryAsAPersonWritesThemAndDropsOneItCanno
         {"0\r\nC:\\GAMES\tZAT\\", 1, ""},
         {"0\r\nC:\\GAMES\\ZAT\\\r", 1, ""}, // a lone carriage return is the line's own
     };
-    for (const auto& c : cases) {
+    for (const auto& [ini, pending, directory] : cases) {
         LaunchSettings s{};
-        parseGameLocation(s, c.ini);
-        EXPECT_EQ(c.pending, s.locateGamePending) << c.ini;
-        EXPECT_EQ(c.directory, fieldText(s.gameDirectory)) << c.ini;
+        parseGameLocation(s, ini);
+        EXPECT_EQ(pending, s.locateGamePending) << ini;
+        EXPECT_EQ(directory, fieldText(s.gameDirectory)) << ini;
     }
 }

@@ -8,9 +8,15 @@
 #include "settings/settings_file.h"
 #include "walk.h"
 
+#include <tuple>
+
 namespace {
 
 using Arguments = std::vector<std::string>;
+
+// Who started the program, beside a launcher that shows its pages: a script whose pipe (or
+// console, or file) takes both streams, a player on the desktop, or a service that no one sees.
+enum class Starter { pipe, desktop, service };
 
 // Located in game\ (with base\ in it); a settings file whose game directory is another one,
 // in a folder with blanks in its name.
@@ -18,23 +24,17 @@ struct FileWalk : Walk {
     std::string file = folder.path("my files\\server.ZTP");
     FileWalk() {
         std::filesystem::create_directories(folder.native("game\\base"));
-        std::filesystem::create_directories(folder.native("my files"));
         gameLocatedAt(folder.path("game\\"));
         LaunchSettings saved = kStartupValues;
         storeFieldText(saved.gameDirectory, folder.path("elsewhere\\"));
         storeFieldText(saved.mapName, "dm_forge");
         folder.write("my files\\server.ZTP", imageOf(saved));
     }
-    // Who started the program, beside a launcher that shows its pages: a script whose pipe
-    // (or console, or file) takes both streams, a player on the desktop, or a service that no
-    // one sees.
-    enum class Starter { pipe, desktop, service };
     void startedBy(Starter starter) {
         desktop.claimedElsewhere = true;
         desktop.existingDialogTitles.insert(kPageTitle);
-        const bool piped = starter == Starter::pipe;
         desktop.standardOutput = desktop.standardError =
-            piped ? std::optional<std::string>("") : std::nullopt;
+            starter == Starter::pipe ? std::optional<std::string>("") : std::nullopt;
         desktop.interactiveDesktop = starter != Starter::service;
     }
     int start(const std::string& arguments) {
@@ -66,11 +66,7 @@ TEST(LauncherArguments, AreSplitAsWindowsSplitsThem) {
 }
 
 TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
-    const struct {
-        Arguments arguments;
-        StartForm form;
-        std::string fileOrProblem;
-    } cases[] = {
+    const std::tuple<Arguments, StartForm, std::string> cases[] = {
         {{}, StartForm::pages, ""},
         {{"C:\\a b.ZTP"}, StartForm::openFile, "C:\\a b.ZTP"},
         {{"/Run", "x.ZTP"}, StartForm::run, "x.ZTP"},
@@ -81,10 +77,10 @@ TEST(LauncherArguments, NameOneFormOrSayWhatIsWrong) {
         {{"/run", "a.ZTP", "b"}, StartForm::wrongUse, "Unexpected argument \"b\"."},
         {{"/?", "a.ZTP"}, StartForm::wrongUse, "Unexpected argument \"a.ZTP\"."},
     };
-    for (const auto& c : cases) {
-        const StartRequest request = startRequestOf(c.arguments);
-        EXPECT_EQ(c.form, request.form) << ::testing::PrintToString(c.arguments);
-        EXPECT_EQ(c.fileOrProblem, c.form == StartForm::wrongUse ? request.problem : request.file);
+    for (const auto& [arguments, form, fileOrProblem] : cases) {
+        const StartRequest request = startRequestOf(arguments);
+        EXPECT_EQ(form, request.form) << ::testing::PrintToString(arguments);
+        EXPECT_EQ(fileOrProblem, form == StartForm::wrongUse ? request.problem : request.file);
     }
 }
 
@@ -124,7 +120,7 @@ TEST(LauncherArguments, RunStartsTheLocatedGameOrRefusesWithAnErrorAndExitCode1)
     // Each error into the pipe that a script reads; the rule of boxes is the usage test's.
     for (const auto& [arrange, error] : cases) {
         FileWalk walk;
-        walk.startedBy(FileWalk::Starter::pipe);
+        walk.startedBy(Starter::pipe);
         walk.desktop.programExitCode = 0xC0000005u;
         arrange(walk);
         EXPECT_EQ(error.empty() ? static_cast<int>(0xC0000005u) : 1,
@@ -144,37 +140,32 @@ TEST(LauncherArguments, RunStartsTheLocatedGameOrRefusesWithAnErrorAndExitCode1)
 // A text goes where a script reads it and holds nothing up; a box only shows it where nothing
 // else would and someone can answer it. Printing starts nothing and writes no file.
 TEST(LauncherArguments, UsagePrintAndWrongUseGoToTheirStreamElseToABoxSomeoneCanAnswer) {
-    using Starter = FileWalk::Starter;
     FileWalk walk;
     const std::string game = walk.folder.path("game\\");
-    const struct {
-        std::string arguments;
-        int exitCode;
-        bool isError;
-        std::string start;
-    } forms[] = {
-        {"/?", 0, false, "Usage:\r\n"},
-        {"/print \"" + walk.file + "\"", 0, false,
+    const std::tuple<std::string, int, std::string> forms[] = {
+        {"/?", 0, "Usage:\r\n"},
+        {"/print \"" + walk.file + "\"", 0,
          game + "zat.exe +set deathmatch 0 +exec " + game + "base\\zatstart.cfg\r\n"},
-        {"/launch x.ZTP", 2, true, "Unknown switch \"/launch\".\r\n\r\nUsage:"},
+        {"/launch x.ZTP", 2, "Unknown switch \"/launch\".\r\n\r\nUsage:"}, // an error: its stream
     };
-    for (const auto& form : forms) {
+    for (const auto& [arguments, exitCode, start] : forms) {
+        const bool isError = exitCode != 0;
         walk.desktop.messageBoxes.clear();
         walk.startedBy(Starter::pipe);
-        EXPECT_EQ(form.exitCode, walk.start(form.arguments));
+        EXPECT_EQ(exitCode, walk.start(arguments));
         const std::string piped =
-            *(form.isError ? walk.desktop.standardError : walk.desktop.standardOutput);
-        EXPECT_EQ(0u, piped.find(form.start)) << piped;
-        EXPECT_EQ("", *(form.isError ? walk.desktop.standardOutput : walk.desktop.standardError));
+            *(isError ? walk.desktop.standardError : walk.desktop.standardOutput);
+        EXPECT_EQ(0u, piped.find(start)) << piped;
+        EXPECT_EQ("", *(isError ? walk.desktop.standardOutput : walk.desktop.standardError));
         walk.startedBy(Starter::service);
-        walk.start(form.arguments);
+        walk.start(arguments);
         walk.startedBy(Starter::desktop);
-        EXPECT_EQ(form.exitCode, walk.start(form.arguments));
+        EXPECT_EQ(exitCode, walk.start(arguments));
         ASSERT_EQ(1u, walk.desktop.messageBoxes.size()) << "the desktop's alone";
         const MessageBoxShown& box = walk.desktop.messageBoxes[0];
         EXPECT_EQ(piped.substr(0, piped.size() - 2), box.text);
-        EXPECT_EQ(form.isError ? "Error" : "Zat Start", box.caption);
-        EXPECT_EQ(form.isError ? MessageIcon::error : MessageIcon::none, box.icon);
+        EXPECT_EQ(isError ? "Error" : "Zat Start", box.caption);
+        EXPECT_EQ(isError ? MessageIcon::error : MessageIcon::none, box.icon);
     }
     EXPECT_TRUE(walk.desktop.programRuns.empty());
     EXPECT_FALSE(walk.folder.exists("game\\base\\ZatStart.cfg"));

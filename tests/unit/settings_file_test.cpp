@@ -32,14 +32,10 @@ TEST(SettingsFile, ATargetThatCannotBeWrittenIsNotOpenedAndStays) {
     LaunchSettings s = kStartupValues;
     folder.write("mine.ZTP", "previous settings");
     storeFieldText(s.savePath, folder.path("mine.ZTP"));
-    const auto writable = std::filesystem::perms::owner_write |
-                          std::filesystem::perms::group_write |
-                          std::filesystem::perms::others_write;
-    std::filesystem::permissions(folder.native("mine.ZTP"), writable,
-                                 std::filesystem::perm_options::remove);
+    using std::filesystem::perms;
+    std::filesystem::permissions(folder.native("mine.ZTP"), perms::owner_read); // read-only
     EXPECT_EQ(settingsMessages::cantOpen, writeSettingsFile(s)) << "a read-only file";
-    std::filesystem::permissions(folder.native("mine.ZTP"), writable,
-                                 std::filesystem::perm_options::add);
+    std::filesystem::permissions(folder.native("mine.ZTP"), perms::owner_all);
     EXPECT_EQ("previous settings", folder.read("mine.ZTP"));
 
     storeFieldText(s.savePath, folder.path("taken"));

@@ -28,8 +28,6 @@ class TempFolder {
         std::error_code ignored;
         std::filesystem::remove_all(dir_, ignored);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     // The folder with backslashes only, and one at its end, as gameDirectory holds it: so
     // natively too its paths are never read as switches.
@@ -45,7 +43,9 @@ class TempFolder {
         return dir_ / rel;
     }
 
+    // Makes the folders the file goes into.
     void write(std::string_view relative, std::string_view bytes) const {
+        std::filesystem::create_directories(native(relative).parent_path());
         std::ofstream out(native(relative), std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
