@@ -1,7 +1,9 @@
 // The settings file is the record's raw image, so the record's layout is the file format:
-// every field in its place, in file order with no gap, and what each starts as, in one table.
+// every field in its place, in file order with no gap, and what each starts as, in one table,
+// and a file made elsewhere read byte for byte.
 // (The program itself pins the text fields' sizes with the offset of the field after each.)
-#include "settings/launch_settings.h"
+#include "settings/settings_file.h"
+#include "support/resource_script.h"
 
 #include <gtest/gtest.h>
 #include <span>
@@ -63,4 +65,9 @@ TEST(Record, EveryFieldHasItsPlaceAndItsStartUpValue) {
             EXPECT_EQ(f.startsAs, f.startValue) << f.name;
         }
     EXPECT_EQ(1648u, end);
+    // A file made elsewhere (every number its own offset, every text its field's name) is
+    // taken byte for byte.
+    LaunchSettings known{};
+    ASSERT_EQ(std::nullopt, settingsFromBytes(known, knownSettingsFile()));
+    EXPECT_EQ(knownSettingsFile(), std::string_view(reinterpret_cast<const char*>(&known), end));
 }
