@@ -15,24 +15,19 @@ template <typename T> std::optional<T> takeFirst(std::deque<std::optional<T>>& q
     return first;
 }
 
-} // namespace
-
-const std::vector<DialogTemplate>& programDialogs() {
-    static const std::vector<DialogTemplate> dialogs =
+// The dialogs of the program's own resource script, read once.
+const std::map<int, DialogTemplate>& programDialogs() {
+    static const std::map<int, DialogTemplate> dialogs =
         parseResourceScript(resourceScript(), resourceHeader());
     return dialogs;
 }
 
+} // namespace
+
 bool FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
     if (dialogsThatFail.count(templateId))
         return false;
-    const auto& dialogs = programDialogs();
-    const auto dialog = std::find_if(dialogs.begin(), dialogs.end(),
-                                     [&](const DialogTemplate& d) { return d.id == templateId; });
-    if (dialog == dialogs.end())
-        throw std::invalid_argument("the resource script has no dialog " +
-                                    std::to_string(templateId));
-    FakePage page(*dialog, handler);
+    FakePage page(programDialogs().at(templateId), handler); // throws for a dialog not there
     openedTemplates.push_back(templateId);
     maxDepth = std::max(maxDepth, ++depth_);
     page.open();

@@ -15,9 +15,6 @@
 #include <string>
 #include <vector>
 
-// The dialogs of the program's own resource script, read once.
-const std::vector<DialogTemplate>& programDialogs();
-
 struct MessageBoxShown {
     std::string text;
     std::u16string wideText; // a text that names a path the code page cannot hold
@@ -119,19 +116,16 @@ class FakeDesktop : public Desktop {
             whileProgramRuns();
         return programExitCode;
     }
-    bool writeStandardOutput(std::string_view text) override {
-        if (standardOutput)
-            standardOutput->append(text);
-        return standardOutput.has_value();
-    }
-    bool writeStandardError(std::string_view text) override {
-        if (standardError)
-            standardError->append(text);
-        return standardError.has_value();
-    }
+    bool writeStandardOutput(std::string_view text) override { return write(standardOutput, text); }
+    bool writeStandardError(std::string_view text) override { return write(standardError, text); }
     bool interactive() override { return interactiveDesktop; }
 
   private:
     MessageAnswer show(PageWindow* owner, MessageBoxShown box);
+    static bool write(std::optional<std::string>& stream, std::string_view text) {
+        if (stream)
+            stream->append(text);
+        return stream.has_value();
+    }
     std::size_t depth_ = 0;
 };

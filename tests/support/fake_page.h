@@ -42,12 +42,12 @@ class FakePage : public PageWindow {
     void showItem(int id, bool shown) override { find(id).visible = shown; }
     void listAdd(int id, std::string_view text) override;
     void listReset(int id) override {
-        findList(id).entries.clear();
-        findList(id).selection = -1;
+        find(id).entries.clear();
+        find(id).selection = -1;
     }
     void listSelect(int id, int index) override;
-    int listSelection(int id) override { return findList(id).selection; }
-    int listCount(int id) override { return static_cast<int>(findList(id).entries.size()); }
+    int listSelection(int id) override { return find(id).selection; }
+    int listCount(int id) override { return static_cast<int>(find(id).entries.size()); }
     std::optional<std::string> listEntry(int id, int index) override;
     Rect windowRect() override { return rect_; }
     void moveWindow(const Rect& where) override { rect_ = where; }
@@ -113,10 +113,9 @@ class FakePage : public PageWindow {
         std::size_t typingLimit = SIZE_MAX;
     };
 
-    std::size_t indexOf(int id, const char* who) const; // throws when there is none
-    Control& find(int id) { return controls_[indexOf(id, "the page touched")]; }
-    Control& findList(int id);
-    const Control& get(int id) const { return controls_[indexOf(id, "the test read")]; }
+    std::size_t indexOf(int id) const; // throws when there is none
+    Control& find(int id) { return controls_[indexOf(id)]; }
+    const Control& get(int id) const { return controls_[indexOf(id)]; }
     bool deliver(const PageEvent& event);
 
     int id_;
