@@ -1,9 +1,7 @@
 // The control setup page over the game options page, the video options page with its lists
-// and advanced page, and which pages have help.
+// and advanced page.
 #include "controls/bindings.h"
 #include "walk.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -49,7 +47,6 @@ TEST(ControlSetupPage, ShowsTheDefaultKeysAndKeepsTheKeysOfALoadedFile) {
     EXPECT_EQ("SPACE", fieldText(bench.app.settings.bindings[0]));
     ASSERT_EQ(1u, bench.desktop.messageBoxes.size());
     EXPECT_EQ("There was an error reading the Config File", bench.desktop.messageBoxes[0].text);
-    EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
 }
 
 TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
@@ -101,15 +98,4 @@ TEST(VideoOptionsPage, NamesFromTheTablesListsThatStoreOnOkAndDefaultsInOrder) {
     });
     EXPECT_EQ(IDD_MAP_SELECT, bench.open(videoOptionsPage));
     EXPECT_EQ(0, std::memcmp(&kStartupValues.videoDriver, &s.videoDriver, 16));
-}
-
-// Help describes only what a player can reach: no page leads to the video options page.
-TEST(Help, EveryPageAPlayerReachesHasATopicAndNoOtherHasOne) {
-    for (const Page* page : zatStartPages().pages)
-        EXPECT_EQ(page->templateId != IDD_VIDEO_OPTIONS,
-                  std::ranges::any_of(
-                      helpTopics(),
-                      [&](const HelpTopic& topic) { return topic.templateId == page->templateId; }))
-            << page->templateId;
-    EXPECT_EQ(zatStartPages().pages.size() - 1, helpTopics().size());
 }

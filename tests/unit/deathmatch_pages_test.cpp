@@ -52,29 +52,22 @@ TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
 // then selects nothing; a model that names none (a record no page wrote) shows no list and
 // keeps the skin.
 TEST(PlayerSetup, EachModelClampsATooLargeSkinIndexAsItsListAllows) {
-    const struct {
-        int32_t model;
-        std::vector<int> shown;
-        int selected;
-        int32_t kept;
-    } models[] = {{playerModels::rook, {IDC_SKINS_ROOK}, 5, 5},
-                  {playerModels::mira, {IDC_SKINS_MIRA}, 5, 5},
-                  {playerModels::tov, {IDC_SKINS_TOV}, -1, 40},
-                  {7, {}, -1, 40}};
-    for (const auto& m : models) {
+    for (const int32_t model : {playerModels::rook, playerModels::mira, playerModels::tov, 7}) {
         Bench bench;
         LaunchSettings& s = bench.app.settings;
-        s.playerModel = m.model;
+        s.playerModel = model;
         s.skinIndex = 40;
         std::fill_n(s.skinName, 80, 'x');
+        const bool clamps = model != playerModels::tov && model != 7;
         bench.open(playerSetupPage, [&](FakePage& page) {
-            EXPECT_EQ(m.shown, shownLists(page)) << m.model;
-            for (const int list : m.shown)
-                EXPECT_EQ(m.selected, page.listSelection(list)) << m.model;
-            EXPECT_EQ(m.kept, s.skinIndex) << m.model;
+            const std::vector<int> shown = shownLists(page);
+            EXPECT_EQ(model == 7 ? 0u : 1u, shown.size()) << model;
+            for (const int list : shown)
+                EXPECT_EQ(clamps ? 5 : -1, page.listSelection(list)) << model;
+            EXPECT_EQ(clamps ? 5 : 40, s.skinIndex) << model;
             page.command(IDM_WELCOME);
         });
-        EXPECT_EQ(m.model == 7, fieldText(s.skinName) == std::string(80, 'x')) << m.model;
+        EXPECT_EQ(model == 7, fieldText(s.skinName) == std::string(80, 'x')) << model;
     }
 }
 
