@@ -29,27 +29,12 @@ bool FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
         return false;
     FakePage page(programDialogs().at(templateId), handler); // throws for a dialog not there
     openedTemplates.push_back(templateId);
-    maxDepth = std::max(maxDepth, ++depth_);
     page.open();
     if (!page.ended() && player) // a page that ends while it opens is never shown
         player(page);
-    --depth_;
     if (!page.ended())
         throw std::logic_error("dialog " + std::to_string(templateId) + " was left open");
     return true;
-}
-
-MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,
-                                      std::string_view caption, MessageIcon icon,
-                                      MessageButtons buttons) {
-    return show(owner, {std::string(text), {}, std::string(caption), icon, buttons});
-}
-
-// Only errors name a path the code page cannot hold.
-MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::u16string_view text,
-                                      std::string_view caption, MessageIcon icon,
-                                      MessageButtons buttons) {
-    return show(owner, {{}, std::u16string(text), std::string(caption), icon, buttons});
 }
 
 MessageAnswer FakeDesktop::show(PageWindow* owner, MessageBoxShown box) {

@@ -63,7 +63,6 @@ class FakeDesktop : public Desktop {
 
     // --- Recorded.
     std::vector<int> openedTemplates; // every dialog opened, in order
-    std::size_t maxDepth = 0;         // the most dialogs open at once
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<Point> menuPlaces; // each popup menu's top left corner
@@ -76,9 +75,14 @@ class FakeDesktop : public Desktop {
     // --- The port.
     bool runDialog(int templateId, const PageHandler& handler) override;
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
-                             MessageIcon icon, MessageButtons buttons) override;
+                             MessageIcon icon, MessageButtons buttons) override {
+        return show(owner, {std::string(text), {}, std::string(caption), icon, buttons});
+    }
+    // Only errors name a path the code page cannot hold.
     MessageAnswer messageBox(PageWindow* owner, std::u16string_view text, std::string_view caption,
-                             MessageIcon icon, MessageButtons buttons) override;
+                             MessageIcon icon, MessageButtons buttons) override {
+        return show(owner, {{}, std::u16string(text), std::string(caption), icon, buttons});
+    }
     std::optional<HandedPath> fileDialog(PageWindow& owner,
                                          const FileDialogRequest& request) override;
     void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
@@ -127,5 +131,4 @@ class FakeDesktop : public Desktop {
             stream->append(text);
         return stream.has_value();
     }
-    std::size_t depth_ = 0;
 };

@@ -6,11 +6,6 @@
 
 namespace {
 
-// A text passed on as a C string ends at its first zero byte.
-std::string asCString(std::string_view text) {
-    return std::string(text.substr(0, text.find('\0')));
-}
-
 bool caselessLess(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) <
@@ -28,27 +23,17 @@ FakePage::FakePage(const DialogTemplate& dialog, PageHandler handler)
              kStartLeft + dialog.height * 13 / 8};
 }
 
-std::size_t FakePage::indexOf(int id) const {
-    std::size_t i = 0;
-    while (i < controls_.size() && (id == -1 || controls_[i].layout.id != id))
-        ++i;
-    if (i == controls_.size())
-        throw std::out_of_range("dialog " + std::to_string(id_) + " lacks control " +
-                                std::to_string(id));
-    return i;
-}
-
-void FakePage::setItemText(int id, std::string_view text) {
-    find(id).text = asCString(text);
-}
-
-std::string FakePage::itemText(int id, std::size_t limit) {
-    return limit > 0 ? find(id).text.substr(0, limit - 1) : std::string();
+FakePage::Control& FakePage::find(int id) {
+    for (Control& c : controls_)
+        if (id == -1 || c.layout.id == id)
+            return c;
+    throw std::out_of_range("dialog " + std::to_string(id_) + " lacks control " +
+                            std::to_string(id));
 }
 
 void FakePage::listAdd(int id, std::string_view text) {
     Control& c = find(id);
-    const std::string entry = asCString(text);
+    const std::string entry(text.substr(0, text.find('\0')));
     auto at = c.entries.end();
     if (c.layout.hasStyle("LBS_SORT"))
         at = std::lower_bound(c.entries.begin(), c.entries.end(), entry, caselessLess);
@@ -56,10 +41,6 @@ void FakePage::listAdd(int id, std::string_view text) {
     c.entries.insert(at, entry);
     if (c.selection >= index && c.selection >= 0)
         ++c.selection; // the selected entry stays selected
-}
-
-void FakePage::listSelect(int id, int index) {
-    find(id).selection = index >= 0 && index < listCount(id) ? index : -1;
 }
 
 std::optional<std::string> FakePage::listEntry(int id, int index) {
@@ -91,7 +72,7 @@ bool FakePage::chooseListEntry(int id, int index) {
 }
 
 bool FakePage::click(int id) {
-    const std::size_t i = indexOf(id);
+    const auto i = static_cast<std::size_t>(&find(id) - controls_.data());
     if (ended_ || !controls_[i].enabled || !controls_[i].visible)
         return false;
     switch (controls_[i].layout.kind) {

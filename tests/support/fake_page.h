@@ -24,8 +24,13 @@ class FakePage : public PageWindow {
     FakePage(const DialogTemplate& dialog, PageHandler handler);
 
     // --- The port. An id the template lacks throws: the page names a control it does not have.
-    void setItemText(int id, std::string_view text) override;
-    std::string itemText(int id, std::size_t limit) override;
+    // A text passed on as a C string ends at its first zero byte.
+    void setItemText(int id, std::string_view text) override {
+        find(id).text = text.substr(0, text.find('\0'));
+    }
+    std::string itemText(int id, std::size_t limit) override {
+        return limit > 0 ? find(id).text.substr(0, limit - 1) : std::string();
+    }
     std::size_t itemTextLength(int id) override { return find(id).text.size(); }
     void limitTyping(int id, std::size_t maxChars) override {
         find(id).typingLimit = std::max<std::size_t>(maxChars, 1);
@@ -45,7 +50,9 @@ class FakePage : public PageWindow {
         find(id).entries.clear();
         find(id).selection = -1;
     }
-    void listSelect(int id, int index) override;
+    void listSelect(int id, int index) override {
+        find(id).selection = index >= 0 && index < listCount(id) ? index : -1;
+    }
     int listSelection(int id) override { return find(id).selection; }
     int listCount(int id) override { return static_cast<int>(find(id).entries.size()); }
     std::optional<std::string> listEntry(int id, int index) override;
@@ -91,14 +98,13 @@ class FakePage : public PageWindow {
 
     // --- What the test sees; these throw for an id the template lacks, and so do the actions.
     int templateId() const { return id_; }
-    const std::string& text(int id) const { return get(id).text; }
-    bool checked(int id) const { return get(id).checked; }
-    bool enabled(int id) const { return get(id).enabled; }
-    bool visible(int id) const { return get(id).visible; }
-    const std::vector<std::string>& entries(int id) const { return get(id).entries; }
+    const std::string& text(int id) { return find(id).text; }
+    bool checked(int id) { return find(id).checked; }
+    bool enabled(int id) { return find(id).enabled; }
+    bool visible(int id) { return find(id).visible; }
+    const std::vector<std::string>& entries(int id) { return find(id).entries; }
     const std::map<int, unsigned>& timers() const { return timers_; }
     bool ended() const { return ended_; }
-    int focus() const { return focused_; }
 
   private:
     struct Control {
@@ -113,9 +119,7 @@ class FakePage : public PageWindow {
         std::size_t typingLimit = SIZE_MAX;
     };
 
-    std::size_t indexOf(int id) const; // throws when there is none
-    Control& find(int id) { return controls_[indexOf(id)]; }
-    const Control& get(int id) const { return controls_[indexOf(id)]; }
+    Control& find(int id); // throws when there is none
     bool deliver(const PageEvent& event);
 
     int id_;

@@ -17,16 +17,24 @@ void expectDefaultKeys(FakePage& page) {
 
 } // namespace
 
+// Over the game options page, whose boxes are kept on leaving and radios at the click.
 TEST(ControlSetupPage, ShowsTheDefaultKeysAndKeepsTheKeysOfALoadedFile) {
     Bench bench;
+    const LaunchSettings& s = bench.app.settings;
     bench.folder.write("mine.cfg", "bind SPACE +attack\r\nbind x +forward\r\n");
     bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("absent.cfg"),
                                  bench.folder.path("mine.cfg")};
     storeFieldText(bench.app.settings.bindings[0], "F");
-    bench.on(IDD_GAME_OPTIONS, [](FakePage& page) {
+    bench.on(IDD_GAME_OPTIONS, [&](FakePage& page) {
+        page.click(IDC_ALWAYS_RUN);
+        page.click(IDC_LOOK_STRAFE);
+        page.click(IDC_CROSSHAIR_DOT);
+        page.click(IDC_DIALOG_OFF);
         page.command(IDC_CONTROL_SETUP);
         EXPECT_FALSE(page.ended()) << "the game options page stays beneath";
-        page.command(IDM_WELCOME);
+        EXPECT_EQ(1, s.alwaysRun) << "a box is kept on leaving";
+        EXPECT_EQ(crosshairs::dot, s.crosshair) << "a radio at its click";
+        page.command(IDM_MAP_SELECT);
     });
     bench.on(IDD_CONTROL_SETUP, [&](FakePage& page) {
         expectDefaultKeys(page);
@@ -43,8 +51,16 @@ TEST(ControlSetupPage, ShowsTheDefaultKeysAndKeepsTheKeysOfALoadedFile) {
         expectDefaultKeys(page);
         page.click(IDC_OK);
     });
-    bench.open(gameOptionsPage);
-    EXPECT_EQ("SPACE", fieldText(bench.app.settings.bindings[0]));
+    EXPECT_EQ(IDD_MAP_SELECT, bench.open(gameOptionsPage));
+    EXPECT_EQ("SPACE", fieldText(s.bindings[0]));
+    EXPECT_EQ(0, s.alwaysRun);
+    EXPECT_EQ(1, s.lookStrafe);
+    EXPECT_EQ(dialogModes::off, s.dialogMode);
+    bench.open(gameOptionsPage, [](FakePage& page) {
+        EXPECT_FALSE(page.checked(IDC_ALWAYS_RUN));
+        EXPECT_TRUE(page.checked(IDC_CROSSHAIR_DOT) && page.checked(IDC_DIALOG_OFF));
+        page.command(IDM_WELCOME);
+    });
     ASSERT_EQ(1u, bench.desktop.messageBoxes.size());
     EXPECT_EQ("There was an error reading the Config File", bench.desktop.messageBoxes[0].text);
 }

@@ -67,29 +67,7 @@ TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
         walk.run();
         EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
         EXPECT_EQ(quicker ? "0\r\n" : "0\r\nC:\\GAMES\\ZAT\\", walk.folder.read("ZatStart.ini"));
-        EXPECT_EQ(1u, walk.desktop.maxDepth) << "pages never nest";
     }
-}
-
-TEST(PageFrame, OnlyThePlaceTravelsAndTheWelcomePageStaysCentredAtLeftZero) {
-    Bench bench;
-    Rect own{};
-    bench.open(gameTypePage, [&](FakePage& page) {
-        own = page.windowRect();
-        page.moveWindow({0, 40, 460, 400});
-        page.click(IDC_NEXT);
-    });
-    EXPECT_EQ(460, bench.app.pagePosition.width);
-    bench.open(gameTypePage, [&](FakePage& page) {
-        const Rect at = page.windowRect(); // left 0 taken as it is, the page's own size
-        EXPECT_EQ((std::array{0, 40, own.right - own.left, own.bottom - own.top}),
-                  (std::array{at.left, at.top, at.right - at.left, at.bottom - at.top}));
-        page.command(IDM_WELCOME);
-    });
-    bench.open(welcomePage, [](FakePage& page) {
-        EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left);
-        page.command(IDM_GAME_TYPE);
-    });
 }
 
 TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
@@ -127,7 +105,10 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
     EXPECT_EQ(MessageIcon::error, bench.desktop.messageBoxes.at(0).icon);
 }
 
-TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirectoryItCannotUse) {
+// Only the place travels: another page takes left 0 as it is, in its own size; the welcome page
+// stays centred. Locating the game rewrites the INI even when cancelled and refuses a directory
+// it cannot use.
+TEST(PageFrame, OnlyThePlaceTravelsAndLocatingTheGameRewritesTheIniEvenWhenCancelled) {
     Bench bench;
     bench.app.ini = iniLocationsOf(bench.desktop);
     bench.folder.write("ZatStart.ini", "1\r\nC:\\OLD\\\r\n");
@@ -138,13 +119,27 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirecto
                                  "D:\\Zat Game\\zat_v2.exe"};
     bench.desktop.shortPaths = {{"D:\\Zat Game\\", "D:\\ZATGAM~1\\"}};
     const std::string kept = "0\r\nC:\\GAMES\\ZAT\\";
+    Rect own{};
     bench.open(gameTypePage, [&](FakePage& page) {
+        own = page.windowRect();
+        page.moveWindow({0, 40, 460, 400});
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ(460, bench.app.pagePosition.width);
+    bench.open(gameTypePage, [&](FakePage& page) {
+        const Rect at = page.windowRect();
+        EXPECT_EQ((std::array{0, 40, own.right - own.left, own.bottom - own.top}),
+                  (std::array{at.left, at.top, at.right - at.left, at.bottom - at.top}));
         for (const std::string& ini : {kept, kept, kept, std::string("0\r\nD:\\ZATGAM~1\\")}) {
             page.command(IDM_LOCATE_GAME);
             EXPECT_EQ(ini, bench.folder.read("ZatStart.ini"));
         }
         EXPECT_FALSE(page.ended());
         page.command(IDM_WELCOME);
+    });
+    bench.open(welcomePage, [](FakePage& page) {
+        EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left);
+        page.command(IDM_GAME_TYPE);
     });
     ASSERT_EQ(2u, bench.desktop.messageBoxes.size());
     EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);

@@ -55,30 +55,8 @@ TEST(GameTypePage, TheGameTypeChoosesItsLevelListAndSkillAppliesToSinglePlayerOn
     EXPECT_EQ("citadel1", fieldText(s.mapName));
 }
 
-TEST(GameOptionsPage, BoxesAreKeptOnLeavingAndRadiosAtTheClick) {
-    Bench bench;
-    const LaunchSettings& s = bench.app.settings;
-    bench.open(gameOptionsPage, [&](FakePage& page) {
-        page.click(IDC_ALWAYS_RUN);
-        page.click(IDC_LOOK_STRAFE);
-        page.click(IDC_CROSSHAIR_DOT);
-        page.click(IDC_DIALOG_OFF);
-        EXPECT_EQ(1, s.alwaysRun) << "a box is kept on leaving";
-        EXPECT_EQ(crosshairs::dot, s.crosshair) << "a radio at its click";
-        page.command(IDM_MAP_SELECT);
-    });
-    EXPECT_EQ(0, s.alwaysRun);
-    EXPECT_EQ(1, s.lookStrafe);
-    EXPECT_EQ(dialogModes::off, s.dialogMode);
-    bench.open(gameOptionsPage, [](FakePage& page) {
-        EXPECT_FALSE(page.checked(IDC_ALWAYS_RUN));
-        EXPECT_TRUE(page.checked(IDC_CROSSHAIR_DOT) && page.checked(IDC_DIALOG_OFF));
-        page.command(IDM_WELCOME);
-    });
-}
-
 // Nothing selected takes the first level (the game type test), an empty list no name.
-TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
+TEST(MapSelectPage, TheListFollowsItsBoxesLeavingKeepsTheLevelAndAUserMadeLevelStaysChosen) {
     Bench bench;
     const LaunchSettings& s = bench.app.settings;
     bench.open(mapSelectPage, [](FakePage& page) {
@@ -104,11 +82,8 @@ TEST(MapSelectPage, TheListFollowsItsBoxesAndLeavingKeepsTheSelectedLevel) {
         page.command(IDM_WELCOME);
     });
     EXPECT_EQ("", fieldText(s.mapName));
-}
-
-// A level file stays chosen on later visits, even with both list boxes off, until another is.
-TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspStaysChosenAndAnythingElseIsRefused) {
-    Bench bench;
+    // A level file stays chosen on later visits, even with both list boxes off, until another
+    // is; anything else is refused.
     bench.desktop.chosenFiles = {"D:\\levels\\arena2.bsp",
                                  "D:\\levels\\notes.txt",
                                  "D:\\levels\\.BSP",
@@ -116,7 +91,6 @@ TEST(MapSelectPage, AUserMadeLevelIsTheFileNameWithoutBspStaysChosenAndAnythingE
                                  std::nullopt,
                                  "D:\\Levels\\Arena3.BSP"};
     bench.open(mapSelectPage, [&](FakePage& page) {
-        page.click(IDC_LIST_SINGLE_PLAYER_LEVELS); // both list boxes off
         page.click(IDC_USER_LEVELS);
         EXPECT_FALSE(page.enabled(IDC_LEVEL_LIST) || page.enabled(IDC_LIST_SINGLE_PLAYER_LEVELS));
         for (int i = 0; i < 5; ++i)

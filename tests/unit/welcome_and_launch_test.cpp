@@ -126,7 +126,7 @@ TEST(OptionTextAndRunPages, NextWritesWhatThePlayerSeesAndRunStartsTheGameDirect
         page.click(IDC_NEXT);
         for (const int id : controls)
             EXPECT_TRUE(page.enabled(id)) << id;
-        EXPECT_EQ(IDC_NEXT, page.focus());
+        EXPECT_EQ(IDC_NEXT, page.focusedItem());
         page.click(IDC_CLOSE_AFTER_START);
         bench.desktop.programStarts = false;
         page.click(IDC_NEXT);
