@@ -2,18 +2,9 @@
 
 #include "support/resource_script.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace {
-
-template <typename T> std::optional<T> takeFirst(std::deque<std::optional<T>>& queue) {
-    if (queue.empty())
-        return std::nullopt;
-    std::optional<T> first = std::move(queue.front());
-    queue.pop_front();
-    return first;
-}
 
 // The dialogs of the program's own resource script, read once.
 const std::map<int, DialogTemplate>& programDialogs() {
@@ -52,22 +43,15 @@ MessageAnswer FakeDesktop::show(PageWindow* owner, MessageBoxShown box) {
 
 std::optional<HandedPath> FakeDesktop::fileDialog(PageWindow&, const FileDialogRequest& request) {
     fileDialogs.push_back(request);
-    const std::optional<std::string> chosen = takeFirst(chosenFiles);
+    std::optional<std::string> chosen;
+    if (!chosenFiles.empty()) {
+        chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+    }
     if (!chosen)
         return std::nullopt;
     HandedPath path(*chosen);
     if (const auto unfit = unfitPaths.find(*chosen); unfit != unfitPaths.end())
         path.unfit = unfit->second;
     return path;
-}
-
-void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) {
-    menuPlaces.push_back(topLeft);
-    const std::optional<int> choice = takeFirst(menuChoices);
-    if (!choice)
-        return;
-    if (*choice == 0 || std::none_of(items.begin(), items.end(),
-                                     [&](const MenuItem& item) { return item.id == *choice; }))
-        throw std::logic_error("the menu offers no item " + std::to_string(*choice));
-    dynamic_cast<FakePage&>(owner).post(*choice);
 }

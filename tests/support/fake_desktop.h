@@ -42,8 +42,6 @@ class FakeDesktop : public Desktop {
     // Chosen paths the system's code page cannot hold and that have no short form: as the
     // program gets them ("?" for what does not fit), to each as the player sees it.
     std::map<std::string, std::u16string, std::less<>> unfitPaths;
-    // Items chosen in popup menus, in order; nothing, or an empty queue, dismisses the menu.
-    std::deque<std::optional<int>> menuChoices;
     std::set<std::string, std::less<>> existingDialogTitles;
     bool claimedElsewhere = false;  // another launcher holds the single-instance claim
     bool launcherTakesFiles = true; // a page of that launcher takes a handed file
@@ -85,7 +83,10 @@ class FakeDesktop : public Desktop {
     }
     std::optional<HandedPath> fileDialog(PageWindow& owner,
                                          const FileDialogRequest& request) override;
-    void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
+    // Dismissed: a chosen item arrives as its command.
+    void popupMenu(PageWindow&, const std::vector<MenuItem>&, Point topLeft) override {
+        menuPlaces.push_back(topLeft);
+    }
     bool dialogWindowExists(std::string_view title) override {
         return existingDialogTitles.count(title) != 0;
     }

@@ -43,26 +43,6 @@ void FakePage::listAdd(int id, std::string_view text) {
         ++c.selection; // the selected entry stays selected
 }
 
-std::optional<std::string> FakePage::listEntry(int id, int index) {
-    if (index < 0 || index >= listCount(id))
-        return std::nullopt;
-    return find(id).entries[static_cast<std::size_t>(index)];
-}
-
-bool FakePage::deliver(const PageEvent& event) {
-    if (ended_)
-        return false;
-    ++running_;
-    const bool handled = handler_(*this, event);
-    --running_;
-    while (running_ == 0 && !ended_ && !posted_.empty()) {
-        const int id = posted_.front();
-        posted_.pop_front();
-        command(id);
-    }
-    return handled;
-}
-
 bool FakePage::chooseListEntry(int id, int index) {
     const Control& c = find(id);
     if (ended_ || !c.enabled || !c.visible)
@@ -100,10 +80,6 @@ bool FakePage::click(int id) {
     focused_ = id;
     command(id);
     return true;
-}
-
-bool FakePage::timer(int id) {
-    return timers_.count(id) != 0 && deliver({PageEvent::Kind::timer, id, {}});
 }
 
 bool FakePage::dropFiles(std::vector<std::string> files) {

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,7 +54,11 @@ class FakePage : public PageWindow {
     }
     int listSelection(int id) override { return find(id).selection; }
     int listCount(int id) override { return static_cast<int>(find(id).entries.size()); }
-    std::optional<std::string> listEntry(int id, int index) override;
+    std::optional<std::string> listEntry(int id, int index) override {
+        if (index < 0 || index >= listCount(id))
+            return std::nullopt;
+        return find(id).entries[static_cast<std::size_t>(index)];
+    }
     Rect windowRect() override { return rect_; }
     void moveWindow(const Rect& where) override { rect_ = where; }
     // Where the navigation menu opens is not looked at: every item starts at the page's corner.
@@ -84,7 +87,10 @@ class FakePage : public PageWindow {
     bool moveMouse(Point cursor) { return deliver({PageEvent::Kind::mouseMove, 0, cursor}); }
     bool pressEscape() { return command(IDC_CLOSE); }
     bool pressF1() { return deliver({PageEvent::Kind::help, 0, {}}); }
-    bool timer(int id); // only a timer the page has set fires
+    // Only a timer the page has set fires.
+    bool timer(int id) {
+        return timers_.count(id) != 0 && deliver({PageEvent::Kind::timer, id, {}});
+    }
     // Files dropped from Explorer; only a page that accepts drops is given them.
     bool dropFiles(std::vector<std::string> files);
     // A settings file handed over by another start of the program.
@@ -93,8 +99,6 @@ class FakePage : public PageWindow {
     }
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);
-    // A command that arrives once the running handler has returned, as a posted message does.
-    void post(int commandId) { posted_.push_back(commandId); }
 
     // --- What the test sees; these throw for an id the template lacks, and so do the actions.
     int templateId() const { return id_; }
@@ -120,15 +124,13 @@ class FakePage : public PageWindow {
     };
 
     Control& find(int id); // throws when there is none
-    bool deliver(const PageEvent& event);
+    bool deliver(const PageEvent& event) { return !ended_ && handler_(*this, event); }
 
     int id_;
     PageHandler handler_;
     std::vector<Control> controls_; // template order
     Rect rect_;
     std::map<int, unsigned> timers_;
-    std::deque<int> posted_;
-    int running_ = 0; // handler calls in progress
     bool ended_ = false;
     bool acceptsDrops_ = false;
     int focused_ = 0;

@@ -29,44 +29,43 @@ TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsButHandsOverItsFile) {
     }
 }
 
-// The welcome page's place, and Escape as Close, are seen on the real desktop.
-TEST(StartUp, ALaterStartClaimsAfterTheSplashAsksNothingAndEndsOnlyWhenCloseIsAnsweredYes) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.on(IDD_SPLASH, [](FakePage& page) {
-        EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
-        page.timer(IDT_SPLASH);
-    });
-    walk.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
-    walk.on(IDD_WELCOME, [&](FakePage& page) {
-        EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash, not in it";
-        EXPECT_TRUE(page.timers().empty()) << "a later start does not ask for the game";
-        page.click(IDC_CLOSE);
-        EXPECT_FALSE(page.ended());
-        page.click(IDC_CLOSE);
-    });
-    EXPECT_EQ(0, walk.run());
-    ASSERT_EQ(2u, walk.desktop.messageBoxes.size());
-    EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes[1].text);
-}
-
-// A first run asks once the welcome page shows, or first when the player is quicker; a cancel
-// still writes the INI file, and coming back to the welcome page does not ask again.
-TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
-    for (const bool quicker : {false, true}) {
+// A first run asks for the game once the welcome page shows, or first when the player is
+// quicker; a cancel still writes the INI file, and coming back to the welcome page does not ask
+// again. A later start asks nothing. The claim follows the splash; Close ends only on Yes. (The
+// welcome page's place, and Escape as Close, are seen on the real desktop.)
+TEST(StartUp, AFirstRunAsksForTheGameOnceALaterStartNeverAndCloseEndsOnlyOnYes) {
+    enum Start { later, firstRun, quickerPlayer };
+    for (const Start start : {later, firstRun, quickerPlayer}) {
         Walk walk;
-        walk.passSplash();
-        if (!quicker) {
+        if (start == later)
+            walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
+        walk.on(IDD_SPLASH, [](FakePage& page) {
+            EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
+            page.timer(IDT_SPLASH);
+        });
+        if (start == firstRun) {
             walk.desktop.chosenFiles.push_back("C:\\GAMES\\ZAT\\zat.exe");
             walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
         }
-        walk.on(IDD_WELCOME, [](FakePage& page) { page.click(IDC_NEXT); });
+        walk.on(IDD_WELCOME, [&](FakePage& page) {
+            EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash";
+            EXPECT_EQ(start == quickerPlayer, !page.timers().empty());
+            page.click(IDC_NEXT);
+        });
         walk.on(IDD_GAME_TYPE, [](FakePage& page) { page.click(IDC_BACK); });
-        walk.on(IDD_WELCOME, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
-        walk.closeOn(IDD_WELCOME);
-        walk.run();
-        EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
-        EXPECT_EQ(quicker ? "0\r\n" : "0\r\nC:\\GAMES\\ZAT\\", walk.folder.read("ZatStart.ini"));
+        walk.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
+        walk.on(IDD_WELCOME, [](FakePage& page) {
+            EXPECT_TRUE(page.timers().empty());
+            page.click(IDC_CLOSE);
+            EXPECT_FALSE(page.ended());
+            page.click(IDC_CLOSE);
+        });
+        EXPECT_EQ(0, walk.run());
+        EXPECT_EQ(start == later ? 0u : 1u, walk.desktop.fileDialogs.size());
+        EXPECT_EQ(start == quickerPlayer ? "0\r\n" : "0\r\nC:\\GAMES\\ZAT\\",
+                  walk.folder.read("ZatStart.ini"));
+        ASSERT_EQ(2u, walk.desktop.messageBoxes.size());
+        EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes[1].text);
     }
 }
 
@@ -83,8 +82,7 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
         bench.desktop.dialogsThatFail.insert(IDD_HELP);
         page.pressF1();
         page.command(IDM_ABOUT);
-        bench.desktop.menuChoices.push_back(IDM_MAP_SELECT);
-        page.click(IDC_NAVIGATION_MENU); // the menu's choice arrives as a command
+        page.command(IDM_MAP_SELECT);
     });
     bench.on(IDD_HELP, [](FakePage& help) {
         EXPECT_EQ("Server Options",
@@ -147,7 +145,10 @@ TEST(PageFrame, OnlyThePlaceTravelsAndLocatingTheGameRewritesTheIniEvenWhenCance
               bench.desktop.messageBoxes[1].wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
 }
 
-TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
+// Next and Back follow the game being set up. The navigation menu offers the multiplayer pages
+// to a deathmatch only, the server's to its server only; the longer the menu, the higher above
+// its button it opens.
+TEST(PageChain, NextBackAndTheNavigationMenuFollowTheGameBeingSetUp) {
     using namespace gameTypes;
     using namespace multiplayerModes;
     struct Case {
@@ -179,46 +180,30 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
             if (expected == 0)
                 continue; // Run starts the game; the welcome page has nothing before it
             Bench bench;
-            storeFieldText(bench.app.settings.gameDirectory, bench.folder.directory()); // full
-            bench.app.settings.gameType = c.type;
-            bench.app.settings.multiplayerMode = c.mode;
-            EXPECT_EQ(expected,
-                      bench.open(*c.page, [button](FakePage& page) { page.click(button); }))
+            LaunchSettings& s = bench.app.settings;
+            storeFieldText(s.gameDirectory, bench.folder.directory()); // full
+            s.gameType = c.type;
+            s.multiplayerMode = c.mode;
+            const bool server = c.type == deathmatch && c.mode == startServer;
+            std::set<int> ids, keys; // every item its own access key
+            for (const MenuItem& item : navigationMenuItems(s)) {
+                ids.insert(item.id);
+                const std::size_t amp = item.label.find('&');
+                EXPECT_TRUE(amp == std::string::npos ||
+                            keys.insert(std::tolower(item.label[amp + 1])).second)
+                    << item.label;
+            }
+            EXPECT_EQ(c.type == deathmatch, ids.count(IDM_MULTIPLAYER) == 1);
+            EXPECT_EQ(server, ids.count(IDM_SERVER_OPTIONS) == 1);
+            const int height = c.type != deathmatch ? 144 : server ? 186 : 168;
+            EXPECT_EQ(expected, bench.open(*c.page,
+                                           [&](FakePage& page) {
+                                               page.click(IDC_NAVIGATION_MENU);
+                                               const Point at = bench.desktop.menuPlaces.at(0);
+                                               EXPECT_EQ(page.windowRect().left - 19, at.x);
+                                               EXPECT_EQ(page.windowRect().top - height, at.y);
+                                               page.click(button);
+                                           }))
                 << c.page->templateId << " " << button;
         }
-}
-
-// The multiplayer pages are offered to a deathmatch only, the server's to its server only;
-// the longer the menu, the higher above its button it opens.
-TEST(NavigationMenu, OffersThePagesThatApplyAndOpensAboveItsButton) {
-    using namespace multiplayerModes;
-    const struct {
-        int32_t type, mode;
-        bool multiplayer, server;
-        int height;
-    } cases[] = {{gameTypes::singlePlayer, startServer, false, false, 144},
-                 {gameTypes::deathmatch, joinServer, true, false, 168},
-                 {gameTypes::deathmatch, startServer, true, true, 186}};
-    for (const auto& c : cases) {
-        Bench bench;
-        bench.app.settings.gameType = c.type;
-        bench.app.settings.multiplayerMode = c.mode;
-        bench.open(gameOptionsPage, [&](FakePage& page) {
-            page.click(IDC_NAVIGATION_MENU);
-            const Point at = bench.desktop.menuPlaces.at(0);
-            EXPECT_EQ(page.windowRect().left - 19, at.x);
-            EXPECT_EQ(page.windowRect().top - c.height, at.y) << c.type << " " << c.mode;
-            page.command(IDM_WELCOME);
-        });
-        std::set<int> ids, keys; // every item its own access key
-        for (const MenuItem& item : navigationMenuItems(bench.app.settings)) {
-            ids.insert(item.id);
-            const std::size_t amp = item.label.find('&');
-            EXPECT_TRUE(amp == std::string::npos ||
-                        keys.insert(std::tolower(item.label[amp + 1])).second)
-                << item.label;
-        }
-        EXPECT_EQ(c.multiplayer, ids.count(IDM_MULTIPLAYER) == 1);
-        EXPECT_EQ(c.server, ids.count(IDM_SERVER_OPTIONS) == 1);
-    }
 }
