@@ -23,11 +23,17 @@ constexpr int32_t kOtherBits = 0x4 | 0x10 | 0x20 | 0x100 | 0x200 | 0x400 | 0x100
 
 } // namespace
 
-TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
+TEST(DeathmatchPages, OneSkinListShowsNothingSelectedStoresTheFirstSkinAndTheAddressIsForJoining) {
     Bench bench;
-    const LaunchSettings& s = bench.app.settings;
-    bench.open(playerSetupPage, [](FakePage& page) {
-        EXPECT_EQ(std::vector<int>{IDC_SKINS_ROOK}, shownLists(page));
+    LaunchSettings& s = bench.app.settings;
+    s.playerModel = playerModels::tov;
+    s.skinIndex = 40;
+    bench.open(playerSetupPage, [&](FakePage& page) {
+        EXPECT_EQ(std::vector<int>{IDC_SKINS_TOV}, shownLists(page));
+        EXPECT_EQ(-1, page.listSelection(IDC_SKINS_TOV)) << "Tov keeps an index beyond its list";
+        EXPECT_EQ(40, s.skinIndex);
+        page.click(IDC_MODEL_ROOK);
+        EXPECT_EQ(5, page.listSelection(IDC_SKINS_ROOK)) << "Rook's is brought down to its last";
         page.click(IDC_MODEL_TOV);
         page.listSelect(IDC_SKINS_TOV, 6);
         page.click(IDC_NEXT);
@@ -46,29 +52,23 @@ TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
         page.click(IDC_NEXT);
     });
     EXPECT_EQ("Mira_Base", fieldText(s.skinName));
-}
-
-// Rook and Mira bring an index beyond their list down to their last skin; Tov keeps it and
-// then selects nothing; a model that names none (a record no page wrote) shows no list and
-// keeps the skin.
-TEST(PlayerSetup, EachModelClampsATooLargeSkinIndexAsItsListAllows) {
-    for (const int32_t model : {playerModels::rook, playerModels::mira, playerModels::tov, 7}) {
-        Bench bench;
-        LaunchSettings& s = bench.app.settings;
-        s.playerModel = model;
-        s.skinIndex = 40;
-        std::fill_n(s.skinName, 80, 'x');
-        const bool clamps = model != playerModels::tov && model != 7;
-        bench.open(playerSetupPage, [&](FakePage& page) {
-            const std::vector<int> shown = shownLists(page);
-            EXPECT_EQ(model == 7 ? 0u : 1u, shown.size()) << model;
-            for (const int list : shown)
-                EXPECT_EQ(clamps ? 5 : -1, page.listSelection(list)) << model;
-            EXPECT_EQ(clamps ? 5 : 40, s.skinIndex) << model;
-            page.command(IDM_WELCOME);
-        });
-        EXPECT_EQ(model == 7, fieldText(s.skinName) == std::string(80, 'x')) << model;
-    }
+    // The address is for joining; it keeps its text while disabled.
+    bench.open(multiplayerPage, [](FakePage& page) {
+        EXPECT_TRUE(page.enabled(IDC_SERVER_ADDRESS));
+        page.typeText(IDC_SERVER_ADDRESS, "10.0.0.7");
+        page.click(IDC_START_SERVER);
+        EXPECT_FALSE(page.enabled(IDC_SERVER_ADDRESS));
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ("10.0.0.7", fieldText(s.serverAddress));
+    // A model that names none (a record no page wrote) shows no list and keeps the skin.
+    s.playerModel = 7;
+    std::fill_n(s.skinName, 80, 'x');
+    bench.open(playerSetupPage, [](FakePage& page) {
+        EXPECT_TRUE(shownLists(page).empty());
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ(std::string(80, 'x'), fieldText(s.skinName));
 }
 
 TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
@@ -125,17 +125,4 @@ TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
     s.dmflags = -1;
     s.skinTeams = s.modelTeams = 0;
     EXPECT_EQ(-1 & ~kInvertedBits, visit([](FakePage&) {}));
-}
-
-// The address is for joining; it keeps its text while disabled.
-TEST(DeathmatchPages, ATextFieldIsEnabledByItsChoiceAndKeepsItsTextWhileDisabled) {
-    Bench bench;
-    bench.open(multiplayerPage, [](FakePage& page) {
-        EXPECT_TRUE(page.enabled(IDC_SERVER_ADDRESS));
-        page.typeText(IDC_SERVER_ADDRESS, "10.0.0.7");
-        page.click(IDC_START_SERVER);
-        EXPECT_FALSE(page.enabled(IDC_SERVER_ADDRESS));
-        page.click(IDC_NEXT);
-    });
-    EXPECT_EQ("10.0.0.7", fieldText(bench.app.settings.serverAddress));
 }

@@ -34,13 +34,11 @@ TEST(GameTypePage, TheGameTypeChoosesItsLevelListAndSkillAppliesToSinglePlayerOn
         EXPECT_FALSE(page.ended()) << "Next waits for a game type";
         page.click(IDC_SKILL_OFFICER);
         page.click(IDC_DEATHMATCH);
-        EXPECT_EQ(0, s.listSinglePlayerLevels);
-        EXPECT_EQ(1, s.listDeathmatchLevels);
+        EXPECT_EQ(std::pair(0, 1), std::pair(s.listSinglePlayerLevels, s.listDeathmatchLevels));
         EXPECT_FALSE(page.enabled(IDC_SKILL_GROUP) || page.enabled(IDC_SKILL_IRONCLAD));
         page.click(IDC_SINGLE_PLAYER);
         page.click(IDC_SINGLE_PLAYER); // chosen again: its list only, still
-        EXPECT_EQ(1, s.listSinglePlayerLevels);
-        EXPECT_EQ(0, s.listDeathmatchLevels);
+        EXPECT_EQ(std::pair(1, 0), std::pair(s.listSinglePlayerLevels, s.listDeathmatchLevels));
         EXPECT_TRUE(page.enabled(IDC_SKILL_GROUP) && page.enabled(IDC_SKILL_OFFICER));
         page.click(IDC_NEXT);
     }));
