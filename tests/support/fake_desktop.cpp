@@ -2,59 +2,30 @@
 
 #include "support/resource_script.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace {
 
-template <typename T> std::optional<T> takeFirst(std::deque<std::optional<T>>& queue) {
-    if (queue.empty())
-        return std::nullopt;
-    std::optional<T> first = std::move(queue.front());
-    queue.pop_front();
-    return first;
-}
-
-} // namespace
-
-const std::vector<DialogTemplate>& programDialogs() {
-    static const std::vector<DialogTemplate> dialogs =
+// The dialogs of the program's own resource script, read once.
+const std::map<int, DialogTemplate>& programDialogs() {
+    static const std::map<int, DialogTemplate> dialogs =
         parseResourceScript(resourceScript(), resourceHeader());
     return dialogs;
 }
 
+} // namespace
+
 bool FakeDesktop::runDialog(int templateId, const PageHandler& handler) {
     if (dialogsThatFail.count(templateId))
         return false;
-    const auto& dialogs = programDialogs();
-    const auto dialog = std::find_if(dialogs.begin(), dialogs.end(),
-                                     [&](const DialogTemplate& d) { return d.id == templateId; });
-    if (dialog == dialogs.end())
-        throw std::invalid_argument("the resource script has no dialog " +
-                                    std::to_string(templateId));
-    FakePage page(*dialog, handler);
+    FakePage page(programDialogs().at(templateId), handler); // throws for a dialog not there
     openedTemplates.push_back(templateId);
-    maxDepth = std::max(maxDepth, ++depth_);
     page.open();
     if (!page.ended() && player) // a page that ends while it opens is never shown
         player(page);
-    --depth_;
     if (!page.ended())
         throw std::logic_error("dialog " + std::to_string(templateId) + " was left open");
     return true;
-}
-
-MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::string_view text,
-                                      std::string_view caption, MessageIcon icon,
-                                      MessageButtons buttons) {
-    return show(owner, {std::string(text), {}, std::string(caption), icon, buttons});
-}
-
-// Only errors name a path the code page cannot hold.
-MessageAnswer FakeDesktop::messageBox(PageWindow* owner, std::u16string_view text,
-                                      std::string_view caption, MessageIcon icon,
-                                      MessageButtons buttons) {
-    return show(owner, {{}, std::u16string(text), std::string(caption), icon, buttons});
 }
 
 MessageAnswer FakeDesktop::show(PageWindow* owner, MessageBoxShown box) {
@@ -72,22 +43,15 @@ MessageAnswer FakeDesktop::show(PageWindow* owner, MessageBoxShown box) {
 
 std::optional<HandedPath> FakeDesktop::fileDialog(PageWindow&, const FileDialogRequest& request) {
     fileDialogs.push_back(request);
-    const std::optional<std::string> chosen = takeFirst(chosenFiles);
+    std::optional<std::string> chosen;
+    if (!chosenFiles.empty()) {
+        chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+    }
     if (!chosen)
         return std::nullopt;
     HandedPath path(*chosen);
     if (const auto unfit = unfitPaths.find(*chosen); unfit != unfitPaths.end())
         path.unfit = unfit->second;
     return path;
-}
-
-void FakeDesktop::popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) {
-    menuPlaces.push_back(topLeft);
-    const std::optional<int> choice = takeFirst(menuChoices);
-    if (!choice)
-        return;
-    if (*choice == 0 || std::none_of(items.begin(), items.end(),
-                                     [&](const MenuItem& item) { return item.id == *choice; }))
-        throw std::logic_error("the menu offers no item " + std::to_string(*choice));
-    dynamic_cast<FakePage&>(owner).post(*choice);
 }

@@ -15,9 +15,6 @@
 #include <string>
 #include <vector>
 
-// The dialogs of the program's own resource script, read once.
-const std::vector<DialogTemplate>& programDialogs();
-
 struct MessageBoxShown {
     std::string text;
     std::u16string wideText; // a text that names a path the code page cannot hold
@@ -45,8 +42,6 @@ class FakeDesktop : public Desktop {
     // Chosen paths the system's code page cannot hold and that have no short form: as the
     // program gets them ("?" for what does not fit), to each as the player sees it.
     std::map<std::string, std::u16string, std::less<>> unfitPaths;
-    // Items chosen in popup menus, in order; nothing, or an empty queue, dismisses the menu.
-    std::deque<std::optional<int>> menuChoices;
     std::set<std::string, std::less<>> existingDialogTitles;
     bool claimedElsewhere = false;  // another launcher holds the single-instance claim
     bool launcherTakesFiles = true; // a page of that launcher takes a handed file
@@ -66,7 +61,6 @@ class FakeDesktop : public Desktop {
 
     // --- Recorded.
     std::vector<int> openedTemplates; // every dialog opened, in order
-    std::size_t maxDepth = 0;         // the most dialogs open at once
     std::vector<MessageBoxShown> messageBoxes;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<Point> menuPlaces; // each popup menu's top left corner
@@ -79,12 +73,20 @@ class FakeDesktop : public Desktop {
     // --- The port.
     bool runDialog(int templateId, const PageHandler& handler) override;
     MessageAnswer messageBox(PageWindow* owner, std::string_view text, std::string_view caption,
-                             MessageIcon icon, MessageButtons buttons) override;
+                             MessageIcon icon, MessageButtons buttons) override {
+        return show(owner, {std::string(text), {}, std::string(caption), icon, buttons});
+    }
+    // Only errors name a path the code page cannot hold.
     MessageAnswer messageBox(PageWindow* owner, std::u16string_view text, std::string_view caption,
-                             MessageIcon icon, MessageButtons buttons) override;
+                             MessageIcon icon, MessageButtons buttons) override {
+        return show(owner, {{}, std::u16string(text), std::string(caption), icon, buttons});
+    }
     std::optional<HandedPath> fileDialog(PageWindow& owner,
                                          const FileDialogRequest& request) override;
-    void popupMenu(PageWindow& owner, const std::vector<MenuItem>& items, Point topLeft) override;
+    // Dismissed: a chosen item arrives as its command.
+    void popupMenu(PageWindow&, const std::vector<MenuItem>&, Point topLeft) override {
+        menuPlaces.push_back(topLeft);
+    }
     bool dialogWindowExists(std::string_view title) override {
         return existingDialogTitles.count(title) != 0;
     }
@@ -119,19 +121,15 @@ class FakeDesktop : public Desktop {
             whileProgramRuns();
         return programExitCode;
     }
-    bool writeStandardOutput(std::string_view text) override {
-        if (standardOutput)
-            standardOutput->append(text);
-        return standardOutput.has_value();
-    }
-    bool writeStandardError(std::string_view text) override {
-        if (standardError)
-            standardError->append(text);
-        return standardError.has_value();
-    }
+    bool writeStandardOutput(std::string_view text) override { return write(standardOutput, text); }
+    bool writeStandardError(std::string_view text) override { return write(standardError, text); }
     bool interactive() override { return interactiveDesktop; }
 
   private:
     MessageAnswer show(PageWindow* owner, MessageBoxShown box);
-    std::size_t depth_ = 0;
+    static bool write(std::optional<std::string>& stream, std::string_view text) {
+        if (stream)
+            stream->append(text);
+        return stream.has_value();
+    }
 };

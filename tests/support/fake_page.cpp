@@ -6,11 +6,6 @@
 
 namespace {
 
-// A text passed on as a C string ends at its first zero byte.
-std::string asCString(std::string_view text) {
-    return std::string(text.substr(0, text.find('\0')));
-}
-
 bool caselessLess(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) <
@@ -28,35 +23,17 @@ FakePage::FakePage(const DialogTemplate& dialog, PageHandler handler)
              kStartLeft + dialog.height * 13 / 8};
 }
 
-std::size_t FakePage::indexOf(int id, const char* who) const {
-    std::size_t i = 0;
-    while (i < controls_.size() && (id == -1 || controls_[i].layout.id != id))
-        ++i;
-    if (i == controls_.size())
-        throw std::out_of_range(std::string(who) + " control " + std::to_string(id) +
-                                ", which dialog " + std::to_string(id_) + " lacks");
-    return i;
-}
-
-// Windows would ignore list calls on any other control; here they fail the test too.
-FakePage::Control& FakePage::findList(int id) {
-    Control& c = find(id);
-    if (c.layout.kind != ControlKind::listBox)
-        throw std::invalid_argument("control " + std::to_string(id) + " is no list");
-    return c;
-}
-
-void FakePage::setItemText(int id, std::string_view text) {
-    find(id).text = asCString(text);
-}
-
-std::string FakePage::itemText(int id, std::size_t limit) {
-    return limit > 0 ? find(id).text.substr(0, limit - 1) : std::string();
+FakePage::Control& FakePage::find(int id) {
+    for (Control& c : controls_)
+        if (id == -1 || c.layout.id == id)
+            return c;
+    throw std::out_of_range("dialog " + std::to_string(id_) + " lacks control " +
+                            std::to_string(id));
 }
 
 void FakePage::listAdd(int id, std::string_view text) {
-    Control& c = findList(id);
-    const std::string entry = asCString(text);
+    Control& c = find(id);
+    const std::string entry(text.substr(0, text.find('\0')));
     auto at = c.entries.end();
     if (c.layout.hasStyle("LBS_SORT"))
         at = std::lower_bound(c.entries.begin(), c.entries.end(), entry, caselessLess);
@@ -66,33 +43,8 @@ void FakePage::listAdd(int id, std::string_view text) {
         ++c.selection; // the selected entry stays selected
 }
 
-void FakePage::listSelect(int id, int index) {
-    Control& c = findList(id);
-    c.selection = index >= 0 && index < listCount(id) ? index : -1;
-}
-
-std::optional<std::string> FakePage::listEntry(int id, int index) {
-    if (index < 0 || index >= listCount(id))
-        return std::nullopt;
-    return findList(id).entries[static_cast<std::size_t>(index)];
-}
-
-bool FakePage::deliver(const PageEvent& event) {
-    if (ended_)
-        return false;
-    ++running_;
-    const bool handled = handler_(*this, event);
-    --running_;
-    while (running_ == 0 && !ended_ && !posted_.empty()) {
-        const int id = posted_.front();
-        posted_.pop_front();
-        command(id);
-    }
-    return handled;
-}
-
 bool FakePage::chooseListEntry(int id, int index) {
-    const Control& c = findList(id);
+    const Control& c = find(id);
     if (ended_ || !c.enabled || !c.visible)
         return false;
     listSelect(id, index);
@@ -100,7 +52,7 @@ bool FakePage::chooseListEntry(int id, int index) {
 }
 
 bool FakePage::click(int id) {
-    const std::size_t i = indexOf(id, "the test clicked");
+    const auto i = static_cast<std::size_t>(&find(id) - controls_.data());
     if (ended_ || !controls_[i].enabled || !controls_[i].visible)
         return false;
     switch (controls_[i].layout.kind) {
@@ -130,23 +82,13 @@ bool FakePage::click(int id) {
     return true;
 }
 
-bool FakePage::timer(int id) {
-    if (!timers_.count(id))
-        return false;
-    deliver({PageEvent::Kind::timer, id, {}});
-    return true;
-}
-
 bool FakePage::dropFiles(std::vector<std::string> files) {
-    if (!acceptsDrops_)
-        return false;
-    PageEvent event{PageEvent::Kind::filesDropped, 0, {}};
-    event.files.assign(files.begin(), files.end());
-    return deliver(event);
+    return acceptsDrops_ &&
+           deliver({PageEvent::Kind::filesDropped, 0, {}, {files.begin(), files.end()}});
 }
 
 bool FakePage::typeText(int id, std::string_view text) {
-    Control& c = controls_[indexOf(id, "the test typed into")];
+    Control& c = find(id);
     if (ended_ || c.layout.kind != ControlKind::edit || !c.enabled || !c.visible)
         return false;
     c.text = text.substr(0, std::min(text.size(), c.typingLimit)); // the keys beyond are refused

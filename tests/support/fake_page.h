@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,8 +23,13 @@ class FakePage : public PageWindow {
     FakePage(const DialogTemplate& dialog, PageHandler handler);
 
     // --- The port. An id the template lacks throws: the page names a control it does not have.
-    void setItemText(int id, std::string_view text) override;
-    std::string itemText(int id, std::size_t limit) override;
+    // A text passed on as a C string ends at its first zero byte.
+    void setItemText(int id, std::string_view text) override {
+        find(id).text = text.substr(0, text.find('\0'));
+    }
+    std::string itemText(int id, std::size_t limit) override {
+        return limit > 0 ? find(id).text.substr(0, limit - 1) : std::string();
+    }
     std::size_t itemTextLength(int id) override { return find(id).text.size(); }
     void limitTyping(int id, std::size_t maxChars) override {
         find(id).typingLimit = std::max<std::size_t>(maxChars, 1);
@@ -42,13 +46,19 @@ class FakePage : public PageWindow {
     void showItem(int id, bool shown) override { find(id).visible = shown; }
     void listAdd(int id, std::string_view text) override;
     void listReset(int id) override {
-        findList(id).entries.clear();
-        findList(id).selection = -1;
+        find(id).entries.clear();
+        find(id).selection = -1;
     }
-    void listSelect(int id, int index) override;
-    int listSelection(int id) override { return findList(id).selection; }
-    int listCount(int id) override { return static_cast<int>(findList(id).entries.size()); }
-    std::optional<std::string> listEntry(int id, int index) override;
+    void listSelect(int id, int index) override {
+        find(id).selection = index >= 0 && index < listCount(id) ? index : -1;
+    }
+    int listSelection(int id) override { return find(id).selection; }
+    int listCount(int id) override { return static_cast<int>(find(id).entries.size()); }
+    std::optional<std::string> listEntry(int id, int index) override {
+        if (index < 0 || index >= listCount(id))
+            return std::nullopt;
+        return find(id).entries[static_cast<std::size_t>(index)];
+    }
     Rect windowRect() override { return rect_; }
     void moveWindow(const Rect& where) override { rect_ = where; }
     // Where the navigation menu opens is not looked at: every item starts at the page's corner.
@@ -77,7 +87,10 @@ class FakePage : public PageWindow {
     bool moveMouse(Point cursor) { return deliver({PageEvent::Kind::mouseMove, 0, cursor}); }
     bool pressEscape() { return command(IDC_CLOSE); }
     bool pressF1() { return deliver({PageEvent::Kind::help, 0, {}}); }
-    bool timer(int id); // only a timer the page has set fires
+    // Only a timer the page has set fires.
+    bool timer(int id) {
+        return timers_.count(id) != 0 && deliver({PageEvent::Kind::timer, id, {}});
+    }
     // Files dropped from Explorer; only a page that accepts drops is given them.
     bool dropFiles(std::vector<std::string> files);
     // A settings file handed over by another start of the program.
@@ -86,19 +99,16 @@ class FakePage : public PageWindow {
     }
     // Replaces an edit box's text key by key; false when the box refused any key.
     bool typeText(int id, std::string_view text);
-    // A command that arrives once the running handler has returned, as a posted message does.
-    void post(int commandId) { posted_.push_back(commandId); }
 
     // --- What the test sees; these throw for an id the template lacks, and so do the actions.
     int templateId() const { return id_; }
-    const std::string& text(int id) const { return get(id).text; }
-    bool checked(int id) const { return get(id).checked; }
-    bool enabled(int id) const { return get(id).enabled; }
-    bool visible(int id) const { return get(id).visible; }
-    const std::vector<std::string>& entries(int id) const { return get(id).entries; }
+    const std::string& text(int id) { return find(id).text; }
+    bool checked(int id) { return find(id).checked; }
+    bool enabled(int id) { return find(id).enabled; }
+    bool visible(int id) { return find(id).visible; }
+    const std::vector<std::string>& entries(int id) { return find(id).entries; }
     const std::map<int, unsigned>& timers() const { return timers_; }
     bool ended() const { return ended_; }
-    int focus() const { return focused_; }
 
   private:
     struct Control {
@@ -113,19 +123,14 @@ class FakePage : public PageWindow {
         std::size_t typingLimit = SIZE_MAX;
     };
 
-    std::size_t indexOf(int id, const char* who) const; // throws when there is none
-    Control& find(int id) { return controls_[indexOf(id, "the page touched")]; }
-    Control& findList(int id);
-    const Control& get(int id) const { return controls_[indexOf(id, "the test read")]; }
-    bool deliver(const PageEvent& event);
+    Control& find(int id); // throws when there is none
+    bool deliver(const PageEvent& event) { return !ended_ && handler_(*this, event); }
 
     int id_;
     PageHandler handler_;
     std::vector<Control> controls_; // template order
     Rect rect_;
     std::map<int, unsigned> timers_;
-    std::deque<int> posted_;
-    int running_ = 0; // handler calls in progress
     bool ended_ = false;
     bool acceptsDrops_ = false;
     int focused_ = 0;

@@ -49,23 +49,23 @@ ControlKind kindOf(const ControlTemplate& c, const std::string& className) {
 
 } // namespace
 
-std::vector<DialogTemplate> parseResourceScript(std::string_view script,
-                                                std::string_view idHeader) {
+std::map<int, DialogTemplate> parseResourceScript(std::string_view script,
+                                                  std::string_view idHeader) {
     static const std::regex dialogLine(R"((\w+) DIALOGEX \d+, *\d+, *(\d+), *(\d+))");
     // CONTROL "text" or BITMAP_NAME, id, "Class", styles, x, y, w, h; "" is a quote in a text.
     static const std::regex controlLine(
         R"re(CONTROL ("((?:[^"]|"")*)"|\w+), *([\w()-]+), *"(Button|Static|Edit|ListBox)", *([^,]+), *-?\d+, *-?\d+, *\d+, *\d+)re");
     const Names names = readNames(std::string(idHeader));
-    std::vector<DialogTemplate> dialogs;
+    std::map<int, DialogTemplate> dialogs;
+    DialogTemplate* dialog = nullptr;
     enum class Place { outside, header, controls } place = Place::outside;
     std::istringstream lines{std::string(script)};
     std::smatch m;
-    int number = 0;
     for (std::string line; std::getline(lines, line);) {
-        ++number;
         line = std::regex_replace(line, std::regex(R"(^\s+|\s+$)"), "");
         if (place == Place::outside && std::regex_match(line, m, dialogLine)) {
-            dialogs.push_back({idOf(m[1], names), std::stoi(m[2]), std::stoi(m[3]), {}});
+            const int id = idOf(m[1], names);
+            dialog = &(dialogs[id] = {id, std::stoi(m[2]), std::stoi(m[3]), {}});
             place = Place::header;
         } else if (place == Place::header && line == "BEGIN") {
             place = Place::controls;
@@ -73,8 +73,7 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script,
             place = Place::outside;
         } else if (place == Place::controls && !line.empty() && !line.starts_with("//")) {
             if (!std::regex_match(line, m, controlLine))
-                throw std::runtime_error("resource script line " + std::to_string(number) +
-                                         ": not a control this reader knows: " + line);
+                throw std::runtime_error("not a control this reader knows: " + line);
             ControlTemplate c{std::regex_replace(m[2].matched ? m[2].str() : m[1].str(),
                                                  std::regex("\"\""), "\""),
                               idOf(m[3], names),
@@ -82,7 +81,7 @@ std::vector<DialogTemplate> parseResourceScript(std::string_view script,
                               ControlKind::text};
             applyStyles(m[5], c);
             c.kind = kindOf(c, m[4]);
-            dialogs.back().controls.push_back(c);
+            dialog->controls.push_back(c);
         }
     }
     return dialogs;

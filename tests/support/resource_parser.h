@@ -4,6 +4,7 @@
 // CONTROL "text", ID, "Class", STYLE | NOT STYLE, x, y, w, h per line, and END. An ID is a
 // number or a name the resource header defines.
 
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls; // in script order, which bounds the radio groups
 };
 
-// Every dialog of the script. Throws std::runtime_error naming the line for a control line
-// that it does not understand; everything outside dialogs is skipped.
-std::vector<DialogTemplate> parseResourceScript(std::string_view script, std::string_view idHeader);
+// Every dialog of the script, by id. Throws std::runtime_error for a control line that it does
+// not understand; everything outside dialogs is skipped.
+std::map<int, DialogTemplate> parseResourceScript(std::string_view script,
+                                                  std::string_view idHeader);

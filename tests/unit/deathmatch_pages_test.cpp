@@ -23,11 +23,17 @@ constexpr int32_t kOtherBits = 0x4 | 0x10 | 0x20 | 0x100 | 0x200 | 0x400 | 0x100
 
 } // namespace
 
-TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
+TEST(DeathmatchPages, OneSkinListShowsNothingSelectedStoresTheFirstSkinAndTheAddressIsForJoining) {
     Bench bench;
-    const LaunchSettings& s = bench.app.settings;
-    bench.open(playerSetupPage, [](FakePage& page) {
-        EXPECT_EQ(std::vector<int>{IDC_SKINS_ROOK}, shownLists(page));
+    LaunchSettings& s = bench.app.settings;
+    s.playerModel = playerModels::tov;
+    s.skinIndex = 40;
+    bench.open(playerSetupPage, [&](FakePage& page) {
+        EXPECT_EQ(std::vector<int>{IDC_SKINS_TOV}, shownLists(page));
+        EXPECT_EQ(-1, page.listSelection(IDC_SKINS_TOV)) << "Tov keeps an index beyond its list";
+        EXPECT_EQ(40, s.skinIndex);
+        page.click(IDC_MODEL_ROOK);
+        EXPECT_EQ(5, page.listSelection(IDC_SKINS_ROOK)) << "Rook's is brought down to its last";
         page.click(IDC_MODEL_TOV);
         page.listSelect(IDC_SKINS_TOV, 6);
         page.click(IDC_NEXT);
@@ -46,36 +52,23 @@ TEST(PlayerSetup, OneSkinListShowsAndNothingSelectedStoresTheFirstSkin) {
         page.click(IDC_NEXT);
     });
     EXPECT_EQ("Mira_Base", fieldText(s.skinName));
-}
-
-// Rook and Mira bring an index beyond their list down to their last skin; Tov keeps it and
-// then selects nothing; a model that names none (a record no page wrote) shows no list and
-// keeps the skin.
-TEST(PlayerSetup, EachModelClampsATooLargeSkinIndexAsItsListAllows) {
-    const struct {
-        int32_t model;
-        std::vector<int> shown;
-        int selected;
-        int32_t kept;
-    } models[] = {{playerModels::rook, {IDC_SKINS_ROOK}, 5, 5},
-                  {playerModels::mira, {IDC_SKINS_MIRA}, 5, 5},
-                  {playerModels::tov, {IDC_SKINS_TOV}, -1, 40},
-                  {7, {}, -1, 40}};
-    for (const auto& m : models) {
-        Bench bench;
-        LaunchSettings& s = bench.app.settings;
-        s.playerModel = m.model;
-        s.skinIndex = 40;
-        std::fill_n(s.skinName, 80, 'x');
-        bench.open(playerSetupPage, [&](FakePage& page) {
-            EXPECT_EQ(m.shown, shownLists(page)) << m.model;
-            for (const int list : m.shown)
-                EXPECT_EQ(m.selected, page.listSelection(list)) << m.model;
-            EXPECT_EQ(m.kept, s.skinIndex) << m.model;
-            page.command(IDM_WELCOME);
-        });
-        EXPECT_EQ(m.model == 7, fieldText(s.skinName) == std::string(80, 'x')) << m.model;
-    }
+    // The address is for joining; it keeps its text while disabled.
+    bench.open(multiplayerPage, [](FakePage& page) {
+        EXPECT_TRUE(page.enabled(IDC_SERVER_ADDRESS));
+        page.typeText(IDC_SERVER_ADDRESS, "10.0.0.7");
+        page.click(IDC_START_SERVER);
+        EXPECT_FALSE(page.enabled(IDC_SERVER_ADDRESS));
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ("10.0.0.7", fieldText(s.serverAddress));
+    // A model that names none (a record no page wrote) shows no list and keeps the skin.
+    s.playerModel = 7;
+    std::fill_n(s.skinName, 80, 'x');
+    bench.open(playerSetupPage, [](FakePage& page) {
+        EXPECT_TRUE(shownLists(page).empty());
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ(std::string(80, 'x'), fieldText(s.skinName));
 }
 
 TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
@@ -89,7 +82,19 @@ TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
         });
         return bench.app.settings.dmflags;
     };
-    EXPECT_EQ(highBits, visit([](FakePage&) {}));
+    // A limit's text is enabled by its box and kept while disabled.
+    EXPECT_EQ(highBits, visit([](FakePage& page) {
+                  EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
+                  page.click(IDC_TIME_LIMIT_ON);
+                  page.typeText(IDC_TIME_LIMIT, "45");
+                  page.click(IDC_TIME_LIMIT_ON);
+                  EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
+                  page.click(IDC_DEDICATED);
+              }));
+    LaunchSettings& s = bench.app.settings;
+    EXPECT_EQ(0, s.timeLimitOn);
+    EXPECT_EQ("45", fieldText(s.timeLimit));
+    EXPECT_EQ(1, s.dedicated);
     EXPECT_EQ(highBits | kInvertedBits, visit([](FakePage& page) {
                   for (int id : kInvertedBoxes)
                       page.click(id);
@@ -116,35 +121,8 @@ TEST(ServerOptions, TheRuleMaskKeepsBitsItDoesNotOwnOverManyVisits) {
                   EXPECT_TRUE(page.enabled(IDC_SKIN_TEAMS) && page.enabled(IDC_MODEL_TEAMS));
               }));
     // A record no page wrote: the team bits stay while team play is not exactly 1.
-    LaunchSettings& s = bench.app.settings;
     s.teamPlay = 5;
     s.dmflags = -1;
     s.skinTeams = s.modelTeams = 0;
     EXPECT_EQ(-1 & ~kInvertedBits, visit([](FakePage&) {}));
-}
-
-// The address is for joining, a limit for its box; each keeps its text while disabled.
-TEST(DeathmatchPages, ATextFieldIsEnabledByItsChoiceAndKeepsItsTextWhileDisabled) {
-    Bench bench;
-    const LaunchSettings& s = bench.app.settings;
-    bench.open(multiplayerPage, [](FakePage& page) {
-        EXPECT_TRUE(page.enabled(IDC_SERVER_ADDRESS));
-        page.typeText(IDC_SERVER_ADDRESS, "10.0.0.7");
-        page.click(IDC_START_SERVER);
-        EXPECT_FALSE(page.enabled(IDC_SERVER_ADDRESS));
-        page.click(IDC_NEXT);
-    });
-    bench.open(serverOptionsPage, [](FakePage& page) {
-        EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
-        page.click(IDC_TIME_LIMIT_ON);
-        page.typeText(IDC_TIME_LIMIT, "45");
-        page.click(IDC_TIME_LIMIT_ON);
-        EXPECT_FALSE(page.enabled(IDC_TIME_LIMIT));
-        page.click(IDC_DEDICATED);
-        page.click(IDC_NEXT);
-    });
-    EXPECT_EQ("10.0.0.7", fieldText(s.serverAddress));
-    EXPECT_EQ(0, s.timeLimitOn);
-    EXPECT_EQ("45", fieldText(s.timeLimit));
-    EXPECT_EQ(1, s.dedicated);
 }

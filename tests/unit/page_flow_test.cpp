@@ -3,6 +3,7 @@
 #include "app/navigation_menu.h"
 #include "walk.h"
 
+#include <array>
 #include <cctype>
 #include <set>
 
@@ -18,107 +19,75 @@ TEST(StartUp, ASecondInstanceIsRefusedWhileAPageShowsButHandsOverItsFile) {
         EXPECT_TRUE(walk.desktop.openedTemplates.empty());
         EXPECT_EQ(file.empty() ? std::vector<std::string>{} : std::vector{file},
                   walk.desktop.handedFiles);
-        if (walk.desktop.launcherTakesFiles) {
-            EXPECT_TRUE(walk.desktop.messageBoxes.empty());
-            continue;
+        ASSERT_EQ(walk.desktop.launcherTakesFiles ? 0u : 1u, walk.desktop.messageBoxes.size());
+        for (const MessageBoxShown& box : walk.desktop.messageBoxes) {
+            EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it "
+                      "before running another instance.",
+                      box.text);
+            EXPECT_EQ(MessageIcon::error, box.icon);
         }
-        const MessageBoxShown& box = walk.desktop.messageBoxes.at(0);
-        EXPECT_EQ("A Previous Instance of Zat Start is already running. Please close it before "
-                  "running another instance.",
-                  box.text);
-        EXPECT_EQ(MessageIcon::error, box.icon);
-        EXPECT_EQ(0, box.ownerTemplate);
     }
 }
 
-// The welcome page's place, and Escape as Close, are seen on the real desktop.
-TEST(StartUp, ALaterStartClaimsAfterTheSplashAsksNothingAndEndsOnlyWhenCloseIsAnsweredYes) {
-    Walk walk;
-    walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
-    walk.on(IDD_SPLASH, [](FakePage& page) {
-        EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
-        page.timer(IDT_SPLASH);
-    });
-    walk.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
-    walk.on(IDD_WELCOME, [&](FakePage& page) {
-        EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash, not in it";
-        EXPECT_TRUE(page.timers().empty()) << "a later start does not ask for the game";
-        page.click(IDC_CLOSE);
-        EXPECT_FALSE(page.ended());
-        page.click(IDC_CLOSE);
-    });
-    EXPECT_EQ(0, walk.run());
-    ASSERT_EQ(2u, walk.desktop.messageBoxes.size());
-    EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes[1].text);
-}
-
-// A first run asks once the welcome page shows, or first when the player is quicker; a cancel
-// still writes the INI file, and coming back to the welcome page does not ask again.
-TEST(StartUp, AFirstRunAsksForTheGameOnceAndRemembersTheAnswer) {
-    for (const bool quicker : {false, true}) {
+// A first run asks for the game once the welcome page shows, or first when the player is
+// quicker; a cancel still writes the INI file, and coming back to the welcome page does not ask
+// again. A later start asks nothing. The claim follows the splash; Close ends only on Yes. (The
+// welcome page's place, and Escape as Close, are seen on the real desktop.)
+TEST(StartUp, AFirstRunAsksForTheGameOnceALaterStartNeverAndCloseEndsOnlyOnYes) {
+    enum Start { later, firstRun, quickerPlayer };
+    for (const Start start : {later, firstRun, quickerPlayer}) {
         Walk walk;
-        walk.passSplash();
-        if (!quicker) {
+        if (start == later)
+            walk.gameLocatedAt("C:\\GAMES\\ZAT\\");
+        walk.on(IDD_SPLASH, [](FakePage& page) {
+            EXPECT_EQ(3000u, page.timers().at(IDT_SPLASH));
+            page.timer(IDT_SPLASH);
+        });
+        if (start == firstRun) {
             walk.desktop.chosenFiles.push_back("C:\\GAMES\\ZAT\\zat.exe");
             walk.on(IDD_WELCOME, [](FakePage& page) { page.timer(IDT_AFTER_OPENING); });
         }
-        walk.on(IDD_WELCOME, [](FakePage& page) { page.click(IDC_NEXT); });
+        walk.on(IDD_WELCOME, [&](FakePage& page) {
+            EXPECT_EQ(1u, walk.desktop.claimedAfterDialogs) << "claimed after the splash";
+            EXPECT_EQ(start == quickerPlayer, !page.timers().empty());
+            page.click(IDC_NEXT);
+        });
         walk.on(IDD_GAME_TYPE, [](FakePage& page) { page.click(IDC_BACK); });
-        walk.on(IDD_WELCOME, [](FakePage& page) { EXPECT_TRUE(page.timers().empty()); });
-        walk.closeOn(IDD_WELCOME);
-        walk.run();
-        EXPECT_EQ(1u, walk.desktop.fileDialogs.size());
-        EXPECT_EQ(quicker ? "0\r\n" : "0\r\nC:\\GAMES\\ZAT\\", walk.folder.read("ZatStart.ini"));
-        EXPECT_EQ(1u, walk.desktop.maxDepth) << "pages never nest";
+        walk.desktop.answers = {MessageAnswer::no, MessageAnswer::yes};
+        walk.on(IDD_WELCOME, [](FakePage& page) {
+            EXPECT_TRUE(page.timers().empty());
+            page.click(IDC_CLOSE);
+            EXPECT_FALSE(page.ended());
+            page.click(IDC_CLOSE);
+        });
+        EXPECT_EQ(0, runZatStart(walk.desktop, zatStartPages()));
+        EXPECT_TRUE(walk.steps.empty());
+        EXPECT_EQ(start == later ? 0u : 1u, walk.desktop.fileDialogs.size());
+        EXPECT_EQ(start == quickerPlayer ? "0\r\n" : "0\r\nC:\\GAMES\\ZAT\\",
+                  walk.folder.read("ZatStart.ini"));
+        ASSERT_EQ(2u, walk.desktop.messageBoxes.size());
+        EXPECT_EQ("Are you sure you wish to exit Zat Start?", walk.desktop.messageBoxes[1].text);
     }
-}
-
-TEST(PageFrame, OnlyThePlaceTravelsAndTheWelcomePageStaysCentredAtLeftZero) {
-    Bench bench;
-    Rect own{};
-    bench.open(gameTypePage, [&](FakePage& page) {
-        own = page.windowRect();
-        page.moveWindow({0, 40, 460, 400});
-        page.click(IDC_NEXT);
-    });
-    EXPECT_EQ(460, bench.app.pagePosition.width);
-    bench.open(gameTypePage, [&](FakePage& page) {
-        const Rect at = page.windowRect();
-        EXPECT_EQ(0, at.left) << "any other page takes left 0 as it is";
-        EXPECT_EQ(40, at.top);
-        EXPECT_EQ(own.right - own.left, at.right - at.left) << "the size is the page's own";
-        EXPECT_EQ(own.bottom - own.top, at.bottom - at.top);
-        page.command(IDM_WELCOME);
-    });
-    bench.open(welcomePage, [](FakePage& page) {
-        EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left);
-        page.command(IDM_GAME_TYPE);
-    });
 }
 
 TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
     const int targets[] = {IDD_WELCOME,      IDD_GAME_TYPE,  IDD_MULTIPLAYER,   IDD_SERVER_OPTIONS,
                            IDD_GAME_OPTIONS, IDD_MAP_SELECT, IDD_VIDEO_OPTIONS, IDD_OPTION_TEXT};
-    for (int i = 0; i < 8; ++i) {
-        Bench bench;
+    Bench bench;
+    for (int i = 0; i < 8; ++i)
         EXPECT_EQ(targets[i],
                   bench.open(runPage, [i](FakePage& page) { page.command(IDM_WELCOME + i); }));
-    }
     // Help shows the page's own topic and any other; one that cannot be shown is reported.
-    Bench bench;
     bench.on(IDD_SERVER_OPTIONS, [&](FakePage& page) {
         EXPECT_TRUE(page.pressF1());
         bench.desktop.dialogsThatFail.insert(IDD_HELP);
         page.pressF1();
         page.command(IDM_ABOUT);
-        bench.desktop.menuChoices.push_back(IDM_MAP_SELECT);
-        page.click(IDC_NAVIGATION_MENU); // the menu's choice arrives as a command
+        page.command(IDM_MAP_SELECT);
     });
     bench.on(IDD_HELP, [](FakePage& help) {
         EXPECT_EQ("Server Options",
                   help.entries(IDC_HELP_TOPICS).at(help.listSelection(IDC_HELP_TOPICS)));
-        EXPECT_TRUE(help.chooseListEntry(IDC_HELP_TOPICS, 0));
-        EXPECT_EQ(0u, help.text(IDC_HELP_TEXT).find("Zat Start sets up a game"));
         help.chooseListEntry(IDC_HELP_TOPICS, static_cast<int>(helpTopics().size()) - 1);
         EXPECT_EQ(helpTopics().back().text, help.text(IDC_HELP_TEXT));
         help.pressEscape();
@@ -129,12 +98,14 @@ TEST(PageFrame, NavigationCommandsOpenTheirPagesAndTheToolsLeaveThePageOpen) {
         page.click(IDC_OK);
     });
     EXPECT_EQ(IDD_MAP_SELECT, bench.open(serverOptionsPage));
-    const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
-    EXPECT_EQ("The help could not be shown.", error.text);
-    EXPECT_EQ(MessageIcon::error, error.icon);
+    EXPECT_EQ("The help could not be shown.", bench.desktop.messageBoxes.at(0).text);
+    EXPECT_EQ(MessageIcon::error, bench.desktop.messageBoxes.at(0).icon);
 }
 
-TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirectoryItCannotUse) {
+// Only the place travels: another page takes left 0 as it is, in its own size; the welcome page
+// stays centred. Locating the game rewrites the INI even when cancelled and refuses a directory
+// it cannot use.
+TEST(PageFrame, OnlyThePlaceTravelsAndLocatingTheGameRewritesTheIniEvenWhenCancelled) {
     Bench bench;
     bench.app.ini = iniLocationsOf(bench.desktop);
     bench.folder.write("ZatStart.ini", "1\r\nC:\\OLD\\\r\n");
@@ -145,7 +116,17 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirecto
                                  "D:\\Zat Game\\zat_v2.exe"};
     bench.desktop.shortPaths = {{"D:\\Zat Game\\", "D:\\ZATGAM~1\\"}};
     const std::string kept = "0\r\nC:\\GAMES\\ZAT\\";
+    Rect own{};
     bench.open(gameTypePage, [&](FakePage& page) {
+        own = page.windowRect();
+        page.moveWindow({0, 40, 460, 400});
+        page.click(IDC_NEXT);
+    });
+    EXPECT_EQ(460, bench.app.pagePosition.width);
+    bench.open(gameTypePage, [&](FakePage& page) {
+        const Rect at = page.windowRect();
+        EXPECT_EQ((std::array{0, 40, own.right - own.left, own.bottom - own.top}),
+                  (std::array{at.left, at.top, at.right - at.left, at.bottom - at.top}));
         for (const std::string& ini : {kept, kept, kept, std::string("0\r\nD:\\ZATGAM~1\\")}) {
             page.command(IDM_LOCATE_GAME);
             EXPECT_EQ(ini, bench.folder.read("ZatStart.ini"));
@@ -153,13 +134,20 @@ TEST(PageFrame, LocatingTheGameRewritesTheIniEvenWhenCancelledAndRefusesADirecto
         EXPECT_FALSE(page.ended());
         page.command(IDM_WELCOME);
     });
+    bench.open(welcomePage, [](FakePage& page) {
+        EXPECT_EQ(FakePage::kStartLeft, page.windowRect().left);
+        page.command(IDM_GAME_TYPE);
+    });
     ASSERT_EQ(2u, bench.desktop.messageBoxes.size());
     EXPECT_EQ("Error", bench.desktop.messageBoxes[0].caption);
     EXPECT_NE(std::u16string::npos,
               bench.desktop.messageBoxes[1].wideText.find(u"C:\\Spiele\\Zat \u03A9\\"));
 }
 
-TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
+// Next and Back follow the game being set up. The navigation menu offers the multiplayer pages
+// to a deathmatch only, the server's to its server only; the longer the menu, the higher above
+// its button it opens.
+TEST(PageChain, NextBackAndTheNavigationMenuFollowTheGameBeingSetUp) {
     using namespace gameTypes;
     using namespace multiplayerModes;
     struct Case {
@@ -191,50 +179,30 @@ TEST(PageChain, NextAndBackFollowTheGameBeingSetUp) {
             if (expected == 0)
                 continue; // Run starts the game; the welcome page has nothing before it
             Bench bench;
-            storeFieldText(bench.app.settings.gameDirectory, bench.folder.directory()); // full
-            bench.app.settings.gameType = c.type;
-            bench.app.settings.multiplayerMode = c.mode;
-            EXPECT_EQ(expected,
-                      bench.open(*c.page, [button](FakePage& page) { page.click(button); }))
+            LaunchSettings& s = bench.app.settings;
+            storeFieldText(s.gameDirectory, bench.folder.directory()); // full
+            s.gameType = c.type;
+            s.multiplayerMode = c.mode;
+            const bool server = c.type == deathmatch && c.mode == startServer;
+            std::set<int> ids, keys; // every item its own access key
+            for (const MenuItem& item : navigationMenuItems(s)) {
+                ids.insert(item.id);
+                const std::size_t amp = item.label.find('&');
+                EXPECT_TRUE(amp == std::string::npos ||
+                            keys.insert(std::tolower(item.label[amp + 1])).second)
+                    << item.label;
+            }
+            EXPECT_EQ(c.type == deathmatch, ids.count(IDM_MULTIPLAYER) == 1);
+            EXPECT_EQ(server, ids.count(IDM_SERVER_OPTIONS) == 1);
+            const int height = c.type != deathmatch ? 144 : server ? 186 : 168;
+            EXPECT_EQ(expected, bench.open(*c.page,
+                                           [&](FakePage& page) {
+                                               page.click(IDC_NAVIGATION_MENU);
+                                               const Point at = bench.desktop.menuPlaces.at(0);
+                                               EXPECT_EQ(page.windowRect().left - 19, at.x);
+                                               EXPECT_EQ(page.windowRect().top - height, at.y);
+                                               page.click(button);
+                                           }))
                 << c.page->templateId << " " << button;
         }
-}
-
-// The multiplayer pages are offered to a deathmatch only, the server's to its server only;
-// the longer the menu, the higher above its button it opens.
-TEST(NavigationMenu, OffersThePagesThatApplyAndOpensAboveItsButton) {
-    using namespace multiplayerModes;
-    const struct {
-        int32_t type, mode;
-        bool multiplayer, server;
-        int height;
-    } cases[] = {{gameTypes::singlePlayer, startServer, false, false, 144},
-                 {gameTypes::deathmatch, joinServer, true, false, 168},
-                 {gameTypes::deathmatch, startServer, true, true, 186}};
-    for (const auto& c : cases) {
-        Bench bench;
-        bench.app.settings.gameType = c.type;
-        bench.app.settings.multiplayerMode = c.mode;
-        bench.open(gameOptionsPage, [&](FakePage& page) {
-            page.click(IDC_NAVIGATION_MENU);
-            const Point at = bench.desktop.menuPlaces.at(0);
-            EXPECT_EQ(page.windowRect().left - 19, at.x);
-            EXPECT_EQ(page.windowRect().top - c.height, at.y) << c.type << " " << c.mode;
-            page.command(IDM_WELCOME);
-        });
-        const std::vector<MenuItem> items = navigationMenuItems(bench.app.settings);
-        const auto offered = [&items](int id) {
-            return std::any_of(items.begin(), items.end(),
-                               [id](const MenuItem& item) { return item.id == id; });
-        };
-        EXPECT_EQ(c.multiplayer, offered(IDM_MULTIPLAYER));
-        EXPECT_EQ(c.server, offered(IDM_SERVER_OPTIONS));
-        std::set<int> keys; // every item its own access key
-        for (const MenuItem& item : items) {
-            const std::size_t amp = item.label.find('&');
-            EXPECT_TRUE(amp == std::string::npos ||
-                        keys.insert(std::tolower(item.label[amp + 1])).second)
-                << item.label;
-        }
-    }
 }

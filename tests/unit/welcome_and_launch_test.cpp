@@ -5,18 +5,6 @@
 #include "settings/settings_file.h"
 #include "walk.h"
 
-namespace {
-
-// A game directory that is a real folder with base\ in it.
-struct LaunchBench : Bench {
-    LaunchBench() {
-        std::filesystem::create_directories(folder.native("game\\base"));
-        storeFieldText(app.settings.gameDirectory, folder.path("game\\"));
-    }
-};
-
-} // namespace
-
 TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
     Bench bench;
     bench.folder.write("short.ZTP", std::string(1647, '\x7f')); // one byte short of a record
@@ -102,9 +90,12 @@ TEST(SettingsFileOnAPage, IsLoadedAsLoadDoesAndItsDirectoryUsedOnlyWhenThePlayer
 // Next writes what the player sees, one command per line (a text too long is refused: the
 // boundaries test). While the game runs the controls rest, and Enter, the close box, a menu
 // choice or a handed file that still reach the window do nothing; afterwards the focus is back
-// on Run. A cancelled save still starts the game.
+// on Run. A cancelled save still starts the game; one that does not start keeps the page open.
 TEST(OptionTextAndRunPages, NextWritesWhatThePlayerSeesAndRunStartsTheGameDirectlyAsOftenAsAsked) {
-    LaunchBench bench;
+    Bench bench;
+    const std::string game = bench.folder.path("zat;game\\"); // quoted in the launch
+    std::filesystem::create_directories(bench.folder.native("zat;game\\base"));
+    storeFieldText(bench.app.settings.gameDirectory, game);
     bench.open(optionTextPage, [](FakePage& page) {
         page.typeText(IDC_OPTION_TEXT, "edited");
         page.command(IDM_WELCOME); // edits are forgotten on leaving any other way
@@ -116,7 +107,7 @@ TEST(OptionTextAndRunPages, NextWritesWhatThePlayerSeesAndRunStartsTheGameDirect
         page.click(IDC_NEXT);
     }));
     EXPECT_EQ(" \r\nset skill 1 \r\nset hostname " + std::string(700, 'h'),
-              bench.folder.read("game\\base\\ZatStart.cfg"));
+              bench.folder.read("zat;game\\base\\ZatStart.cfg"));
 
     bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("before-run.ZTP")};
     EXPECT_EQ(0, bench.open(runPage, [&](FakePage& page) {
@@ -135,60 +126,40 @@ TEST(OptionTextAndRunPages, NextWritesWhatThePlayerSeesAndRunStartsTheGameDirect
         page.click(IDC_NEXT);
         for (const int id : controls)
             EXPECT_TRUE(page.enabled(id)) << id;
-        EXPECT_EQ(IDC_NEXT, page.focus());
-        EXPECT_FALSE(page.ended());
+        EXPECT_EQ(IDC_NEXT, page.focusedItem());
         page.click(IDC_CLOSE_AFTER_START);
+        bench.desktop.programStarts = false;
+        page.click(IDC_NEXT);
+        EXPECT_FALSE(page.ended());
+        bench.desktop.programStarts = true;
         page.click(IDC_NEXT);
         EXPECT_TRUE(page.ended()) << "the program ends after the launch";
     }));
-    EXPECT_TRUE(bench.desktop.messageBoxes.empty());
     EXPECT_EQ(1648u, bench.folder.read("before-run.ZTP").size());
     EXPECT_TRUE(bench.desktop.fileDialogs.at(1).askBeforeOverwrite);
     EXPECT_EQ(std::vector{bench.folder.path("before-run.ZTP")}, bench.desktop.recentDocuments);
-    const std::string directory = bench.folder.path("game\\");
-    ASSERT_EQ(2u, bench.desktop.programRuns.size());
-    for (const ProgramRun& launch : bench.desktop.programRuns) {
-        EXPECT_EQ(directory + "zat.exe", launch.executable);
-        EXPECT_EQ(directory, launch.directory);
-        EXPECT_EQ(directory + "zat.exe +set deathmatch 0 +exec " + directory + "base\\zatstart.cfg",
-                  launch.commandLine);
-    }
+    const ProgramRun& launch = bench.desktop.programRuns.at(2);
+    EXPECT_EQ(game + "zat.exe", launch.executable);
+    EXPECT_EQ(game, launch.directory);
+    EXPECT_EQ("\"" + game + "zat.exe\" +set deathmatch 0 +exec \"" + game + "base\\zatstart.cfg\"",
+              launch.commandLine);
     // Without base\ the write fails, is reported, and the player still goes on.
-    std::filesystem::remove_all(bench.folder.native("game\\base"));
+    std::filesystem::remove_all(bench.folder.native("zat;game\\base"));
     EXPECT_EQ(IDD_RUN, bench.open(optionTextPage, [](FakePage& page) { page.click(IDC_NEXT); }));
-    EXPECT_EQ(configMessages::cantWrite, bench.desktop.messageBoxes.at(0).text);
-    EXPECT_EQ(IDD_OPTION_TEXT, bench.desktop.messageBoxes.at(0).ownerTemplate);
-    EXPECT_FALSE(bench.folder.exists("game\\base")) << "the write makes no folder";
-}
-
-// Saving first would only delay the bad news; closing after the launch is not looked at. The
-// option text page's Next writes nothing without a known directory either.
-TEST(RunPage, AnUnknownGameDirectoryOrAGameThatCannotStartIsReportedAndThePageStays) {
-    for (const std::string directory : {"", "GAMES\\ZAT\\", "the test's game\\"}) {
-        LaunchBench bench;
-        const bool known = directory == "the test's game\\";
-        if (!known) {
-            storeFieldText(bench.app.settings.gameDirectory, directory);
-            EXPECT_EQ(IDD_WELCOME, bench.open(optionTextPage, [](FakePage& page) {
-                page.click(IDC_NEXT);
-                page.command(IDM_WELCOME);
-            }));
-            EXPECT_EQ(kGameDirectoryUnknown, bench.desktop.messageBoxes.at(0).text);
-            bench.desktop.messageBoxes.clear();
-        }
-        bench.desktop.programStarts = false;
-        bench.desktop.answers.push_back(MessageAnswer::yes);
-        bench.open(runPage, [](FakePage& page) {
-            page.click(IDC_SAVE_SETTINGS);
-            page.click(IDC_CLOSE_AFTER_START);
-            page.click(IDC_NEXT);
-            EXPECT_FALSE(page.ended());
-            page.click(IDC_CLOSE);
-        });
-        EXPECT_EQ(known ? 1u : 0u, bench.desktop.programRuns.size()) << directory;
-        EXPECT_EQ(known ? 1u : 0u, bench.desktop.fileDialogs.size()) << directory;
-        const MessageBoxShown& error = bench.desktop.messageBoxes.at(0);
-        EXPECT_EQ(known ? "There was an error executing ZAT!" : kGameDirectoryUnknown, error.text)
-            << directory;
-    }
+    // Without a full game directory neither page writes or starts anything, nor saves first.
+    storeFieldText(bench.app.settings.gameDirectory, "GAMES\\ZAT\\");
+    for (const Page* page : {&optionTextPage, &runPage})
+        EXPECT_EQ(IDD_WELCOME, bench.open(*page, [](FakePage& p) {
+            if (p.templateId() == IDD_RUN)
+                p.click(IDC_SAVE_SETTINGS);
+            p.click(IDC_NEXT);
+            p.command(IDM_WELCOME);
+        }));
+    EXPECT_EQ(3u, bench.desktop.fileDialogs.size());
+    EXPECT_EQ(3u, bench.desktop.programRuns.size());
+    ASSERT_EQ(4u, bench.desktop.messageBoxes.size());
+    EXPECT_EQ(kGameNotStarted, bench.desktop.messageBoxes[0].text);
+    EXPECT_EQ(configMessages::cantWrite, bench.desktop.messageBoxes[1].text);
+    EXPECT_EQ(kGameDirectoryUnknown, bench.desktop.messageBoxes[2].text);
+    EXPECT_EQ(kGameDirectoryUnknown, bench.desktop.messageBoxes[3].text);
 }
