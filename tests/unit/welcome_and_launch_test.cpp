@@ -5,25 +5,6 @@
 #include "settings/settings_file.h"
 #include "walk.h"
 
-TEST(WelcomeLoad, CancelAndBrokenFilesStillAskAndLeaveTheRecordWhole) {
-    Bench bench;
-    bench.folder.write("short.ZTP", std::string(1647, '\x7f')); // one byte short of a record
-    bench.desktop.chosenFiles = {std::nullopt, bench.folder.path("short.ZTP")};
-    bench.desktop.answers.assign(2, MessageAnswer::no);
-    const LaunchSettings before = bench.app.settings;
-    bench.open(welcomePage, [](FakePage& page) {
-        page.click(IDC_LOAD_SETTINGS);
-        page.click(IDC_LOAD_SETTINGS);
-        page.command(IDM_GAME_TYPE);
-    });
-    LaunchSettings after = bench.app.settings;
-    std::copy_n(before.loadPath, sizeof after.loadPath, after.loadPath); // the path last tried
-    EXPECT_EQ(imageOf(before), imageOf(after));
-    ASSERT_EQ(3u, bench.desktop.messageBoxes.size()) << "two questions, one error";
-    EXPECT_EQ("Couldn't Read from File", bench.desktop.messageBoxes[1].text);
-    EXPECT_TRUE(bench.desktop.recentDocuments.empty()) << "a file not loaded is no document";
-}
-
 // Loaded on the welcome page, dropped or handed over by a second start (the frame's, the same
 // on every page: shown on the game type page), a settings file opens its option text. Its game
 // directory is used only when the player says so; the located one in another letter case or
