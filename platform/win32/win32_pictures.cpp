@@ -141,7 +141,7 @@ HBITMAP cachedCopy(int templateId, int place, HBITMAP original, SIZE size, int w
     return bitmap;
 }
 
-// The style first: it is read in the process, while the class name is asked of the server.
+// The style first: most children are no picture, and their class name need not be asked.
 bool isPicture(HWND control) {
     if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
         return false;
@@ -162,27 +162,16 @@ DialogPictures::~DialogPictures() {
 
 void DialogPictures::adopt(HWND dialog, int templateId) {
     templateId_ = templateId;
-    // The children in one list from the window system, rather than one question a child.
-    struct Walk {
-        HWND dialog;
-        std::vector<Picture>& pictures;
-        int place = 0;
-    } walk{dialog, pictures_};
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto& found = *reinterpret_cast<Walk*>(context);
-            if (!isPicture(child) || GetAncestor(child, GA_PARENT) != found.dialog)
-                return TRUE;
-            BITMAP size{};
-            HBITMAP original = shownBy(child);
-            if (original && GetObjectW(original, sizeof size, &size))
-                found.pictures.push_back(
-                    {child, found.place, original, {size.bmWidth, size.bmHeight}});
-            ++found.place;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&walk));
+    int place = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!isPicture(child))
+            continue;
+        BITMAP size{};
+        HBITMAP original = shownBy(child);
+        if (original && GetObjectW(original, sizeof size, &size))
+            pictures_.push_back({child, place, original, {size.bmWidth, size.bmHeight}});
+        ++place;
+    }
     if (pictures_.empty())
         return;
     auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));

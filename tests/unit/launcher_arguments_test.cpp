@@ -91,12 +91,15 @@ TEST(LauncherArguments, AFileOpensOnTheWelcomePageAndGoesOnToItsOptionText) {
         FileWalk walk;
         if (loads)
             walk.desktop.answers.push_back(MessageAnswer::no); // keep the located directory
-        walk.passSplash();
+        walk.on(IDD_SPLASH, [](FakePage& page) { page.timer(IDT_SPLASH); });
         walk.on(IDD_WELCOME, [](FakePage& page) {
             page.timer(IDT_AFTER_OPENING);
             EXPECT_TRUE(page.timers().empty());
         });
-        walk.closeOn(loads ? IDD_OPTION_TEXT : IDD_WELCOME);
+        walk.on(loads ? IDD_OPTION_TEXT : IDD_WELCOME, [&walk](FakePage& page) {
+            walk.desktop.answers.push_back(MessageAnswer::yes); // Close, answered Yes: the end
+            page.click(IDC_CLOSE);
+        });
         EXPECT_EQ(0, walk.start(loads ? "\"" + walk.file + "\"" : "absent.ZTP"));
         ASSERT_EQ(2u, walk.desktop.messageBoxes.size()) << "the directory question or the error";
         EXPECT_EQ(loads ? MessageIcon::question : MessageIcon::error,

@@ -75,16 +75,4 @@ struct Walk : Player {
     void gameLocatedAt(const std::string& directory) {
         folder.write("ZatStart.ini", "0\r\n" + directory);
     }
-
-    // The splash's time is checked once, by the start-up test.
-    void passSplash() {
-        on(IDD_SPLASH, [](FakePage& page) { page.timer(IDT_SPLASH); });
-    }
-    // Close, answered Yes: the program ends.
-    void closeOn(int templateId) {
-        on(templateId, [this](FakePage& page) {
-            desktop.answers.push_back(MessageAnswer::yes);
-            page.click(IDC_CLOSE);
-        });
-    }
 };
