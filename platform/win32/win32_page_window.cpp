@@ -79,8 +79,22 @@ bool Win32PageWindow::isChecked(int id) {
     return IsDlgButtonChecked(dialog_, id) == BST_CHECKED;
 }
 
+// Checked by message, an automatic radio button clears the rest of its group itself, and Wine
+// finds the group by going round all the dialog's controls once for each member: about a
+// millisecond a button, most of a page's opening. The pages set every button of a group
+// themselves, so the button is checked as a plain radio button, then made automatic again for
+// the player's clicks.
 void Win32PageWindow::setChecked(int id, bool checked) {
-    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    HWND item = GetDlgItem(dialog_, id);
+    if (!item)
+        return;
+    const auto buttonStyle = static_cast<WPARAM>(GetWindowLongW(item, GWL_STYLE) & 0xFFFF);
+    const bool automaticRadio = checked && (buttonStyle & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (automaticRadio)
+        SendMessageW(item, BM_SETSTYLE, (buttonStyle & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
+    SendMessageW(item, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (automaticRadio)
+        SendMessageW(item, BM_SETSTYLE, buttonStyle, FALSE);
 }
 
 void Win32PageWindow::enableItem(int id, bool enabled) {
