@@ -110,6 +110,20 @@ TEST_F(Launcher, EscapeAsksAndNoKeepsThePageThenAChainIsSavedAsZtpAndReachesTheG
     EXPECT_TRUE(fileExists(game + "chain.ZTP"));
 }
 
+// A page checks a loaded choice as a plain radio button: the player's click must still check
+// the button and clear the rest of its group.
+TEST_F(Launcher, AClickedRadioButtonChecksItselfAndClearsItsGroup) {
+    click(welcome, IDC_NEXT);
+    const HWND page = launcher.zat->waitForPage(IDC_DEATHMATCH);
+    const auto checked = [page](int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; };
+    EXPECT_TRUE(checked(IDC_SINGLE_PLAYER)) << "the loaded choice";
+    for (const int id : {IDC_DEATHMATCH, IDC_SINGLE_PLAYER}) { // the last as the tests expect
+        click(page, id);
+        EXPECT_TRUE(waitUntil([&] { return checked(id); })) << id;
+        EXPECT_NE(checked(IDC_SINGLE_PLAYER), checked(IDC_DEATHMATCH));
+    }
+}
+
 // A game directory full of a shell's signs, a zat.exe where the launcher starts, and a settings
 // file named outside the code page: /run starts the located game and nothing else and hands
 // back its exit code; /print writes the same launch into a pipe.
