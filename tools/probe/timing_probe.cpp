@@ -30,7 +30,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
-constexpr int kRounds = 10;           // each program started this often, in turns
+constexpr int kRounds = 20;           // each program started this often, in turns
 constexpr int kSwitchPairsARound = 6; // Next and Back
 constexpr int kGameStarts = 30;
 constexpr int kMemorySwitches = 1000;
